@@ -1,0 +1,23 @@
+#include "CleanupItem.h"
+
+#include "Hashing.h"
+
+std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
+    const sorvale::model::CleanupItem& item) const noexcept {
+    using sorvale::model::hashCombine;
+    std::size_t seed = std::filesystem::hash_value(item.id);
+    hashCombine(seed, std::filesystem::hash_value(item.url));
+    hashCombine(seed, std::hash<std::string>{}(item.name));
+    hashCombine(seed, std::hash<std::int64_t>{}(item.size));
+    hashCombine(seed, std::hash<sorvale::model::CleanupCategory>{}(item.category));
+    hashCombine(seed, item.modifiedAt
+                          ? std::hash<std::int64_t>{}(item.modifiedAt->time_since_epoch().count())
+                          : 0x5bd1e995U);
+    hashCombine(seed, item.relatedFiles.size());
+    for (const auto& file : item.relatedFiles) {
+        hashCombine(seed, std::filesystem::hash_value(file));
+    }
+    hashCombine(seed, std::hash<sorvale::model::CleanupOperation>{}(item.operation));
+    hashCombine(seed, std::hash<bool>{}(item.isSelected));
+    return seed;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CleanupCategory.h"
+#include "CleanupOperation.h"
+#include "Date.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorvale::model {
+
+// One cleanup candidate. Items are found, toggled and removed by `id`; two items are equal only
+// when every field is, so an item whose selection changed is a different value.
+struct CleanupItem {
+    std::filesystem::path id;
+    std::filesystem::path url;
+    std::string name;
+    std::int64_t size = 0;
+    CleanupCategory category = CleanupCategory::userCaches;
+    std::optional<Date> modifiedAt;
+    // An application's matched support files, or a universal application's executables.
+    std::vector<std::filesystem::path> relatedFiles;
+    CleanupOperation operation;
+    bool isSelected = false;
+
+    bool operator==(const CleanupItem&) const = default;
+};
+
+// What one scan found, in the order the scan returns it.
+struct ScanSnapshot {
+    std::vector<CleanupItem> items;
+    // Failure events met while scanning: places that could not be fully read.
+    std::int64_t inaccessibleCount = 0;
+
+    bool operator==(const ScanSnapshot&) const = default;
+};
+
+} // namespace sorvale::model
+
+template <>
+struct std::hash<sorvale::model::CleanupItem> {
+    std::size_t operator()(const sorvale::model::CleanupItem& item) const noexcept;
+};

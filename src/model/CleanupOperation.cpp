@@ -1,0 +1,23 @@
+#include "CleanupOperation.h"
+
+#include "Hashing.h"
+
+#include <array>
+
+namespace sorvale::model {
+
+std::string_view EnumTraits<CleanupOperation::Kind>::rawValue(CleanupOperation::Kind kind) {
+    static constexpr std::array<std::string_view, count> names{
+        "moveToTrash",           "optimizeUniversal",     "deleteSimulatorRuntime",
+        "deleteSimulatorDevice", "removeSimulatorCaches", "uninstallApplication"};
+    return names[static_cast<std::size_t>(kind)];
+}
+
+} // namespace sorvale::model
+
+std::size_t std::hash<sorvale::model::CleanupOperation>::operator()(
+    const sorvale::model::CleanupOperation& operation) const noexcept {
+    std::size_t seed = std::hash<sorvale::model::CleanupOperation::Kind>{}(operation.kind());
+    sorvale::model::hashCombine(seed, std::hash<std::string>{}(operation.identifier()));
+    return seed;
+}

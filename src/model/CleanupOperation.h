@@ -1,0 +1,72 @@
+#pragma once
+
+#include "RawValue.h"
+
+#include <cstdint>
+#include <string>
+
+namespace sorvale::model {
+
+// How an item is removed. Only the two simulator deletions carry an identifier.
+class CleanupOperation {
+public:
+    enum class Kind : std::uint8_t {
+        moveToTrash,
+        optimizeUniversal,
+        deleteSimulatorRuntime,
+        deleteSimulatorDevice,
+        removeSimulatorCaches,
+        uninstallApplication,
+    };
+
+    CleanupOperation() = default; // moveToTrash
+
+    [[nodiscard]] static CleanupOperation moveToTrash() { return CleanupOperation{}; }
+    [[nodiscard]] static CleanupOperation optimizeUniversal() {
+        return CleanupOperation{Kind::optimizeUniversal, {}};
+    }
+    [[nodiscard]] static CleanupOperation deleteSimulatorRuntime(std::string identifier) {
+        return CleanupOperation{Kind::deleteSimulatorRuntime, std::move(identifier)};
+    }
+    [[nodiscard]] static CleanupOperation deleteSimulatorDevice(std::string identifier) {
+        return CleanupOperation{Kind::deleteSimulatorDevice, std::move(identifier)};
+    }
+    [[nodiscard]] static CleanupOperation removeSimulatorCaches() {
+        return CleanupOperation{Kind::removeSimulatorCaches, {}};
+    }
+    [[nodiscard]] static CleanupOperation uninstallApplication() {
+        return CleanupOperation{Kind::uninstallApplication, {}};
+    }
+
+    [[nodiscard]] Kind kind() const { return kind_; }
+    // The simulator runtime or device identifier; empty for every other kind.
+    [[nodiscard]] const std::string& identifier() const { return identifier_; }
+    // The operations that are handed to Xcode's simulator tool instead of the Trash.
+    [[nodiscard]] bool isManagedXcodeOperation() const {
+        return kind_ == Kind::deleteSimulatorRuntime || kind_ == Kind::deleteSimulatorDevice ||
+               kind_ == Kind::removeSimulatorCaches;
+    }
+
+    bool operator==(const CleanupOperation&) const = default;
+
+private:
+    CleanupOperation(Kind kind, std::string identifier)
+        : kind_(kind)
+        , identifier_(std::move(identifier)) {}
+
+    Kind kind_ = Kind::moveToTrash;
+    std::string identifier_;
+};
+
+template <>
+struct EnumTraits<CleanupOperation::Kind> {
+    static constexpr std::size_t count = 6;
+    static std::string_view rawValue(CleanupOperation::Kind kind);
+};
+
+} // namespace sorvale::model
+
+template <>
+struct std::hash<sorvale::model::CleanupOperation> {
+    std::size_t operator()(const sorvale::model::CleanupOperation& operation) const noexcept;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <chrono>
+
+namespace sorvale::model {
+
+using Date = std::chrono::system_clock::time_point;
+
+} // namespace sorvale::model
