@@ -1,0 +1,96 @@
+#include "DirectoryWalker.h"
+#include "ScanEngine.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace sorvale::engine {
+namespace {
+
+// Never listed nor entered by the large-file search, at any depth and whatever their type.
+constexpr std::array<std::string_view, 4> kSkippedLargeFileNames{"Library", ".Trash", ".git",
+                                                                 "node_modules"};
+
+bool isSkippedLargeFileName(std::string_view name) {
+    return std::find(kSkippedLargeFileNames.begin(), kSkippedLargeFileNames.end(), name) !=
+           kSkippedLargeFileNames.end();
+}
+
+} // namespace
+
+model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
+                                             model::CleanupCategory category) const {
+    if (!platform::fileExists(root)) {
+        return {};
+    }
+    const auto entries = listDirectory(root, /*skipHiddenEntries=*/true);
+    if (!entries) {
+        return {.items = {}, .inaccessibleCount = 1};
+    }
+    model::ScanSnapshot snapshot;
+    for (const auto& entry : *entries) {
+        const Measurement measurement = measureAllocatedSize(entry);
+        if (measurement.incomplete) {
+            ++snapshot.inaccessibleCount;
+        }
+        if (measurement.rootWasReadable) {
+            snapshot.items.push_back(measuredEntryItem(entry, measurement.size, category));
+        }
+    }
+    sortBySizeDescending(snapshot.items);
+    return snapshot;
+}
+
+model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root,
+                                               std::int64_t minimumSize) const {
+    model::ScanSnapshot snapshot;
+    bool walkFailed = false;
+    const bool opened = walkDirectory(
+        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
+        [&](const WalkEntry& entry) {
+            if (isSkippedLargeFileName(entry.name())) {
+                return WalkAction::skipDescendants;
+            }
+            if (entry.type() == platform::EntryType::directory ||
+                entry.type() == platform::EntryType::symbolicLink) {
+                return WalkAction::descend;
+            }
+            const auto& values = entry.values();
+            if (!values) {
+                ++snapshot.inaccessibleCount;
+                return WalkAction::descend;
+            }
+            if (values->type != platform::EntryType::regular) {
+                return WalkAction::descend;
+            }
+            // Only allocated sizes count here: a sparse file reclaims no more than it occupies.
+            const std::int64_t size =
+                values->totalFileAllocatedSize.value_or(values->fileAllocatedSize.value_or(0));
+            if (size >= minimumSize) {
+                snapshot.items.push_back(model::CleanupItem{
+                    .id = entry.path(),
+                    .url = entry.path(),
+                    .name = std::string(entry.name()),
+                    .size = size,
+                    .category = model::CleanupCategory::largeFiles,
+                    .modifiedAt = values->contentModificationDate,
+                    .relatedFiles = {},
+                    .operation = model::CleanupOperation::moveToTrash(),
+                    .isSelected = false,
+                });
+            }
+            return WalkAction::descend;
+        },
+        [&](const std::filesystem::path&, int) { walkFailed = true; });
+    if (!opened) {
+        return {.items = {}, .inaccessibleCount = 1};
+    }
+    if (walkFailed) {
+        ++snapshot.inaccessibleCount;
+    }
+    sortBySizeDescending(snapshot.items);
+    return snapshot;
+}
+
+} // namespace sorvale::engine

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace sorvale::platform {
+
+// Entries that listings which skip hidden files leave out: here, a name starting with ".".
+[[nodiscard]] bool isHiddenName(std::string_view name);
+
+// A folder with one of these extensions is a package: a bundle the user sees as one item, which
+// enumerations that skip package contents report but never enter.
+[[nodiscard]] bool isPackageFolderName(std::string_view name);
+
+} // namespace sorvale::platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/Date.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace sorvale::platform {
+
+enum class EntryType : std::uint8_t { regular, directory, symbolicLink, other };
+
+// What the engine reads about one file-system entry, never through a symbolic link. Each size
+// is optional because some systems do not report every variant; here all four come from lstat.
+struct EntryValues {
+    EntryType type = EntryType::other;
+    // Blocks in use, including every fork and metadata of the file.
+    std::optional<std::int64_t> totalFileAllocatedSize;
+    // Blocks in use by the data.
+    std::optional<std::int64_t> fileAllocatedSize;
+    // Logical length, including every fork.
+    std::optional<std::int64_t> totalFileSize;
+    // Logical length of the data.
+    std::optional<std::int64_t> fileSize;
+    std::optional<model::Date> contentModificationDate;
+};
+
+// The values of `path` itself (a link is described, not followed); none when it cannot be read,
+// with errno set.
+[[nodiscard]] std::optional<EntryValues> readEntryValues(const std::filesystem::path& path);
+
+// The values of `name` inside the open folder `directory`, likewise.
+[[nodiscard]] std::optional<EntryValues> readEntryValues(int directory, const char* name);
+
+// Whether anything exists at `path`, following links as an existence test does.
+[[nodiscard]] bool fileExists(const std::filesystem::path& path);
+
+} // namespace sorvale::platform
