@@ -1,0 +1,132 @@
+#include "Arguments.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace sorvale::cli {
+namespace {
+
+struct CommandName {
+    std::string_view word;
+    Command command;
+};
+
+constexpr CommandName kCommands[] = {
+    {"measure", Command::measure},
+    {"large-files", Command::largeFiles},
+    {"downloads", Command::downloads},
+    {"trash", Command::trash},
+};
+
+std::optional<std::int64_t> parseByteCount(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+const char* usage() {
+    return "usage: sorvale-scan <measure PATH | large-files [PATH] | downloads | trash>\n"
+           "                    [--home DIR] [--system-root DIR] [--min-size BYTES] [--json]\n"
+           "\n"
+           "  measure PATH        allocated bytes of PATH and everything below it\n"
+           "  large-files [PATH]  files of at least --min-size bytes (default 500000000) below\n"
+           "                      PATH, or below the home folder\n"
+           "  downloads           every entry of the home folder's Downloads\n"
+           "  trash               every item waiting in the Trash\n"
+           "\n"
+           "  --home DIR          the home folder to scan instead of the current user's\n"
+           "  --system-root DIR   the folder that system locations and tools are found under\n"
+           "  --json              print JSON instead of a table\n";
+}
+
+ParseResult parseArguments(const std::vector<std::string>& words,
+                           const std::filesystem::path& defaultHome) {
+    Arguments arguments;
+    std::optional<Command> command;
+    std::vector<std::string> operands;
+    std::optional<std::string> home;
+    std::optional<std::string> systemRoot;
+    std::optional<std::string> minimumSize;
+
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "--help" || word == "-h") {
+            return HelpRequested{};
+        }
+        if (word == "--json") {
+            arguments.json = true;
+            continue;
+        }
+        std::optional<std::string>* target = word == "--home"          ? &home
+                                             : word == "--system-root" ? &systemRoot
+                                             : word == "--min-size"    ? &minimumSize
+                                                                       : nullptr;
+        if (target != nullptr) {
+            if (i + 1 == words.size()) {
+                return UsageError{word + " needs a value"};
+            }
+            *target = words[++i];
+            continue;
+        }
+        if (word.starts_with("-") && word != "-") {
+            return UsageError{"unknown option '" + word + "'"};
+        }
+        if (!command) {
+            for (const CommandName& known : kCommands) {
+                if (word == known.word) {
+                    command = known.command;
+                }
+            }
+            if (!command) {
+                return UsageError{"unknown command '" + word + "'"};
+            }
+            continue;
+        }
+        operands.push_back(word);
+    }
+
+    if (!command) {
+        return UsageError{"no command given"};
+    }
+    arguments.command = *command;
+    const std::size_t maximumOperands =
+        *command == Command::measure || *command == Command::largeFiles ? 1 : 0;
+    if (operands.size() > maximumOperands) {
+        return UsageError{"unexpected argument '" + operands[maximumOperands] + "'"};
+    }
+    if (*command == Command::measure && operands.empty()) {
+        return UsageError{"measure needs a PATH"};
+    }
+    if (!operands.empty()) {
+        arguments.path = std::filesystem::path(operands.front());
+    }
+    if (minimumSize) {
+        if (*command != Command::largeFiles) {
+            return UsageError{"--min-size applies only to large-files"};
+        }
+        const auto bytes = parseByteCount(*minimumSize);
+        if (!bytes) {
+            return UsageError{"--min-size needs a whole number of bytes, not '" + *minimumSize +
+                              "'"};
+        }
+        arguments.minimumSize = *bytes;
+    }
+    if (home && home->empty()) {
+        return UsageError{"--home needs a non-empty path"};
+    }
+    if (systemRoot && systemRoot->empty()) {
+        return UsageError{"--system-root needs a non-empty path"};
+    }
+    arguments.home = home ? std::filesystem::path(*home) : defaultHome;
+    if (systemRoot) {
+        arguments.systemRoot = *systemRoot;
+    }
+    return arguments;
+}
+
+} // namespace sorvale::cli

@@ -1,0 +1,92 @@
+// Runs the real sorvale-scan program over fixture homes.
+
+#include "engine/ScanEngine.h"
+#include "support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace sorvale::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+engine::ToolResult sorvaleScan(const std::vector<std::string>& arguments) {
+    return engine::ScanEngine().runTool(SORVALE_SCAN_PATH, arguments);
+}
+
+TEST(SorvaleScan, BadArgumentsPrintOneLineAndExitWithTwo) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"measure"},
+                                                      {"large-files", "--min-size", "big"},
+                                                      {"nope"}}) {
+        const auto result = sorvaleScan(arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.output.starts_with("sorvale-scan: ")) << result.output;
+        EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+    }
+    const auto help = sorvaleScan({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.output.starts_with("usage: sorvale-scan")) << help.output;
+}
+
+TEST(SorvaleScan, JsonKeepsEveryByteOfANameThatIsNotUtf8) {
+    test::TempTree tree;
+    const auto file = tree.file("home/Downloads/caf\xE9 \"quoted\"\\.txt", 10);
+    ::utimensat(AT_FDCWD, file.c_str(),
+                std::array<timespec, 2>{{{0, 0}, {1'769'860'800, 0}}}.data(), AT_SYMLINK_NOFOLLOW);
+    const auto result = sorvaleScan({"downloads", "--home", (tree / "home").native(), "--json"});
+    ASSERT_EQ(result.status, 0) << result.output;
+    const std::string path =
+        (tree / "home/Downloads").native() + "/caf\\udce9 \\\"quoted\\\"\\\\.txt";
+    EXPECT_EQ(
+        result.output,
+        R"({"items":[{"id":")" + path + R"(","url":")" + path +
+            R"(","name":"caf\udce9 \"quoted\"\\.txt","size":)" +
+            std::to_string(test::allocatedBytes(file)) +
+            R"(,"category":"downloads","modifiedAt":"2026-01-31T12:00:00Z","relatedFiles":[],)"
+            R"("operation":{"kind":"moveToTrash"},"isSelected":false}],"inaccessibleCount":0})"
+            "\n");
+}
+
+TEST(SorvaleScan, MeasureAndTheTrashUseTheSameEngineAsTheApplication) {
+    test::TempTree tree;
+    const auto file = tree.file("data/a.bin", 5000);
+    const auto measured = sorvaleScan({"measure", (tree / "data").native(), "--json"});
+    EXPECT_EQ(measured.output, R"({"size":)" + std::to_string(test::allocatedBytes(file)) +
+                                   R"(,"incomplete":false,"rootWasReadable":true})"
+                                   "\n");
+    EXPECT_EQ(sorvaleScan({"measure", (tree / "nothing").native(), "--json"}).output,
+              "{\"size\":0,\"incomplete\":true,\"rootWasReadable\":false}\n");
+
+    ::unsetenv("XDG_DATA_HOME");
+    tree.file("home/.local/share/Trash/files/old-report.pdf", 20000);
+    const auto trash = sorvaleScan({"trash", "--home", (tree / "home").native()});
+    EXPECT_EQ(trash.status, 0);
+    EXPECT_NE(trash.output.find("20 KB  Trash     old-report.pdf  " +
+                                (tree / "home/.local/share/Trash/files").native()),
+              std::string::npos)
+        << trash.output;
+    EXPECT_NE(trash.output.find("1 item, 20 KB in all"), std::string::npos) << trash.output;
+}
+
+TEST(SorvaleScan, LargeFilesSearchesTheHomeFolderUnlessAPathIsGiven) {
+    test::TempTree tree;
+    tree.file("home/Movies/film.mov", 40960);
+    tree.file("other/clip.mov", 40960);
+    const auto inHome = sorvaleScan(
+        {"large-files", "--home", (tree / "home").native(), "--min-size", "40960", "--json"});
+    EXPECT_NE(inHome.output.find("\"name\":\"film.mov\""), std::string::npos) << inHome.output;
+    const auto inPath =
+        sorvaleScan({"large-files", (tree / "other").native(), "--min-size", "40960"});
+    EXPECT_NE(inPath.output.find("41 KB  Large Files  clip.mov"), std::string::npos)
+        << inPath.output;
+}
+
+} // namespace
+} // namespace sorvale::cli
