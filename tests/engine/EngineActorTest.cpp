@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
+#include <future>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -12,66 +12,41 @@
 namespace sorvale::engine {
 namespace {
 
-// Stands in for the UI thread: tasks handed to it run when the test drains it.
-class TestThreadQueue {
-public:
-    EngineActor::Executor executor() {
-        return [this](std::function<void()> task) {
-            {
-                std::lock_guard lock(mutex_);
-                tasks_.push_back(std::move(task));
-            }
-            ready_.notify_one();
-        };
-    }
-
-    void runNext() {
-        std::function<void()> task;
-        {
-            std::unique_lock lock(mutex_);
-            ready_.wait(lock, [this] { return !tasks_.empty(); });
-            task = std::move(tasks_.front());
-            tasks_.erase(tasks_.begin());
-        }
-        task();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::vector<std::function<void()>> tasks_;
-};
-
-TEST(EngineActor, OperationsRunOffTheCallersThreadInOrderAndReturnWhereAsked) {
-    TestThreadQueue queue;
-    EngineActor actor{ScanEngine("/fixture-root")};
-    const auto caller = std::this_thread::get_id();
-    std::vector<int> order;
+TEST(EngineActor, OperationsRunOneAtATimeOffTheCallersThreadAndReturnThroughTheExecutor) {
+    constexpr int kOperations = 20;
+    std::mutex mutex;
+    std::vector<int> delivered;
     std::vector<std::thread::id> workers;
-    std::vector<std::thread::id> receivers;
-    for (int i = 0; i < 20; ++i) {
-        actor.post(
-            [i, &workers](const ScanEngine& engine) {
-                workers.push_back(std::this_thread::get_id());
-                return std::make_pair(i, engine.systemRoot());
-            },
-            queue.executor(),
-            [&](std::pair<int, std::filesystem::path> result) {
-                order.push_back(result.first);
-                receivers.push_back(std::this_thread::get_id());
-                EXPECT_EQ(result.second, "/fixture-root");
-            });
+    std::promise<void> allDelivered;
+    // Stands in for the UI thread's event queue.
+    const EngineActor::Executor deliverOn = [&](std::function<void()> task) {
+        std::lock_guard lock(mutex);
+        task();
+    };
+    {
+        EngineActor actor{ScanEngine("/fixture-root")};
+        for (int i = 0; i < kOperations; ++i) {
+            actor.post(
+                [i, &workers](const ScanEngine& engine) {
+                    workers.push_back(std::this_thread::get_id());
+                    return engine.systemRoot() / std::to_string(i);
+                },
+                deliverOn,
+                [&, i](std::filesystem::path result) {
+                    EXPECT_EQ(result, std::filesystem::path("/fixture-root") / std::to_string(i));
+                    delivered.push_back(i);
+                    if (delivered.size() == kOperations) {
+                        allDelivered.set_value();
+                    }
+                });
+        }
+        allDelivered.get_future().wait();
     }
-    for (int i = 0; i < 20; ++i) {
-        queue.runNext();
-    }
-    std::vector<int> expected(20);
+    std::vector<int> expected(kOperations);
     std::iota(expected.begin(), expected.end(), 0);
-    EXPECT_EQ(order, expected);
-    ASSERT_EQ(workers.size(), 20U);
-    EXPECT_NE(workers.front(), caller);
-    EXPECT_EQ(std::count(workers.begin(), workers.end(), workers.front()), 20);
-    EXPECT_EQ(std::count(receivers.begin(), receivers.end(), caller), 20);
+    EXPECT_EQ(delivered, expected);
+    EXPECT_EQ(std::count(workers.begin(), workers.end(), workers.front()), kOperations);
+    EXPECT_NE(workers.front(), std::this_thread::get_id());
 }
 
 } // namespace

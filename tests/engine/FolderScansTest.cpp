@@ -31,6 +31,19 @@ SnapshotSummary summary(const model::ScanSnapshot& snapshot) {
     return {snapshot.items.size(), snapshot.inaccessibleCount};
 }
 
+// The item a scan makes of one entry, with nothing selected and nothing related.
+model::CleanupItem item(const fs::path& path, std::int64_t size, CleanupCategory category) {
+    return {.id = path,
+            .url = path,
+            .name = path.filename(),
+            .size = size,
+            .category = category,
+            .modifiedAt = platform::readEntryValues(path)->contentModificationDate,
+            .relatedFiles = {},
+            .operation = model::CleanupOperation::moveToTrash(),
+            .isSelected = false};
+}
+
 TEST(TopLevelScan, EveryVisibleEntryBecomesAMeasuredItemLargestFirst) {
     test::TempTree tree;
     tree.file("Downloads/folder/one.bin", 300'000);
@@ -49,17 +62,10 @@ TEST(TopLevelScan, EveryVisibleEntryBecomesAMeasuredItemLargestFirst) {
     // The empty file and the link measure 0 and come last, in listing order.
     EXPECT_EQ(std::set(found.begin() + 2, found.end()),
               (std::set<std::string>{"empty.txt", "shortcut"}));
-    const model::CleanupItem& item = snapshot.items[1];
-    EXPECT_EQ(item.id, file);
-    EXPECT_EQ(item.url, file);
-    EXPECT_EQ(item.size, test::allocatedBytes(file));
-    EXPECT_EQ(item.category, CleanupCategory::downloads);
-    EXPECT_EQ(item.modifiedAt, platform::readEntryValues(file)->contentModificationDate);
-    EXPECT_EQ(item.operation, model::CleanupOperation::moveToTrash());
-    EXPECT_FALSE(item.isSelected);
-    EXPECT_TRUE(item.relatedFiles.empty());
-    EXPECT_EQ(snapshot.items[2].size, 0);
+    EXPECT_EQ(snapshot.items[1],
+              item(file, test::allocatedBytes(file), CleanupCategory::downloads));
     EXPECT_EQ(snapshot.items[0].size, test::allocatedBytes(tree / "Downloads/folder/one.bin") * 2);
+    EXPECT_EQ(snapshot.items[2].size, 0);
 }
 
 TEST(TopLevelScan, ItemsOfEqualSizeKeepTheirListingOrder) {
@@ -124,11 +130,8 @@ TEST_F(LargeFileScan, TheThresholdIsInclusiveAndCountsAllocatedBytes) {
     large("smaller.bin", kLarge - 4096);
     tree.sparseFile("sparse.img", 100 * kLarge);
     const auto snapshot = engine.scanLargeFiles(tree.root(), kLarge);
-    EXPECT_EQ(names(snapshot), std::vector<std::string>{"exact.bin"});
-    const auto& item = snapshot.items.front();
-    EXPECT_EQ(item.id, exact);
-    EXPECT_EQ(item.category, CleanupCategory::largeFiles);
-    EXPECT_EQ(item.modifiedAt, platform::readEntryValues(exact)->contentModificationDate);
+    EXPECT_EQ(snapshot.items, std::vector{item(exact, static_cast<std::int64_t>(kLarge),
+                                               CleanupCategory::largeFiles)});
     EXPECT_EQ(names(engine.scanLargeFiles(tree.root(), kLarge + 1)), std::vector<std::string>{});
     EXPECT_EQ(engine.scanLargeFiles(tree.root(), 0).items.size(), 3U);
 }
@@ -147,26 +150,6 @@ TEST_F(LargeFileScan, SkippedNamesHiddenEntriesPackagesAndLinksAreNotListed) {
     EXPECT_EQ(names(snapshot), std::vector<std::string>{"film.mov"});
     EXPECT_EQ(snapshot.items.front().url, target);
     EXPECT_EQ(snapshot.inaccessibleCount, 0);
-}
-
-TEST_F(LargeFileScan, ResultsAreOrderedBySizeWithTheWalkOrderKeptForTies) {
-    large("a/one.bin");
-    large("b/two.bin", 3 * kLarge);
-    large("c/three.bin");
-    const auto snapshot = engine.scanLargeFiles(tree.root(), kLarge);
-    ASSERT_EQ(snapshot.items.size(), 3U);
-    EXPECT_EQ(snapshot.items.front().name, "two.bin");
-    std::vector<std::string> ties;
-    (void)walkDirectory(
-        tree.root(), {},
-        [&](const WalkEntry& entry) {
-            if (entry.name() == "one.bin" || entry.name() == "three.bin") {
-                ties.emplace_back(entry.name());
-            }
-            return WalkAction::descend;
-        },
-        [](const fs::path&, int) {});
-    EXPECT_EQ((std::vector{snapshot.items[1].name, snapshot.items[2].name}), ties);
 }
 
 TEST_F(LargeFileScan, UnreadableFoldersCountOnceTogetherAndAMissingRootCountsOne) {

@@ -11,21 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SizeMeasurement, FileSizeFallsBackFromAllocatedToLogicalToNothing) {
-    platform::EntryValues values;
-    EXPECT_EQ(ScanEngine::fileSize(values), 0);
-    values.fileSize = 10;
-    EXPECT_EQ(ScanEngine::fileSize(values), 10);
-    values.totalFileSize = 12;
-    EXPECT_EQ(ScanEngine::fileSize(values), 12);
-    values.fileAllocatedSize = 4096;
-    EXPECT_EQ(ScanEngine::fileSize(values), 4096);
-    values.totalFileAllocatedSize = 8192;
-    EXPECT_EQ(ScanEngine::fileSize(values), 8192);
-    values.totalFileAllocatedSize = 0; // present though zero: still preferred
-    EXPECT_EQ(ScanEngine::fileSize(values), 0);
-}
-
 TEST(SizeMeasurement, AFolderCountsTheBlocksOfEveryFileReachedWithoutFollowingLinks) {
     test::TempTree tree;
     const auto big = tree.file("elsewhere/big.bin", 1 << 20);

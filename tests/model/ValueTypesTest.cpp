@@ -1,6 +1,5 @@
 #include "model/CleanupItem.h"
 #include "model/Location.h"
-#include "model/ScanState.h"
 
 #include <gtest/gtest.h>
 
@@ -58,17 +57,6 @@ TEST(CleanupOperation, SimulatorCasesCompareTheirIdentifiers) {
     EXPECT_TRUE(Op::deleteSimulatorRuntime("A").isManagedXcodeOperation());
     EXPECT_FALSE(Op::optimizeUniversal().isManagedXcodeOperation());
     EXPECT_EQ(rawValue(Op::Kind::uninstallApplication), "uninstallApplication");
-}
-
-TEST(ScanState, StatesAreEqualOnlyWithEqualPayloads) {
-    const Date now = std::chrono::system_clock::now();
-    EXPECT_EQ(ScanState{}, ScanState::idle());
-    EXPECT_EQ(ScanState::scanning("Scanning Downloads\xE2\x80\xA6"),
-              ScanState::scanning("Scanning Downloads\xE2\x80\xA6"));
-    EXPECT_NE(ScanState::scanning("a"), ScanState::failed("a"));
-    EXPECT_NE(ScanState::complete(now), ScanState::complete(now + std::chrono::seconds(1)));
-    EXPECT_EQ(ScanState::complete(now).date(), now);
-    EXPECT_EQ(ScanState::scanning("a").date(), std::nullopt);
 }
 
 TEST(Location, StandardizedFormDropsDotsAndTrailingSeparatorsButNotLinks) {

@@ -28,17 +28,5 @@ TEST(EntryValues, ASparseFileAllocatesFarLessThanItsLength) {
     EXPECT_LT(*values->fileAllocatedSize, 1'000'000);
 }
 
-TEST(EntryValues, LinksAreDescribedNotFollowed) {
-    test::TempTree tree;
-    tree.folder("target");
-    const auto link = tree.symlink("link", tree / "target");
-    EXPECT_EQ(readEntryValues(link)->type, EntryType::symbolicLink);
-    EXPECT_TRUE(fileExists(link));
-    const auto dangling = tree.symlink("dangling", tree / "missing");
-    EXPECT_TRUE(readEntryValues(dangling));
-    EXPECT_FALSE(fileExists(dangling));
-    EXPECT_FALSE(readEntryValues(tree / "missing"));
-}
-
 } // namespace
 } // namespace sorvale::platform
