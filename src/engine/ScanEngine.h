@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sorvale::engine {
@@ -60,6 +63,53 @@ public:
     [[nodiscard]] ToolResult runTool(std::string_view executable,
                                      const std::vector<std::string>& arguments) const;
 
+    // Smart Cleanup: caches, logs, developer and simulator storage, Mail attachments, backups,
+    // the Trash, application data and universal applications, each location once, largest first.
+    [[nodiscard]] model::ScanSnapshot scanJunk(const std::filesystem::path& home) const;
+    // The caches, logs and web data of every sandbox container of `home`/`containerFolder`.
+    void appendContainerCaches(const std::filesystem::path& home,
+                               const std::filesystem::path& containerFolder,
+                               model::ScanSnapshot& into) const;
+    // Web data, saved window state and crash reports, then the Application Support caches.
+    void appendGenericApplicationData(const std::filesystem::path& home,
+                                      model::ScanSnapshot& into) const;
+    // Cache folders that applications keep somewhere below Application Support.
+    void appendApplicationSupportCaches(const std::filesystem::path& root,
+                                        model::ScanSnapshot& into) const;
+
+    // One item per simulator device folder, removed through simctl.
+    void appendSimulatorDevices(const std::filesystem::path& home, model::ScanSnapshot& into) const;
+    // The deletable simulator runtimes that simctl lists.
+    [[nodiscard]] std::vector<model::CleanupItem> scanSimulatorRuntimes() const;
+    [[nodiscard]] std::vector<model::CleanupItem>
+    parseSimulatorRuntimes(std::string_view listing) const;
+    // The simulators' shared caches of the whole system, as one item.
+    void appendSimulatorCaches(model::ScanSnapshot& into) const;
+    // Deletes a simulator runtime or device, or the shared caches, through simctl; none on
+    // success, else the message to show.
+    [[nodiscard]] std::optional<std::string>
+    performManagedCleanup(const model::CleanupItem& item) const;
+
+    // Mail's downloaded attachments and the attachment copies kept below "Library/Mail".
+    void appendMailAttachments(const std::filesystem::path& home, model::ScanSnapshot& into) const;
+    [[nodiscard]] model::ScanSnapshot
+    scanMailAttachmentTree(const std::filesystem::path& root) const;
+
+    // Applications whose writable executables carry slices for other processors than arm64.
+    [[nodiscard]] std::vector<model::CleanupItem>
+    scanUniversalApplications(const std::filesystem::path& home) const;
+    [[nodiscard]] static bool isUniversalMachO(const std::filesystem::path& file);
+    // The size of the file's arm64 slice, as lipo reports it.
+    [[nodiscard]] std::optional<std::int64_t>
+    nativeSliceSize(const std::filesystem::path& file) const;
+    // Strips the other slices of every executable of the item, with a verified backup; none on
+    // success, else the message to show.
+    [[nodiscard]] std::optional<std::string>
+    optimizeUniversalApplication(const model::CleanupItem& item) const;
+    // Puts back (original, backup) pairs, the last replaced first; failures are silent.
+    static void
+    restore(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>>& replaced);
+
     // The standard item for a measured entry: named after its last component, modified at its
     // content modification date, removed by moving it to the Trash.
     [[nodiscard]] static model::CleanupItem measuredEntryItem(const std::filesystem::path& url,
@@ -69,6 +119,15 @@ public:
     [[nodiscard]] static std::int64_t fileSize(const platform::EntryValues& values);
 
 private:
+    using ItemMaker =
+        std::function<model::CleanupItem(const std::filesystem::path& entry, std::int64_t size)>;
+    // Lists a catalogue folder and makes an item of every readable entry but ".DS_Store",
+    // whatever its size; a missing folder adds nothing, an unlistable one counts once.
+    void appendCatalogueFolder(const std::filesystem::path& folder, model::ScanSnapshot& into,
+                               const ItemMaker& makeItem) const;
+    // Makes measured entry items of one category.
+    [[nodiscard]] static ItemMaker measuredEntriesOf(model::CleanupCategory category);
+
     std::filesystem::path systemRoot_;
 };
 

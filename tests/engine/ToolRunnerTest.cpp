@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 namespace sorvale::engine {
 namespace {
@@ -17,9 +16,7 @@ protected:
     void SetUp() override { ::unsetenv("DEVELOPER_DIR"); }
 
     void tool(const std::string& absolutePath, const std::string& body) {
-        const auto path = tree.file(fs::path(absolutePath).relative_path());
-        std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
-        fs::permissions(path, fs::perms(0755));
+        tree.script(fs::path(absolutePath).relative_path(), body);
     }
 
     test::TempTree tree;

@@ -55,6 +55,14 @@ std::filesystem::path TempTree::folder(const std::filesystem::path& relative) {
     return path;
 }
 
+std::filesystem::path TempTree::script(const std::filesystem::path& relative,
+                                       std::string_view body) {
+    const auto path = file(relative);
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    std::filesystem::permissions(path, std::filesystem::perms(0755));
+    return path;
+}
+
 std::filesystem::path TempTree::symlink(const std::filesystem::path& relative,
                                         const std::filesystem::path& target) {
     const auto path = root_ / relative;

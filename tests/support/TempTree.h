@@ -27,6 +27,8 @@ public:
     // A file of `length` logical bytes with no data blocks at all.
     std::filesystem::path sparseFile(const std::filesystem::path& relative, std::int64_t length);
     std::filesystem::path folder(const std::filesystem::path& relative);
+    // An executable shell script, standing in for a tool.
+    std::filesystem::path script(const std::filesystem::path& relative, std::string_view body);
     std::filesystem::path symlink(const std::filesystem::path& relative,
                                   const std::filesystem::path& target);
     std::filesystem::path hardLink(const std::filesystem::path& relative,

@@ -1,0 +1,308 @@
+#include "DirectoryWalker.h"
+#include "ScanEngine.h"
+#include "model/Location.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <set>
+#include <string_view>
+
+namespace sorvale::engine {
+namespace {
+
+using model::CleanupCategory;
+namespace fs = std::filesystem;
+
+struct CatalogueRow {
+    std::string_view path;
+    CleanupCategory category;
+};
+
+// Folders under the home folder whose entries are offered one by one, in this order.
+constexpr std::array<CatalogueRow, 17> kHomeCatalogue{{
+    {"Library/Logs", CleanupCategory::logs},
+    {"Library/DiagnosticReports", CleanupCategory::logs},
+    {"Library/Developer/Xcode/DerivedData", CleanupCategory::xcodeDerivedData},
+    {"Library/Developer/Xcode/Archives", CleanupCategory::xcodeArchives},
+    {"Library/Developer/Xcode/iOS DeviceSupport", CleanupCategory::xcodeDeviceSupport},
+    {"Library/Developer/Xcode/watchOS DeviceSupport", CleanupCategory::xcodeDeviceSupport},
+    {"Library/Developer/Xcode/tvOS DeviceSupport", CleanupCategory::xcodeDeviceSupport},
+    {"Library/Developer/Xcode/Products", CleanupCategory::xcodeArchives},
+    {"Library/Developer/CoreSimulator/Caches", CleanupCategory::xcodeCaches},
+    {"Library/Application Support/MobileSync/Backup", CleanupCategory::deviceBackups},
+    {".Trash", CleanupCategory::trash},
+    {".npm", CleanupCategory::developerCaches},
+    {".cache", CleanupCategory::developerCaches},
+    {".gradle/caches", CleanupCategory::developerCaches},
+    {".cargo/registry/cache", CleanupCategory::developerCaches},
+    {"Library/org.swift.swiftpm", CleanupCategory::developerCaches},
+    {"Library/pnpm/store", CleanupCategory::developerCaches},
+}};
+
+constexpr std::array<std::string_view, 2> kSystemCatalogue{"/Library/Caches", "/Library/Logs"};
+
+struct ContainerSubPath {
+    std::string_view path;
+    CleanupCategory category;
+};
+
+constexpr std::array<ContainerSubPath, 8> kContainerSubPaths{{
+    {"Data/Library/Caches", CleanupCategory::applicationCaches},
+    {"Library/Caches", CleanupCategory::applicationCaches},
+    {"Data/Library/Logs", CleanupCategory::logs},
+    {"Library/Logs", CleanupCategory::logs},
+    {"Data/Library/HTTPStorages", CleanupCategory::webData},
+    {"Library/HTTPStorages", CleanupCategory::webData},
+    {"Data/Library/WebKit", CleanupCategory::webData},
+    {"Library/WebKit", CleanupCategory::webData},
+}};
+
+constexpr std::array<CatalogueRow, 4> kApplicationDataCatalogue{{
+    {"Library/HTTPStorages", CleanupCategory::webData},
+    {"Library/WebKit", CleanupCategory::webData},
+    {"Library/Saved Application State", CleanupCategory::savedState},
+    {"Library/Application Support/CrashReporter", CleanupCategory::logs},
+}};
+
+// Application Support folder names, compared in lower case.
+constexpr std::array<std::string_view, 8> kCacheFolderNames{
+    "cache",     "caches",      "code cache",  "gpucache",
+    "dawncache", "shadercache", "media cache", "videodecodecache"};
+constexpr std::array<std::string_view, 1> kWebStorageFolderNames{"cachestorage"};
+// Mail and device backups have steps of their own; the others are never caches worth a look.
+constexpr std::array<std::string_view, 4> kNamesNeverEntered{"node_modules", ".git", "mail",
+                                                             "mobilesync"};
+// Below this depth of Application Support nothing is examined.
+constexpr std::size_t kApplicationSupportDepthLimit = 6;
+
+// Tested in this order on the lower-case name of an entry of Library/Caches. They are plain
+// substrings, so "arc" also matches names such as "com.apple.searchd".
+constexpr std::array<std::string_view, 6> kBrowserFragments{"safari", "chrome", "firefox",
+                                                            "brave",  "arc",    "opera"};
+constexpr std::array<std::string_view, 7> kDeveloperToolFragments{
+    "homebrew", "swiftpm", "cocoapods", "gradle", "npm", "yarn", "instruments"};
+constexpr std::array<std::string_view, 2> kXcodeFragments{"xcode", "coresimulator"};
+
+std::string lowercased(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return result;
+}
+
+template <std::size_t N>
+bool containsAny(std::string_view text, const std::array<std::string_view, N>& fragments) {
+    return std::any_of(fragments.begin(), fragments.end(), [&](std::string_view fragment) {
+        return text.find(fragment) != std::string_view::npos;
+    });
+}
+
+template <std::size_t N>
+bool isOneOf(std::string_view text, const std::array<std::string_view, N>& names) {
+    return std::find(names.begin(), names.end(), text) != names.end();
+}
+
+CleanupCategory classifyCacheFolder(std::string_view name) {
+    const std::string lower = lowercased(name);
+    if (containsAny(lower, kBrowserFragments)) {
+        return CleanupCategory::browserCaches;
+    }
+    if (containsAny(lower, kDeveloperToolFragments) || lower.starts_with("com.apple.dt.")) {
+        return CleanupCategory::developerCaches;
+    }
+    if (containsAny(lower, kXcodeFragments)) {
+        return CleanupCategory::xcodeCaches;
+    }
+    return CleanupCategory::userCaches;
+}
+
+std::optional<CleanupCategory> applicationSupportCategory(std::string_view lowerName) {
+    if (isOneOf(lowerName, kCacheFolderNames)) {
+        return CleanupCategory::applicationCaches;
+    }
+    if (isOneOf(lowerName, kWebStorageFolderNames)) {
+        return CleanupCategory::webData;
+    }
+    return std::nullopt;
+}
+
+std::string_view containerLabel(CleanupCategory category) {
+    switch (category) {
+    case CleanupCategory::webData:
+        return "web data";
+    case CleanupCategory::logs:
+        return "logs";
+    default:
+        return "cache";
+    }
+}
+
+std::optional<model::Date> modificationDate(const fs::path& path) {
+    const auto values = platform::readEntryValues(path);
+    return values ? values->contentModificationDate : std::nullopt;
+}
+
+model::CleanupItem folderItem(const fs::path& folder, std::string name, std::int64_t size,
+                              CleanupCategory category, std::optional<model::Date> modifiedAt) {
+    return model::CleanupItem{
+        .id = folder,
+        .url = folder,
+        .name = std::move(name),
+        .size = size,
+        .category = category,
+        .modifiedAt = modifiedAt,
+        .relatedFiles = {},
+        .operation = model::CleanupOperation::moveToTrash(),
+        .isSelected = false,
+    };
+}
+
+// Keeps the first item of every location, then drops the empty ones.
+void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
+    std::set<fs::path> seen;
+    std::erase_if(items, [&](const model::CleanupItem& item) {
+        const bool isFirst = seen.insert(model::standardized(item.url)).second;
+        return !isFirst || item.size < 1;
+    });
+}
+
+} // namespace
+
+void ScanEngine::appendCatalogueFolder(const fs::path& folder, model::ScanSnapshot& into,
+                                       const ItemMaker& makeItem) const {
+    if (!platform::fileExists(folder)) {
+        return;
+    }
+    const auto entries = listDirectory(folder, /*skipHiddenEntries=*/false);
+    if (!entries) {
+        ++into.inaccessibleCount;
+        return;
+    }
+    for (const fs::path& entry : *entries) {
+        if (entry.filename() == ".DS_Store") {
+            continue;
+        }
+        const Measurement measurement = measureAllocatedSize(entry);
+        if (measurement.incomplete) {
+            ++into.inaccessibleCount;
+        }
+        if (measurement.rootWasReadable) {
+            into.items.push_back(makeItem(entry, measurement.size));
+        }
+    }
+}
+
+ScanEngine::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
+    return [category](const fs::path& entry, std::int64_t size) {
+        return measuredEntryItem(entry, size, category);
+    };
+}
+
+model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
+    model::ScanSnapshot junk;
+
+    appendCatalogueFolder(
+        home / "Library/Caches", junk, [](const fs::path& entry, std::int64_t size) {
+            return measuredEntryItem(entry, size, classifyCacheFolder(entry.filename().native()));
+        });
+    for (const CatalogueRow& row : kHomeCatalogue) {
+        appendCatalogueFolder(home / row.path, junk, measuredEntriesOf(row.category));
+    }
+    appendSimulatorDevices(home, junk);
+    std::ranges::move(scanSimulatorRuntimes(), std::back_inserter(junk.items));
+    appendSimulatorCaches(junk);
+    appendMailAttachments(home, junk);
+    for (std::string_view folder : kSystemCatalogue) {
+        appendCatalogueFolder(systemPath(folder), junk,
+                              measuredEntriesOf(CleanupCategory::systemCaches));
+    }
+    appendContainerCaches(home, "Library/Containers", junk);
+    appendContainerCaches(home, "Library/Group Containers", junk);
+    appendGenericApplicationData(home, junk);
+    std::ranges::move(scanUniversalApplications(home), std::back_inserter(junk.items));
+
+    keepFirstOfEachLocation(junk.items);
+    sortBySizeDescending(junk.items);
+    return junk;
+}
+
+void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& containerFolder,
+                                       model::ScanSnapshot& into) const {
+    const auto containers = listDirectory(home / containerFolder, /*skipHiddenEntries=*/false);
+    if (!containers) {
+        return;
+    }
+    for (const fs::path& container : *containers) {
+        std::set<fs::path> seen;
+        for (const ContainerSubPath& subPath : kContainerSubPaths) {
+            const fs::path candidate = container / subPath.path;
+            if (!platform::fileExists(candidate) ||
+                !seen.insert(model::standardized(candidate)).second) {
+                continue;
+            }
+            const Measurement measurement = measureAllocatedSize(candidate);
+            if (measurement.incomplete) {
+                ++into.inaccessibleCount;
+            }
+            if (!measurement.rootWasReadable || measurement.size < 1) {
+                continue;
+            }
+            into.items.push_back(folderItem(
+                candidate,
+                container.filename().native() + " " + std::string(containerLabel(subPath.category)),
+                measurement.size, subPath.category, modificationDate(candidate)));
+        }
+    }
+}
+
+void ScanEngine::appendGenericApplicationData(const fs::path& home,
+                                              model::ScanSnapshot& into) const {
+    for (const CatalogueRow& row : kApplicationDataCatalogue) {
+        appendCatalogueFolder(home / row.path, into, measuredEntriesOf(row.category));
+    }
+    appendApplicationSupportCaches(home / "Library/Application Support", into);
+}
+
+void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
+                                                model::ScanSnapshot& into) const {
+    if (!platform::fileExists(root)) {
+        return;
+    }
+    bool walkFailed = false;
+    const bool opened = walkDirectory(
+        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
+        [&](const WalkEntry& entry) {
+            const std::string name = lowercased(entry.name());
+            if (entry.depth() >= kApplicationSupportDepthLimit ||
+                isOneOf(name, kNamesNeverEntered)) {
+                return WalkAction::skipDescendants;
+            }
+            if (entry.type() != platform::EntryType::directory) {
+                return WalkAction::descend;
+            }
+            const auto category = applicationSupportCategory(name);
+            if (!category || !entry.values()) {
+                return WalkAction::descend;
+            }
+            const Measurement measurement = measureAllocatedSize(entry.path());
+            if (measurement.incomplete) {
+                ++into.inaccessibleCount;
+            }
+            if (!measurement.rootWasReadable || measurement.size < 1) {
+                return WalkAction::descend;
+            }
+            into.items.push_back(folderItem(entry.path(),
+                                            entry.path().parent_path().filename().native() +
+                                                " \u2014 " + std::string(entry.name()),
+                                            measurement.size, *category,
+                                            entry.values()->contentModificationDate));
+            return WalkAction::skipDescendants;
+        },
+        [&](const fs::path&, int) { walkFailed = true; });
+    if (!opened || walkFailed) {
+        ++into.inaccessibleCount;
+    }
+}
+
+} // namespace sorvale::engine

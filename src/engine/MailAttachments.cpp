@@ -1,0 +1,96 @@
+#include "DirectoryWalker.h"
+#include "ScanEngine.h"
+
+#include <algorithm>
+
+namespace sorvale::engine {
+namespace {
+
+namespace fs = std::filesystem;
+using model::CleanupCategory;
+
+constexpr std::string_view kMailDownloads =
+    "Library/Containers/com.apple.mail/Data/Library/Mail Downloads";
+constexpr std::string_view kMailTree = "Library/Mail";
+// Mail's own message store: never entered.
+constexpr std::string_view kMailboxes = "Mailboxes";
+constexpr std::string_view kAttachments = "Attachments";
+
+bool hasComponent(const fs::path& path, std::string_view name) {
+    return std::any_of(path.begin(), path.end(),
+                       [&](const fs::path& component) { return component == name; });
+}
+
+} // namespace
+
+void ScanEngine::appendMailAttachments(const fs::path& home, model::ScanSnapshot& into) const {
+    appendCatalogueFolder(home / kMailDownloads, into,
+                          [](const fs::path& entry, std::int64_t size) {
+                              return measuredEntryItem(entry, size, CleanupCategory::mailDownloads);
+                          });
+    model::ScanSnapshot tree = scanMailAttachmentTree(home / kMailTree);
+    std::ranges::move(tree.items, std::back_inserter(into.items));
+    into.inaccessibleCount += tree.inaccessibleCount;
+}
+
+model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) const {
+    if (!platform::fileExists(root)) {
+        return {};
+    }
+    model::ScanSnapshot attachments;
+    bool walkFailed = false;
+    const WalkErrorHandler onError = [&](const fs::path&, int) { walkFailed = true; };
+    const WalkOptions visibleEntries{.skipHiddenEntries = true};
+
+    const auto appendAttachment = [&](const WalkEntry& file) {
+        const auto& values = file.values();
+        if (!values || values->type != platform::EntryType::regular) {
+            return WalkAction::descend;
+        }
+        // Only what the file occupies counts: no fallback to its logical length.
+        const auto size = values->totalFileAllocatedSize ? values->totalFileAllocatedSize
+                                                         : values->fileAllocatedSize;
+        if (size && *size > 0) {
+            attachments.items.push_back(model::CleanupItem{
+                .id = file.path(),
+                .url = file.path(),
+                .name = std::string(file.name()),
+                .size = *size,
+                .category = CleanupCategory::mailDownloads,
+                .modifiedAt = values->contentModificationDate,
+                .relatedFiles = {},
+                .operation = model::CleanupOperation::moveToTrash(),
+                .isSelected = false,
+            });
+        }
+        return WalkAction::descend;
+    };
+
+    const bool opened = walkDirectory(
+        root, visibleEntries,
+        [&](const WalkEntry& entry) {
+            if (entry.type() != platform::EntryType::directory) {
+                return WalkAction::descend;
+            }
+            if (entry.name() == kMailboxes) {
+                return WalkAction::skipDescendants;
+            }
+            if (entry.name() != kAttachments) {
+                return WalkAction::descend;
+            }
+            if (!hasComponent(entry.path(), kMailboxes)) {
+                (void)walkDirectory(entry.path(), visibleEntries, appendAttachment, onError);
+            }
+            // Its files were seen once; an "Attachments" folder inside is not walked again.
+            return WalkAction::skipDescendants;
+        },
+        onError);
+    if (!opened) {
+        return {.items = {}, .inaccessibleCount = 1};
+    }
+    sortBySizeDescending(attachments.items);
+    attachments.inaccessibleCount = walkFailed ? 1 : 0;
+    return attachments;
+}
+
+} // namespace sorvale::engine

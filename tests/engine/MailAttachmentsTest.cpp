@@ -1,0 +1,70 @@
+#include "engine/ScanEngine.h"
+#include "support/TempTree.h"
+#include "support/Unprivileged.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvale::engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> names(const std::vector<model::CleanupItem>& items) {
+    std::vector<std::string> result;
+    for (const auto& item : items) {
+        result.push_back(item.name);
+    }
+    return result;
+}
+
+TEST(MailAttachments, AttachmentFilesAreFoundOnceAndNeverInsideMailboxes) {
+    test::TempTree tree;
+    const fs::path account = "home/Library/Mail/V10/Account/INBOX.mbox/Data";
+    const auto report = tree.file(account / "Attachments/1/2/report.pdf", 200 * 1024);
+    tree.file(account / "Attachments/3/Attachments/nested.png", 8192);
+    tree.file(account / "Attachments/3/.hidden.txt", 8192);
+    tree.file(account / "Attachments/4/empty.txt");
+    tree.sparseFile(account / "Attachments/5/sparse.bin", 1'000'000);
+    tree.file("home/Library/Mail/V10/Mailboxes/Attachments/skipped.pdf", 8192);
+    tree.file("home/Library/Mail/V10/Account/Sent.mbox/Attachments/photo.jpg", 4096);
+
+    const auto attachments = ScanEngine().scanMailAttachmentTree(tree / "home/Library/Mail");
+    EXPECT_EQ(names(attachments.items),
+              (std::vector<std::string>{"report.pdf", "nested.png", "photo.jpg"}));
+    EXPECT_EQ(attachments.items.front().url, report);
+    EXPECT_EQ(attachments.items.front().size, test::allocatedBytes(report));
+    EXPECT_EQ(attachments.items.front().category, model::CleanupCategory::mailDownloads);
+    EXPECT_EQ(attachments.inaccessibleCount, 0);
+}
+
+TEST(MailAttachments, DownloadsAreListedWholeAndAnUnreadableTreeCountsOnce) {
+    test::TempTree tree;
+    const fs::path downloads = "home/Library/Containers/com.apple.mail/Data/Library/Mail Downloads";
+    tree.file(downloads / "invoice.pdf", 4096);
+    tree.file(downloads / "empty.txt");
+    tree.file(downloads / ".DS_Store", 4096);
+    tree.file("home/Library/Mail/V10/A/Attachments/x.pdf", 4096);
+    tree.file("home/Library/Mail/V10/B/Attachments/y.pdf", 4096);
+    tree.makeInaccessible("home/Library/Mail/V10/A");
+    tree.makeInaccessible("home/Library/Mail/V10/B");
+
+    struct Outcome {
+        std::size_t items;
+        std::int64_t inaccessibleCount;
+        bool emptyDownloadKept;
+    };
+    const auto outcome = test::runUnprivileged<Outcome>([&] {
+        model::ScanSnapshot found;
+        ScanEngine().appendMailAttachments(tree / "home", found);
+        const auto all = names(found.items);
+        return Outcome{found.items.size(), found.inaccessibleCount,
+                       std::find(all.begin(), all.end(), "empty.txt") != all.end()};
+    });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->items, 2U);
+    EXPECT_TRUE(outcome->emptyDownloadKept) << "the junk scan drops it later, not this step";
+    EXPECT_EQ(outcome->inaccessibleCount, 1);
+}
+
+} // namespace
+} // namespace sorvale::engine

@@ -1,0 +1,131 @@
+#include "engine/ScanEngine.h"
+#include "support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace sorvale::engine {
+namespace {
+
+namespace fs = std::filesystem;
+using model::CleanupOperation;
+
+// A system root whose xcrun records its arguments and answers as the test says.
+class SimulatorStorage : public ::testing::Test {
+protected:
+    void xcrun(const std::string& body) {
+        tree.script("root/usr/bin/xcrun",
+                    "echo \"$@\" >> '" + (tree / "calls").native() + "'\n" + body);
+    }
+    std::string calls() const {
+        std::ostringstream text;
+        text << std::ifstream(tree / "calls").rdbuf();
+        return text.str();
+    }
+    model::CleanupItem runtime(const std::string& record) const {
+        const auto items = engine.parseSimulatorRuntimes(R"({"KEY": )" + record + "}");
+        model::CleanupItem none;
+        none.name = "(no item)";
+        return items.size() == 1 ? items.front() : none;
+    }
+
+    test::TempTree tree;
+    ScanEngine engine{tree / "root"};
+};
+
+TEST_F(SimulatorStorage, OnlyDeletableRecordsWithASizeBecomeRuntimes) {
+    EXPECT_EQ(runtime(R"({"deletable": true, "sizeBytes": 5})").name,
+              "Simulator Runtime Simulator Runtime");
+    EXPECT_EQ(runtime(R"({"deletable": false, "sizeBytes": 5})").name, "(no item)");
+    EXPECT_EQ(runtime(R"({"deletable": "true", "sizeBytes": 5})").name, "(no item)");
+    EXPECT_EQ(runtime(R"({"deletable": true})").name, "(no item)");
+    EXPECT_EQ(runtime(R"("not a record")").name, "(no item)");
+    EXPECT_TRUE(engine.parseSimulatorRuntimes("[1, 2]").empty());
+    EXPECT_TRUE(engine.parseSimulatorRuntimes("warning: slow\n{}").empty());
+}
+
+TEST_F(SimulatorStorage, RecordsAreNamedLocatedAndDatedFromTheirKeys) {
+    const auto iOS = runtime(R"({"deletable": true, "sizeBytes": 7000000000, "version": "17.2",
+        "identifier": "ID-1", "platformIdentifier": "com.apple.platform.iphonesimulator",
+        "mountPath": "/Volumes/iOS", "path": "/ignored", "lastUsedAt": "2026-01-31T13:00:00+01:00"})");
+    EXPECT_EQ(iOS.name, "iOS 17.2 Simulator Runtime");
+    EXPECT_EQ(iOS.size, 7'000'000'000);
+    EXPECT_EQ(iOS.url, "/Volumes/iOS");
+    EXPECT_EQ(iOS.id, iOS.url);
+    EXPECT_EQ(iOS.operation, CleanupOperation::deleteSimulatorRuntime("ID-1"));
+    EXPECT_EQ(iOS.modifiedAt, model::Date(std::chrono::seconds(1'769'860'800)));
+
+    const auto vision = runtime(R"({"deletable": true, "sizeBytes": 1, "version": "1.0",
+        "platformIdentifier": "com.apple.platform.xrsimulator", "path": "/Library/xr",
+        "lastUsedAt": "2026-01-31T12:00:00.5Z"})");
+    EXPECT_EQ(vision.name, "visionOS 1.0 Simulator Runtime");
+    EXPECT_EQ(vision.url, "/Library/xr");
+    EXPECT_EQ(vision.operation, CleanupOperation::deleteSimulatorRuntime("KEY"));
+    EXPECT_EQ(vision.modifiedAt, std::nullopt);
+
+    const auto bare = runtime(R"({"deletable": true, "sizeBytes": 1, "version": "17.2",
+        "platformIdentifier": "com.example.other", "lastUsedAt": "2026-02-30T12:00:00Z"})");
+    EXPECT_EQ(bare.name, "Simulator 17.2 Simulator Runtime");
+    EXPECT_EQ(bare.url, tree / "root/Library/Developer/CoreSimulator");
+    EXPECT_EQ(bare.modifiedAt, std::nullopt);
+    EXPECT_EQ(runtime(R"({"deletable": true, "sizeBytes": 1,
+        "platformIdentifier": "com.apple.platform.iphonesimulator"})")
+                  .name,
+              "iOS Runtime Simulator Runtime");
+}
+
+TEST_F(SimulatorStorage, TheListingIsReadOnlyWhenSimctlSucceedsWithPureJson) {
+    xcrun(R"(echo '{"R": {"deletable": true, "sizeBytes": 9}}')");
+    EXPECT_EQ(engine.scanSimulatorRuntimes().size(), 1U);
+    EXPECT_EQ(calls(), "simctl runtime list -j\n");
+    xcrun(R"(echo 'warning: Xcode is busy'; echo '{"R": {"deletable": true, "sizeBytes": 9}}')");
+    EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
+    xcrun(R"(echo '{"R": {"deletable": true, "sizeBytes": 9}}'; exit 1)");
+    EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
+}
+
+TEST_F(SimulatorStorage, RemovalsRunTheirCommandLinesAndReportTheToolsOwnWords) {
+    const auto item = [](CleanupOperation operation) {
+        model::CleanupItem managed;
+        managed.operation = std::move(operation);
+        return managed;
+    };
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::removeSimulatorCaches())),
+              "Xcode could not remove the selected item.")
+        << "xcrun is missing";
+
+    xcrun("exit 0");
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorRuntime("R-1"))),
+              std::nullopt);
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
+              std::nullopt);
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::removeSimulatorCaches())),
+              std::nullopt);
+    EXPECT_EQ(calls(), "simctl runtime delete R-1\nsimctl delete D-1\n"
+                       "simctl runtime dyld_shared_cache remove --all\n");
+
+    xcrun("printf 'Unable to delete:\\n  in use\\n'; exit 3");
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
+              "Unable to delete:\n  in use\n");
+    xcrun("exit 3");
+    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
+              "Xcode could not remove the selected item.");
+}
+
+TEST_F(SimulatorStorage, SharedCachesAreOneItemOnlyWhenTheyHoldSomething) {
+    tree.folder("root/Library/Developer/CoreSimulator/Caches");
+    model::ScanSnapshot found;
+    engine.appendSimulatorCaches(found);
+    EXPECT_TRUE(found.items.empty());
+    tree.file("root/Library/Developer/CoreSimulator/Caches/dyld/cache", 8192);
+    engine.appendSimulatorCaches(found);
+    ASSERT_EQ(found.items.size(), 1U);
+    EXPECT_EQ(found.items[0].name, "Simulator Shared Caches");
+    EXPECT_EQ(found.items[0].operation, CleanupOperation::removeSimulatorCaches());
+    EXPECT_EQ(found.inaccessibleCount, 0);
+}
+
+} // namespace
+} // namespace sorvale::engine
