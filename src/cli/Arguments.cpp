@@ -12,6 +12,7 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
+    {"junk", Command::junk},
     {"measure", Command::measure},
     {"large-files", Command::largeFiles},
     {"downloads", Command::downloads},
@@ -30,9 +31,11 @@ std::optional<std::int64_t> parseByteCount(std::string_view text) {
 } // namespace
 
 const char* usage() {
-    return "usage: sorvale-scan <measure PATH | large-files [PATH] | downloads | trash>\n"
+    return "usage: sorvale-scan <junk | measure PATH | large-files [PATH] | downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--min-size BYTES] [--json]\n"
            "\n"
+           "  junk                caches, logs, developer and simulator data, Mail attachments,\n"
+           "                      backups, the Trash and universal applications\n"
            "  measure PATH        allocated bytes of PATH and everything below it\n"
            "  large-files [PATH]  files of at least --min-size bytes (default 500000000) below\n"
            "                      PATH, or below the home folder\n"

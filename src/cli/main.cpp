@@ -29,6 +29,9 @@ void run(const cli::Arguments& arguments) {
 
     model::ScanSnapshot snapshot;
     switch (arguments.command) {
+    case cli::Command::junk:
+        snapshot = engine.scanJunk(arguments.home);
+        break;
     case cli::Command::largeFiles:
         snapshot =
             engine.scanLargeFiles(arguments.path.value_or(arguments.home), arguments.minimumSize);

@@ -68,6 +68,27 @@ TEST(SorvaleScan, MeasureAndTheTrashUseTheSameEngineAsTheApplication) {
     EXPECT_NE(trash.output.find("1 item, 20 KB in all"), std::string::npos) << trash.output;
 }
 
+TEST(SorvaleScan, JunkReadsTheHomeAndSystemRootItIsGiven) {
+    test::TempTree tree;
+    const auto log = tree.file("home/Library/Logs/app.log", 4096);
+    tree.file("root/Library/Caches/com.apple.shared/cache.db", 8192);
+    tree.script("root/usr/bin/xcrun", "exit 1");
+    const auto result = sorvaleScan({"junk", "--home", (tree / "home").native(), "--system-root",
+                                     (tree / "root").native(), "--json"});
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(
+        result.output.find(R"("name":"com.apple.shared","size":8192,"category":"systemCaches")"),
+        std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find(R"("url":")" + log.native() +
+                                 R"(","name":"app.log","size":4096,)"
+                                 R"("category":"logs")"),
+              std::string::npos)
+        << result.output;
+    EXPECT_TRUE(result.output.ends_with(R"(],"inaccessibleCount":0})"
+                                        "\n"));
+}
+
 TEST(SorvaleScan, LargeFilesSearchesTheHomeFolderUnlessAPathIsGiven) {
     test::TempTree tree;
     tree.file("home/Movies/film.mov", 40960);
