@@ -7,8 +7,9 @@
 // is generated once and reused while its marker file exists. Each command runs once to warm the
 // cache, then the pairs alternate so both see the same machine state.
 
+#include "BenchSupport.h"
+
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -16,13 +17,9 @@
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -35,12 +32,6 @@ constexpr int kLargeFiles = 3;
 constexpr off_t kLargeFileSize = 600'000'000;
 constexpr std::int64_t kLargeThreshold = 500'000'000;
 constexpr const char* kMarker = ".sorvale-bench-tree-v2";
-
-void writeFile(const fs::path& path, std::size_t bytes) {
-    static const std::string data(64 * 1024, 'x');
-    std::ofstream out(path, std::ios::binary);
-    out.write(data.data(), static_cast<std::streamsize>(bytes));
-}
 
 void generateTree(const fs::path& root) {
     std::cerr << "generating " << kFiles << " files in " << kFolders << " folders under " << root
@@ -77,9 +68,9 @@ void generateTree(const fs::path& root) {
         const std::size_t bytes = kind < 30   ? 0
                                   : kind < 90 ? static_cast<std::size_t>(below(4096))
                                               : static_cast<std::size_t>(4096 + below(28 * 1024));
-        writeFile(folders[static_cast<std::size_t>(below(kFolders))] /
-                      ("file" + std::to_string(i) + ".dat"),
-                  bytes);
+        sorvale::bench::writeFile(folders[static_cast<std::size_t>(below(kFolders))] /
+                                      ("file" + std::to_string(i) + ".dat"),
+                                  bytes);
     }
     for (int i = 0; i < kLinks; ++i) {
         const fs::path& from = folders[static_cast<std::size_t>(below(kFolders))];
@@ -98,76 +89,21 @@ void generateTree(const fs::path& root) {
     std::ofstream(root / kMarker) << "complete\n";
 }
 
-// Wall time of one run, its output discarded.
-double secondsToRun(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        std::cerr << "cannot start " << command.front() << "\n";
-        std::exit(1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::cerr << command.front() << " failed\n";
-        std::exit(1);
-    }
-    return std::chrono::duration<double>(elapsed).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void compare(const std::string& label, const std::vector<std::string>& ours,
-             const std::vector<std::string>& reference, int runs) {
-    secondsToRun(ours);
-    secondsToRun(reference);
-    std::vector<double> oursTimes;
-    std::vector<double> referenceTimes;
-    for (int i = 0; i < runs; ++i) {
-        oursTimes.push_back(secondsToRun(ours));
-        referenceTimes.push_back(secondsToRun(reference));
-    }
-    const double a = median(oursTimes);
-    const double b = median(referenceTimes);
-    std::printf("%-34s %8.3f s   %-36s %8.3f s   ratio %.2f\n", label.c_str(), a,
-                reference.front() == "du" ? "du -s" : "find -type f -size", b, a / b);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    fs::path tree = "/var/tmp/sorvale-bench-tree";
-    int runs = 9;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--tree") {
-            tree = argv[i + 1];
-        } else if (option == "--runs") {
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        }
-    }
+    const auto [tree, runs] =
+        sorvale::bench::parseOptions(argc, argv, "/var/tmp/sorvale-bench-tree");
     if (!fs::exists(tree / kMarker)) {
         generateTree(tree);
     }
     const std::string scan = SORVALE_SCAN_PATH;
+    const std::string threshold = std::to_string(kLargeThreshold);
     std::printf("tree %s, median of %d runs after one warm-up run each\n", tree.c_str(), runs);
-    compare("sorvale-scan measure", {scan, "measure", tree, "--json"}, {"du", "-s", tree}, runs);
-    compare("sorvale-scan large-files",
-            {scan, "large-files", tree, "--min-size", std::to_string(kLargeThreshold), "--json"},
-            {"find", tree, "-type", "f", "-size", "+" + std::to_string(kLargeThreshold) + "c"},
-            runs);
+    sorvale::bench::compare("sorvale-scan measure", {scan, "measure", tree, "--json"}, "du -s",
+                            {"du", "-s", tree}, runs);
+    sorvale::bench::compare(
+        "sorvale-scan large-files", {scan, "large-files", tree, "--min-size", threshold, "--json"},
+        "find -type f -size", {"find", tree, "-type", "f", "-size", "+" + threshold + "c"}, runs);
     return 0;
 }

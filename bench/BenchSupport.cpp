@@ -1,0 +1,88 @@
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace sorvale::bench {
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree) {
+    Options options{std::move(defaultTree)};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--tree") {
+            options.tree = argv[i + 1];
+        } else if (option == "--runs") {
+            options.runs = std::max(1, std::atoi(argv[i + 1]));
+        }
+    }
+    return options;
+}
+
+void writeFile(const std::filesystem::path& path, std::size_t bytes) {
+    static const std::string data(64 * 1024, 'x');
+    std::ofstream out(path, std::ios::binary);
+    out.write(data.data(), static_cast<std::streamsize>(std::min(bytes, data.size())));
+}
+
+double secondsToRun(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& word : command) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        std::cerr << "cannot start " << command.front() << "\n";
+        std::exit(1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::cerr << command.front() << " failed\n";
+        std::exit(1);
+    }
+    return std::chrono::duration<double>(elapsed).count();
+}
+
+void compare(const std::string& label, const std::vector<std::string>& ours,
+             const std::string& referenceLabel, const std::vector<std::string>& reference,
+             int runs) {
+    secondsToRun(ours);
+    secondsToRun(reference);
+    std::vector<double> oursTimes;
+    std::vector<double> referenceTimes;
+    for (int i = 0; i < runs; ++i) {
+        oursTimes.push_back(secondsToRun(ours));
+        referenceTimes.push_back(secondsToRun(reference));
+    }
+    const double a = median(oursTimes);
+    const double b = median(referenceTimes);
+    std::printf("%-28s %8.3f s   %-22s %8.3f s   ratio %.2f\n", label.c_str(), a,
+                referenceLabel.c_str(), b, a / b);
+}
+
+} // namespace sorvale::bench

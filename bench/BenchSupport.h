@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sorvale::bench {
+
+struct Options {
+    std::filesystem::path tree;
+    int runs = 9;
+};
+
+// Reads "--tree DIR" and "--runs N" from the command line.
+Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree);
+
+// A file holding `bytes` bytes of data.
+void writeFile(const std::filesystem::path& path, std::size_t bytes);
+
+// Wall time of one run of `command` (an argument vector), its output discarded. Exits the
+// benchmark when the command cannot run or fails.
+double secondsToRun(const std::vector<std::string>& command);
+
+// Runs both commands once to warm the cache, then `runs` times each, alternating so that both see
+// the same machine state, and prints their median wall times and the ratio ours / reference.
+void compare(const std::string& label, const std::vector<std::string>& ours,
+             const std::string& referenceLabel, const std::vector<std::string>& reference,
+             int runs);
+
+} // namespace sorvale::bench
