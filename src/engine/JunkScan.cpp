@@ -1,10 +1,10 @@
 #include "DirectoryWalker.h"
 #include "ScanEngine.h"
+#include "UnicodeText.h"
 #include "model/Location.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <set>
 #include <string_view>
 
@@ -83,13 +83,6 @@ constexpr std::array<std::string_view, 6> kBrowserFragments{"safari", "chrome", 
 constexpr std::array<std::string_view, 7> kDeveloperToolFragments{
     "homebrew", "swiftpm", "cocoapods", "gradle", "npm", "yarn", "instruments"};
 constexpr std::array<std::string_view, 2> kXcodeFragments{"xcode", "coresimulator"};
-
-std::string lowercased(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
 
 template <std::size_t N>
 bool containsAny(std::string_view text, const std::array<std::string_view, N>& fragments) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -109,6 +110,38 @@ public:
     // Puts back (original, backup) pairs, the last replaced first; failures are silent.
     static void
     restore(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>>& replaced);
+
+    // Installed applications with their support files, then leftovers of removed applications
+    // and installer files, largest first. `applicationRoots` replaces the default roots.
+    [[nodiscard]] model::ScanSnapshot
+    scanApplications(const std::filesystem::path& home,
+                     const std::optional<std::vector<std::filesystem::path>>& applicationRoots =
+                         std::nullopt) const;
+    // The application bundles below `roots`, each once, in the Finder's name order.
+    [[nodiscard]] std::vector<std::filesystem::path>
+    discoverApplications(const std::vector<std::filesystem::path>& roots,
+                         std::int64_t& inaccessible) const;
+    // The normalized identifiers a bundle owns: its own, its signature's groups, and those of
+    // the bundles embedded in it.
+    [[nodiscard]] std::set<std::string>
+    applicationBundleIdentifiers(const std::filesystem::path& bundle) const;
+    // The application and keychain groups the bundle's signature claims, normalized.
+    [[nodiscard]] static std::set<std::string>
+    signingOwnedIdentifiers(const std::filesystem::path& bundle);
+    // The files an application keeps in the home Library, ordered by path.
+    [[nodiscard]] std::vector<std::filesystem::path>
+    applicationSupportFiles(const std::filesystem::path& home,
+                            const std::optional<std::string>& bundleIdentifier,
+                            std::string_view appName) const;
+    // Library entries named after software that is no longer installed.
+    [[nodiscard]] std::vector<model::CleanupItem> discoverLeftovers(
+        const std::filesystem::path& home, const std::set<std::string>& installedIdentifiers,
+        const std::set<std::filesystem::path>& excluding, std::int64_t& inaccessible) const;
+    // The identifier a Library entry's name stands for, if it looks like one.
+    [[nodiscard]] static std::optional<std::string> leftoverIdentifier(std::string_view name);
+    // Disk images and installer packages in Downloads and on the Desktop.
+    [[nodiscard]] std::vector<model::CleanupItem>
+    discoverInstallers(const std::filesystem::path& home, std::int64_t& inaccessible) const;
 
     // The standard item for a measured entry: named after its last component, modified at its
     // content modification date, removed by moving it to the Trash.

@@ -1,3 +1,4 @@
+#include "ApplicationBundles.h"
 #include "DirectoryWalker.h"
 #include "OptimizerError.h"
 #include "ScanEngine.h"
@@ -36,25 +37,13 @@ using Replacements = std::vector<std::pair<fs::path, fs::path>>;
 
 // Every application bundle below the roots that exist; bundles inside bundles are not listed.
 std::vector<fs::path> findApplications(const std::vector<fs::path>& roots) {
+    static constexpr std::array<std::string_view, 1> kApplicationExtension{"app"};
     std::vector<fs::path> applications;
     for (const fs::path& root : roots) {
-        if (!platform::fileExists(root)) {
-            continue;
+        if (platform::fileExists(root)) {
+            (void)findBundles(root, kApplicationExtension,
+                              [&](const fs::path& bundle) { applications.push_back(bundle); });
         }
-        (void)walkDirectory(
-            root, WalkOptions{.skipHiddenEntries = true},
-            [&](const WalkEntry& entry) {
-                const fs::path extension = fs::path(entry.name()).extension();
-                std::string lower = extension.native();
-                std::transform(lower.begin(), lower.end(), lower.begin(),
-                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-                if (lower != ".app") {
-                    return WalkAction::descend;
-                }
-                applications.push_back(entry.path());
-                return WalkAction::skipDescendants;
-            },
-            [](const fs::path&, int) {});
     }
     return applications;
 }

@@ -1,0 +1,30 @@
+#include "ApplicationBundles.h"
+
+#include "DirectoryWalker.h"
+#include "UnicodeText.h"
+
+#include <algorithm>
+
+namespace sorvale::engine {
+
+bool findBundles(const std::filesystem::path& root, std::span<const std::string_view> extensions,
+                 const std::function<void(const std::filesystem::path&)>& found) {
+    return walkDirectory(
+        root, WalkOptions{.skipHiddenEntries = true},
+        [&](const WalkEntry& entry) {
+            const std::string extension =
+                lowercased(std::filesystem::path(entry.name()).extension().native());
+            const bool wanted =
+                !extension.empty() &&
+                std::find(extensions.begin(), extensions.end(),
+                          std::string_view(extension).substr(1)) != extensions.end();
+            if (!wanted) {
+                return WalkAction::descend;
+            }
+            found(entry.path());
+            return WalkAction::skipDescendants;
+        },
+        [](const std::filesystem::path&, int) {});
+}
+
+} // namespace sorvale::engine

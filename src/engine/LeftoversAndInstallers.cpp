@@ -1,0 +1,180 @@
+#include "DirectoryWalker.h"
+#include "ScanEngine.h"
+#include "UnicodeText.h"
+#include "model/Location.h"
+
+#include <algorithm>
+#include <array>
+
+namespace sorvale::engine {
+namespace {
+
+namespace fs = std::filesystem;
+using model::CleanupCategory;
+
+struct LeftoverLocation {
+    std::string_view path;
+    // Entries are proposed only when untouched for two weeks; the others are named exactly by
+    // their owner's identifier.
+    bool requiresMinimumAge;
+};
+
+constexpr std::array<LeftoverLocation, 11> kLeftoverLocations{{
+    {"Application Support", true},
+    {"Caches", true},
+    {"Preferences", true},
+    {"Logs", true},
+    {"Saved Application State", true},
+    {"HTTPStorages", true},
+    {"WebKit", true},
+    {"LaunchAgents", true},
+    {"Containers", false},
+    {"Group Containers", false},
+    {"Application Scripts", false},
+}};
+constexpr std::chrono::seconds kMinimumAge{1'209'600};
+constexpr std::array<std::string_view, 4> kProtectedPrefixes{
+    "com.apple.", "apple.", "group.com.apple.", "org.freedesktop."};
+constexpr std::array<std::string_view, 4> kNameEndings{".savedstate", ".plist", ".cache", ".log"};
+
+constexpr std::array<std::string_view, 2> kInstallerLocations{"Downloads", "Desktop"};
+constexpr std::array<std::string_view, 5> kInstallerExtensions{"dmg", "pkg", "mpkg", "xip", "iso"};
+constexpr std::size_t kInstallerDepthLimit = 4;
+
+// Owned when an installed identifier equals the candidate or either extends the other by
+// further dotted pieces.
+bool isOwned(const std::string& candidate, const std::set<std::string>& installed) {
+    if (installed.contains(candidate)) {
+        return true;
+    }
+    for (std::size_t dot = candidate.find('.'); dot != std::string::npos;
+         dot = candidate.find('.', dot + 1)) {
+        if (installed.contains(candidate.substr(0, dot))) {
+            return true;
+        }
+    }
+    const std::string longer = candidate + ".";
+    const auto next = installed.lower_bound(longer);
+    return next != installed.end() && next->starts_with(longer);
+}
+
+bool isProtected(std::string_view identifier) {
+    return std::any_of(kProtectedPrefixes.begin(), kProtectedPrefixes.end(),
+                       [&](std::string_view prefix) { return identifier.starts_with(prefix); });
+}
+
+} // namespace
+
+std::optional<std::string> ScanEngine::leftoverIdentifier(std::string_view name) {
+    std::string identifier = lowercased(name);
+    for (std::string_view ending : kNameEndings) {
+        if (identifier.ends_with(ending)) {
+            identifier.resize(identifier.size() - ending.size());
+        }
+    }
+    if (identifier.starts_with("group.")) {
+        identifier.erase(0, 6);
+    }
+    std::size_t pieces = 0;
+    for (std::size_t start = 0; start <= identifier.size();) {
+        const std::size_t end = std::min(identifier.find('.', start), identifier.size());
+        const std::string_view piece = std::string_view(identifier).substr(start, end - start);
+        if (!piece.empty()) {
+            ++pieces;
+            if (!hasOnlyLettersNumbersAnd(piece, "-_")) {
+                return std::nullopt;
+            }
+        }
+        start = end + 1;
+    }
+    if (pieces < 3) {
+        return std::nullopt;
+    }
+    return identifier;
+}
+
+std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
+    const fs::path& home, const std::set<std::string>& installedIdentifiers,
+    const std::set<fs::path>& excluding, std::int64_t& inaccessible) const {
+    const fs::path library = home / "Library";
+    const model::Date cutOff = std::chrono::system_clock::now() - kMinimumAge;
+    std::vector<model::CleanupItem> leftovers;
+    for (const LeftoverLocation& location : kLeftoverLocations) {
+        const fs::path folder = library / location.path;
+        if (!platform::fileExists(folder)) {
+            continue;
+        }
+        const auto entries = listDirectory(folder, /*skipHiddenEntries=*/true);
+        if (!entries) {
+            ++inaccessible;
+            continue;
+        }
+        for (const fs::path& entry : *entries) {
+            if (excluding.contains(model::standardized(entry))) {
+                continue;
+            }
+            const auto identifier = leftoverIdentifier(entry.filename().native());
+            if (!identifier || isProtected(*identifier) ||
+                isOwned(*identifier, installedIdentifiers)) {
+                continue;
+            }
+            const auto values = platform::readEntryValues(entry);
+            if (!values || values->type == platform::EntryType::symbolicLink ||
+                !values->contentModificationDate ||
+                (location.requiresMinimumAge && !(*values->contentModificationDate < cutOff))) {
+                continue;
+            }
+            const Measurement measurement = measureAllocatedSize(entry);
+            if (measurement.incomplete) {
+                ++inaccessible;
+            }
+            if (measurement.rootWasReadable && measurement.size >= 1) {
+                leftovers.push_back(
+                    measuredEntryItem(entry, measurement.size, CleanupCategory::appLeftovers));
+            }
+        }
+    }
+    return leftovers;
+}
+
+std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& home,
+                                                               std::int64_t& inaccessible) const {
+    std::vector<model::CleanupItem> installers;
+    for (std::string_view location : kInstallerLocations) {
+        const fs::path root = home / location;
+        if (!platform::fileExists(root)) {
+            continue;
+        }
+        const bool walked = walkDirectory(
+            root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
+            [&](const WalkEntry& entry) {
+                if (entry.depth() >= kInstallerDepthLimit) {
+                    return WalkAction::skipDescendants;
+                }
+                const std::string extension =
+                    lowercased(fs::path(entry.name()).extension().native());
+                const bool isInstaller =
+                    !extension.empty() &&
+                    std::find(kInstallerExtensions.begin(), kInstallerExtensions.end(),
+                              std::string_view(extension).substr(1)) != kInstallerExtensions.end();
+                if (isInstaller) {
+                    const Measurement measurement = measureAllocatedSize(entry.path());
+                    if (measurement.incomplete) {
+                        ++inaccessible;
+                    }
+                    if (measurement.rootWasReadable && measurement.size > 0) {
+                        installers.push_back(measuredEntryItem(entry.path(), measurement.size,
+                                                               CleanupCategory::installers));
+                    }
+                }
+                return WalkAction::descend;
+            },
+            [](const fs::path&, int) {});
+        if (!walked) {
+            ++inaccessible;
+        }
+    }
+    return installers;
+}
+
+} // namespace sorvale::engine

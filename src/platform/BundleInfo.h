@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PropertyList.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace sorvale::platform {
+
+// What a bundle's Contents/Info.plist declares. A bundle whose list is missing, unreadable or
+// malformed declares nothing.
+struct BundleInfo {
+    std::optional<std::string> identifier;   // CFBundleIdentifier
+    std::optional<std::string> shortVersion; // CFBundleShortVersionString
+    std::optional<std::string> executable;   // CFBundleExecutable
+};
+
+[[nodiscard]] BundleInfo readBundleInfo(const std::filesystem::path& bundle);
+
+// The entitlements in the code signature of the bundle's main executable (thin or universal,
+// the arm64 slice first); none when it is unsigned, carries none, or cannot be read.
+[[nodiscard]] std::optional<PropertyList>
+readBundleEntitlements(const std::filesystem::path& bundle);
+
+// The contents of a regular file of at most `limit` bytes, read without following a link.
+[[nodiscard]] std::optional<std::string> readSmallFile(const std::filesystem::path& path,
+                                                       std::size_t limit);
+
+} // namespace sorvale::platform

@@ -1,0 +1,131 @@
+#include "engine/FinderOrder.h"
+#include "engine/ScanEngine.h"
+#include "model/Location.h"
+#include "support/BundleFixtures.h"
+#include "support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvale::engine {
+namespace {
+
+namespace fs = std::filesystem;
+using model::CleanupCategory;
+
+class ApplicationScan : public ::testing::Test {
+protected:
+    test::TempTree tree;
+    fs::path home = tree / "home";
+    fs::path library = home / "Library";
+    ScanEngine engine{tree / "root"};
+};
+
+TEST(FinderOrderTest, NamesCompareCaseInsensitivelyWithNumbersByValueThenByCaseAndBytes) {
+    std::vector<std::string> names{"b", "File 10",     "A",    "file 2", "File 2",
+                                   "a", "caf\xC3\xA9", "cafe", "bad\xFF"};
+    std::stable_sort(names.begin(), names.end(), FinderOrder());
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "A", "b", "bad\xFF", "cafe", "caf\xC3\xA9",
+                                               "file 2", "File 2", "File 10"}));
+}
+
+TEST_F(ApplicationScan, ApplicationsAreFoundOnceAtAnyDepthButNotInsideOtherBundles) {
+    for (const char* app : {"Zeta.app", "Utilities/alpha.app", "App 10.app", "App 2.app",
+                            "Zeta.app/Contents/Helpers/Inner.app"}) {
+        test::bundle(tree, fs::path("root/Applications") / app, std::nullopt);
+    }
+    test::bundle(tree, "home/Applications/Beta.app", std::nullopt);
+    std::int64_t inaccessible = 0;
+    const auto found = engine.discoverApplications({tree / "root/Applications",
+                                                    tree / "root/Applications/../Applications/.",
+                                                    home / "Applications", tree / "root/missing"},
+                                                   inaccessible);
+    std::vector<std::string> names;
+    for (const auto& application : found) {
+        names.push_back(application.filename());
+        EXPECT_EQ(application, model::standardized(application));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"alpha.app", "App 2.app", "App 10.app", "Beta.app",
+                                               "Zeta.app"}));
+    EXPECT_EQ(inaccessible, 0);
+}
+
+TEST_F(ApplicationScan, ABundleOwnsItsOwnItsSignaturesAndItsEmbeddedBundlesIdentifiers) {
+    const auto app = test::bundle(tree, "root/Applications/Suite.app", "Com.Foo.Suite",
+                                  {"group.com.foo.shared"}, {"TEAM.com.foo.keychain"});
+    const std::vector<std::pair<const char*, const char*>> embedded{
+        {"Contents/PlugIns/Share.appex", "com.foo.share"},
+        {"Contents/Library/LoginItems/Login.app", "com.foo.login"},
+        {"Contents/XPCServices/Helper.xpc", "com.foo.xpc"},
+        {"Contents/Library/SystemExtensions/Net.systemextension", "com.foo.net"},
+        {"Contents/Library/QuickLook/Preview.qlgenerator", "com.foo.preview"},
+        {"Contents/Frameworks/Kit.framework/Versions/A/Agent.app", "com.foo.agent"},
+        {"Contents/Helpers/Tool.app", "com.foo.tool"},
+        {"Contents/Library/LaunchServices/Launcher.app", "com.foo.launcher"},
+        {"Contents/Resources/Ignored.app", "com.foo.ignored"},
+        {"Contents/Frameworks/Kit.framework", "com.foo.kit"}};
+    for (const auto& [path, identifier] : embedded) {
+        test::bundle(tree, fs::path("root/Applications/Suite.app") / path, identifier);
+    }
+    EXPECT_EQ(engine.applicationBundleIdentifiers(app),
+              (std::set<std::string>{"com.foo.suite", "com.foo.shared", "team.com.foo.keychain",
+                                     "com.foo.share", "com.foo.login", "com.foo.xpc", "com.foo.net",
+                                     "com.foo.preview", "com.foo.agent", "com.foo.tool",
+                                     "com.foo.launcher"}));
+}
+
+TEST_F(ApplicationScan, SupportFilesMatchTheIdentifierExactlyOrAsAPrefixAndTheName) {
+    for (const char* file :
+         {"Caches/com.foo.app/data", "Preferences/COM.FOO.APP.plist",
+          "Saved Application State/com.foo.app.savedState/x", "Containers/com.foo.app.agent/x",
+          "Containers/com.foo.apps/x", "Group Containers/group.com.foo.app/x", "Logs/Foo/log",
+          "Application Support/Foo/x", "WebKit/com.foo.application/x", "Logs/com.foo.app/x"}) {
+        tree.file(library / file);
+    }
+    const auto support = engine.applicationSupportFiles(home, "com.foo.app", "Foo");
+    std::vector<std::string> relative;
+    for (const auto& file : support) {
+        relative.push_back(file.lexically_relative(library));
+    }
+    EXPECT_EQ(relative,
+              (std::vector<std::string>{
+                  "Application Support/Foo", "Caches/com.foo.app", "Containers/com.foo.app.agent",
+                  "Group Containers/group.com.foo.app", "Logs/Foo", "Preferences/COM.FOO.APP.plist",
+                  "Saved Application State/com.foo.app.savedState"}));
+
+    const auto nameOnly = engine.applicationSupportFiles(home, std::nullopt, "Foo");
+    EXPECT_EQ(nameOnly.size(), 2U);
+    tree.file("home/Documents/secret.txt");
+    EXPECT_TRUE(engine.applicationSupportFiles(home, "../../Documents", "..").empty())
+        << "an identifier or name that climbs out of the Library never matches";
+}
+
+TEST_F(ApplicationScan, ApplicationsCarryTheirSupportFilesThenComeLeftoversAndInstallers) {
+    const auto foo = test::bundle(tree, "root/Applications/Foo.app", "com.foo.app");
+    tree.file(library / "Caches/com.foo.app/data", 20 * 4096);
+    tree.file(library / "Containers/com.foo.app/x", 4096);
+    test::bundle(tree, "root/System/Applications/Notes.app", "com.system.notes");
+    test::bundle(tree, "home/Library/Application Support/Vendor/Helper.app", "com.vendor.helper");
+    tree.file(library / "Containers/com.system.notes/x", 4096);
+    tree.file(library / "Containers/com.vendor.helper.agent/x", 4096);
+    const auto leftover = tree.file(library / "Containers/com.gone.app/x", 8 * 4096);
+    const auto installer = tree.file("home/Downloads/Setup.dmg", 8 * 4096);
+
+    const auto snapshot = engine.scanApplications(home);
+    ASSERT_EQ(snapshot.items.size(), 3U);
+    const auto& app = snapshot.items[0];
+    EXPECT_EQ(app.url, foo);
+    EXPECT_EQ(app.name, "Foo");
+    EXPECT_EQ(app.category, CleanupCategory::installedApplications);
+    EXPECT_EQ(app.operation, model::CleanupOperation::uninstallApplication());
+    EXPECT_EQ(app.relatedFiles,
+              (std::vector{library / "Caches/com.foo.app", library / "Containers/com.foo.app"}));
+    EXPECT_EQ(app.size, engine.measureAllocatedSize(foo).size + 20 * 4096 + 4096);
+    EXPECT_EQ(snapshot.items[1].url, leftover.parent_path()) << "equal sizes: leftovers first";
+    EXPECT_EQ(snapshot.items[1].category, CleanupCategory::appLeftovers);
+    EXPECT_EQ(snapshot.items[2].url, installer);
+    EXPECT_EQ(snapshot.items[2].category, CleanupCategory::installers);
+    EXPECT_EQ(snapshot.inaccessibleCount, 0);
+}
+
+} // namespace
+} // namespace sorvale::engine

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TempTree.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorvale::test {
+
+// An application or plug-in bundle in `tree`: an XML Info.plist declaring `identifier` (none
+// declares no identifier) and a main executable, signed with these groups when any are given.
+std::filesystem::path bundle(TempTree& tree, const std::filesystem::path& relative,
+                             const std::optional<std::string>& identifier,
+                             const std::vector<std::string>& applicationGroups = {},
+                             const std::vector<std::string>& keychainGroups = {});
+
+} // namespace sorvale::test
