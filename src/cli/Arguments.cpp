@@ -12,11 +12,9 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"junk", Command::junk},
-    {"measure", Command::measure},
-    {"large-files", Command::largeFiles},
-    {"downloads", Command::downloads},
-    {"trash", Command::trash},
+    {"junk", Command::junk},           {"applications", Command::applications},
+    {"measure", Command::measure},     {"large-files", Command::largeFiles},
+    {"downloads", Command::downloads}, {"trash", Command::trash},
 };
 
 std::optional<std::int64_t> parseByteCount(std::string_view text) {
@@ -31,11 +29,14 @@ std::optional<std::int64_t> parseByteCount(std::string_view text) {
 } // namespace
 
 const char* usage() {
-    return "usage: sorvale-scan <junk | measure PATH | large-files [PATH] | downloads | trash>\n"
+    return "usage: sorvale-scan <junk | applications | measure PATH | large-files [PATH] |\n"
+           "                     downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--min-size BYTES] [--json]\n"
            "\n"
            "  junk                caches, logs, developer and simulator data, Mail attachments,\n"
            "                      backups, the Trash and universal applications\n"
+           "  applications        installed applications with their support files, leftovers\n"
+           "                      of removed ones and installer files\n"
            "  measure PATH        allocated bytes of PATH and everything below it\n"
            "  large-files [PATH]  files of at least --min-size bytes (default 500000000) below\n"
            "                      PATH, or below the home folder\n"

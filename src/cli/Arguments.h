@@ -9,7 +9,7 @@
 
 namespace sorvale::cli {
 
-enum class Command { junk, measure, largeFiles, downloads, trash };
+enum class Command { junk, applications, measure, largeFiles, downloads, trash };
 
 struct Arguments {
     Command command = Command::downloads;

@@ -32,6 +32,9 @@ void run(const cli::Arguments& arguments) {
     case cli::Command::junk:
         snapshot = engine.scanJunk(arguments.home);
         break;
+    case cli::Command::applications:
+        snapshot = engine.scanApplications(arguments.home);
+        break;
     case cli::Command::largeFiles:
         snapshot =
             engine.scanLargeFiles(arguments.path.value_or(arguments.home), arguments.minimumSize);

@@ -1,6 +1,7 @@
 // Runs the real sorvale-scan program over fixture homes.
 
 #include "engine/ScanEngine.h"
+#include "support/BundleFixtures.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,30 @@ TEST(SorvaleScan, JunkReadsTheHomeAndSystemRootItIsGiven) {
         << result.output;
     EXPECT_TRUE(result.output.ends_with(R"(],"inaccessibleCount":0})"
                                         "\n"));
+}
+
+TEST(SorvaleScan, ApplicationsListBundlesWithTheirSupportFiles) {
+    test::TempTree tree;
+    test::bundle(tree, "root/Applications/Foo.app", "com.foo.App");
+    tree.file("home/Library/Preferences/com.foo.app.plist", 4096);
+    tree.file("home/Library/Caches/com.foo.app/cache.db", 4096);
+    const auto result = sorvaleScan({"applications", "--home", (tree / "home").native(),
+                                     "--system-root", (tree / "root").native(), "--json"});
+    ASSERT_EQ(result.status, 0) << result.output;
+    const std::string library = (tree / "home/Library/").native();
+    EXPECT_NE(
+        result.output.find(R"({"id":")" + (tree / "root/Applications/Foo.app").native() + R"(",)"),
+        std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find(R"("category":"installedApplications",)"
+                                 R"("modifiedAt":)"),
+              std::string::npos);
+    EXPECT_NE(result.output.find(R"("relatedFiles":[")" + library + R"(Caches/com.foo.app",")" +
+                                 library +
+                                 R"(Preferences/com.foo.app.plist"],)"
+                                 R"("operation":{"kind":"uninstallApplication"})"),
+              std::string::npos)
+        << result.output;
 }
 
 TEST(SorvaleScan, LargeFilesSearchesTheHomeFolderUnlessAPathIsGiven) {
