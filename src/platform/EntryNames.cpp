@@ -26,15 +26,15 @@ bool isHiddenName(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
 
-bool isPackageFolderName(std::string_view name) {
+bool hasExtension(std::string_view name, std::string_view extension) {
     const auto dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) {
-        return false;
-    }
-    const std::string_view extension = name.substr(dot + 1);
-    return std::any_of(
-        kPackageExtensions.begin(), kPackageExtensions.end(),
-        [&](std::string_view known) { return equalsIgnoringAsciiCase(known, extension); });
+    return dot != std::string_view::npos && dot != 0 &&
+           equalsIgnoringAsciiCase(name.substr(dot + 1), extension);
+}
+
+bool isPackageFolderName(std::string_view name) {
+    return std::any_of(kPackageExtensions.begin(), kPackageExtensions.end(),
+                       [&](std::string_view extension) { return hasExtension(name, extension); });
 }
 
 } // namespace sorvale::platform

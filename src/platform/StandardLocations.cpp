@@ -29,15 +29,16 @@ std::filesystem::path homeFolder() {
     return "/";
 }
 
+std::filesystem::path dataHomeFolder(const std::filesystem::path& home) {
+    std::filesystem::path dataHome = absoluteEnvironmentPath("XDG_DATA_HOME");
+    return dataHome.empty() ? home / ".local/share" : dataHome;
+}
+
 std::filesystem::path trashFilesFolder(const std::filesystem::path& home) {
 #ifdef __APPLE__
     return home / ".Trash";
 #else
-    std::filesystem::path dataHome = absoluteEnvironmentPath("XDG_DATA_HOME");
-    if (dataHome.empty()) {
-        dataHome = home / ".local/share";
-    }
-    return dataHome / "Trash/files";
+    return dataHomeFolder(home) / "Trash/files";
 #endif
 }
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 namespace sorvale::test::detail {
-namespace {
-
 constexpr uid_t kNobody = 65534;
+
+namespace {
 
 bool dropRoot() {
     if (::geteuid() != 0) {
@@ -19,6 +19,26 @@ bool dropRoot() {
 }
 
 } // namespace
+
+} // namespace sorvale::test::detail
+
+namespace sorvale::test {
+
+void giveToUnprivilegedUser(const std::filesystem::path& path) {
+    if (::geteuid() != 0) {
+        return;
+    }
+    ::lchown(path.c_str(), detail::kNobody, detail::kNobody);
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(path))) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
+            ::lchown(entry.path().c_str(), detail::kNobody, detail::kNobody);
+        }
+    }
+}
+
+} // namespace sorvale::test
+
+namespace sorvale::test::detail {
 
 bool runInUnprivilegedChild(const std::function<void(void*)>& body, void* answer,
                             std::size_t size) {

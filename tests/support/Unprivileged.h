@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <type_traits>
@@ -12,6 +13,10 @@ namespace detail {
 bool runInUnprivilegedChild(const std::function<void(void* answer)>& body, void* answer,
                             std::size_t size);
 } // namespace detail
+
+// Makes `path` and everything below it belong to the user runUnprivileged runs as, so that only
+// the permissions a test takes away stand in its way.
+void giveToUnprivilegedUser(const std::filesystem::path& path);
 
 // Permission cases are meaningless as root, which reads everything: they run here, as "nobody"
 // when the suite runs as root (as CI does), else as the current user.

@@ -1,0 +1,11 @@
+#include "FileOperationError.h"
+
+#include <cerrno>
+
+namespace sorvale::platform {
+
+bool isPermissionError(const FileOperationError& error) {
+    return error.code == EPERM || error.code == EACCES;
+}
+
+} // namespace sorvale::platform
