@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Date.h"
+#include "RawValue.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,6 +46,12 @@ private:
     Kind kind_ = Kind::idle;
     std::string text_;
     Date date_{};
+};
+
+template <>
+struct EnumTraits<ScanState::Kind> {
+    static constexpr std::size_t count = 4;
+    static std::string_view rawValue(ScanState::Kind kind);
 };
 
 } // namespace sorvale::model

@@ -1,0 +1,337 @@
+#pragma once
+
+#include "Removal.h"
+#include "engine/EngineActor.h"
+#include "model/AppSection.h"
+#include "model/CleanupCategory.h"
+#include "model/CleanupItem.h"
+#include "model/ScanState.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorvale::store {
+
+// The one observable object behind the interface: it starts scans on the engine, keeps the five
+// results lists with their states and selections, derives every figure and button title, removes
+// what the user approved and gates the protected scans on Full Disk Access. It lives on the main
+// thread; engine work runs on the engine's thread and its results come back here.
+//
+// Sections, groups and categories cross into QML as their raw values ("" for none); an item as
+// the key of its id (see StoreValues.h).
+class CleanupStore : public QObject {
+    Q_OBJECT
+
+    Q_PROPERTY(QString selection READ selection WRITE selectSection NOTIFY selectionChanged)
+    Q_PROPERTY(QVariantList junkItems READ junkItems NOTIFY junkItemsChanged)
+    Q_PROPERTY(QVariantList applicationItems READ applicationItems NOTIFY applicationItemsChanged)
+    Q_PROPERTY(QVariantList largeItems READ largeItems NOTIFY largeItemsChanged)
+    Q_PROPERTY(QVariantList downloadsItems READ downloadsItems NOTIFY downloadsItemsChanged)
+    Q_PROPERTY(QVariantList trashItems READ trashItems NOTIFY trashItemsChanged)
+    Q_PROPERTY(QVariantMap cleanupState READ cleanupState NOTIFY cleanupStateChanged)
+    Q_PROPERTY(QVariantMap applicationsState READ applicationsState NOTIFY applicationsStateChanged)
+    Q_PROPERTY(QVariantMap largeFilesState READ largeFilesState NOTIFY largeFilesStateChanged)
+    Q_PROPERTY(QVariantMap downloadsState READ downloadsState NOTIFY downloadsStateChanged)
+    Q_PROPERTY(QVariantMap trashState READ trashState NOTIFY trashStateChanged)
+    Q_PROPERTY(
+        QVariantMap inaccessibleCounts READ inaccessibleCounts NOTIFY inaccessibleCountsChanged)
+    Q_PROPERTY(bool showDeleteConfirmation READ showDeleteConfirmation WRITE
+                   setShowDeleteConfirmation NOTIFY showDeleteConfirmationChanged)
+    Q_PROPERTY(bool needsAppManagementPermission READ needsAppManagementPermission WRITE
+                   setNeedsAppManagementPermission NOTIFY needsAppManagementPermissionChanged)
+    Q_PROPERTY(QVariant fullDiskAccessGranted READ fullDiskAccessGranted NOTIFY
+                   fullDiskAccessGrantedChanged)
+    Q_PROPERTY(QString fullDiskAccessPromptSection READ fullDiskAccessPromptSection NOTIFY
+                   fullDiskAccessPromptSectionChanged)
+    Q_PROPERTY(QString permissionCheckSection READ permissionCheckSection NOTIFY
+                   permissionCheckSectionChanged)
+    Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage NOTIFY lastMessageChanged)
+    Q_PROPERTY(double largeFileMinimumMB READ largeFileMinimumMB WRITE setLargeFileMinimumMB NOTIFY
+                   largeFileMinimumMBChanged)
+    Q_PROPERTY(
+        QString cleanupPresentation READ cleanupPresentation NOTIFY cleanupPresentationChanged)
+    Q_PROPERTY(
+        QString focusedCleanupGroup READ focusedCleanupGroup NOTIFY focusedCleanupGroupChanged)
+    Q_PROPERTY(QString applicationsPresentation READ applicationsPresentation NOTIFY
+                   applicationsPresentationChanged)
+    Q_PROPERTY(QString focusedApplicationCategory READ focusedApplicationCategory NOTIFY
+                   focusedApplicationCategoryChanged)
+
+    Q_PROPERTY(QVariantList displayedItems READ displayedItems NOTIFY displayedItemsChanged)
+    Q_PROPERTY(QVariantMap displayedState READ displayedState NOTIFY displayedStateChanged)
+    Q_PROPERTY(qint64 displayedInaccessibleCount READ displayedInaccessibleCount NOTIFY
+                   displayedInaccessibleCountChanged)
+    Q_PROPERTY(QVariantList selectedItems READ selectedItems NOTIFY selectedItemsChanged)
+    Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY selectedSizeChanged)
+    Q_PROPERTY(qint64 totalJunkSize READ totalJunkSize NOTIFY totalJunkSizeChanged)
+    Q_PROPERTY(
+        bool hasPermanentSelection READ hasPermanentSelection NOTIFY hasPermanentSelectionChanged)
+    Q_PROPERTY(bool hasOptimizationSelection READ hasOptimizationSelection NOTIFY
+                   hasOptimizationSelectionChanged)
+    Q_PROPERTY(bool hasManagedXcodeSelection READ hasManagedXcodeSelection NOTIFY
+                   hasManagedXcodeSelectionChanged)
+    Q_PROPERTY(bool hasMailSelection READ hasMailSelection NOTIFY hasMailSelectionChanged)
+    Q_PROPERTY(bool hasApplicationSelection READ hasApplicationSelection NOTIFY
+                   hasApplicationSelectionChanged)
+    Q_PROPERTY(
+        QString selectionActionTitle READ selectionActionTitle NOTIFY selectionActionTitleChanged)
+    Q_PROPERTY(bool isCheckingFullDiskAccess READ isCheckingFullDiskAccess NOTIFY
+                   isCheckingFullDiskAccessChanged)
+
+public:
+    // Calls `answer` (from any thread) with whether the user's protected data can be read.
+    using AccessCheck =
+        std::function<void(const std::filesystem::path& home, std::function<void(bool)> answer)>;
+
+    // What the folder chooser shows; it calls `choose` with the chosen folder or none.
+    struct FolderRequest {
+        QString title;
+        QString message;
+        QString prompt;
+        std::filesystem::path startFolder;
+    };
+    using FolderChooser =
+        std::function<void(const FolderRequest& request,
+                           std::function<void(std::optional<std::filesystem::path>)> choose)>;
+    // Opens a URL with whatever the desktop has for it; false when nothing could.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+
+    // The default check asks the engine on macOS; elsewhere there is no such permission and
+    // the answer is yes.
+    explicit CleanupStore(engine::ScanEngine engine,
+                          std::optional<AccessCheck> accessCheck = std::nullopt,
+                          QObject* parent = nullptr);
+    ~CleanupStore() override;
+
+    void setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
+    void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+
+    // For the interface's C++ list models.
+    [[nodiscard]] model::AppSection section() const { return selection_; }
+    [[nodiscard]] const std::vector<model::CleanupItem>& itemsOf(model::AppSection section) const;
+    [[nodiscard]] std::vector<model::CleanupItem> selectedItemsOfDisplayedList() const;
+    [[nodiscard]] const std::filesystem::path& home() const { return home_; }
+
+    [[nodiscard]] QString selection() const;
+    void selectSection(const QString& section);
+    [[nodiscard]] QVariantList junkItems() const;
+    [[nodiscard]] QVariantList applicationItems() const;
+    [[nodiscard]] QVariantList largeItems() const;
+    [[nodiscard]] QVariantList downloadsItems() const;
+    [[nodiscard]] QVariantList trashItems() const;
+    [[nodiscard]] QVariantMap cleanupState() const;
+    [[nodiscard]] QVariantMap applicationsState() const;
+    [[nodiscard]] QVariantMap largeFilesState() const;
+    [[nodiscard]] QVariantMap downloadsState() const;
+    [[nodiscard]] QVariantMap trashState() const;
+    [[nodiscard]] QVariantMap inaccessibleCounts() const;
+    [[nodiscard]] bool showDeleteConfirmation() const { return showDeleteConfirmation_; }
+    void setShowDeleteConfirmation(bool show);
+    [[nodiscard]] bool needsAppManagementPermission() const {
+        return needsAppManagementPermission_;
+    }
+    void setNeedsAppManagementPermission(bool needed);
+    [[nodiscard]] QVariant fullDiskAccessGranted() const;
+    [[nodiscard]] QString fullDiskAccessPromptSection() const;
+    [[nodiscard]] QString permissionCheckSection() const;
+    [[nodiscard]] QString lastMessage() const;
+    // An empty text clears the message.
+    void setLastMessage(const QString& message);
+    [[nodiscard]] double largeFileMinimumMB() const { return largeFileMinimumMB_; }
+    // Ignored unless finite, not negative, and small enough for a byte count.
+    void setLargeFileMinimumMB(double megabytes);
+    [[nodiscard]] QString cleanupPresentation() const;
+    [[nodiscard]] QString focusedCleanupGroup() const;
+    [[nodiscard]] QString applicationsPresentation() const;
+    [[nodiscard]] QString focusedApplicationCategory() const;
+
+    [[nodiscard]] QVariantList displayedItems() const;
+    [[nodiscard]] QVariantMap displayedState() const;
+    [[nodiscard]] qint64 displayedInaccessibleCount() const;
+    [[nodiscard]] QVariantList selectedItems() const;
+    [[nodiscard]] qint64 selectedSize() const;
+    [[nodiscard]] qint64 totalJunkSize() const;
+    [[nodiscard]] bool hasPermanentSelection() const;
+    [[nodiscard]] bool hasOptimizationSelection() const;
+    [[nodiscard]] bool hasManagedXcodeSelection() const;
+    [[nodiscard]] bool hasMailSelection() const;
+    [[nodiscard]] bool hasApplicationSelection() const;
+    [[nodiscard]] QString selectionActionTitle() const;
+    [[nodiscard]] bool isCheckingFullDiskAccess() const;
+
+    // The Smart Cleanup items of a group, and their total size.
+    Q_INVOKABLE [[nodiscard]] QVariantList items(const QString& group) const;
+    Q_INVOKABLE [[nodiscard]] qint64 size(const QString& group) const;
+
+    Q_INVOKABLE void startJunkScan();
+    Q_INVOKABLE void scanApplications();
+    Q_INVOKABLE void chooseLargeFileFolder();
+    Q_INVOKABLE void scanLargeFiles(const QUrl& folder);
+    void scanLargeFiles(const std::filesystem::path& folder);
+    Q_INVOKABLE void scanDownloads();
+    Q_INVOKABLE void scanTrash();
+
+    Q_INVOKABLE void toggle(const QString& itemKey);
+    Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
+    Q_INVOKABLE void selectAll(const QString& category);
+    Q_INVOKABLE void selectRecommended();
+    Q_INVOKABLE void quickClean(const QString& group);
+
+    Q_INVOKABLE void review(const QString& group);
+    Q_INVOKABLE void showCleanupSummary();
+    Q_INVOKABLE void reviewApplications(const QString& category);
+    Q_INVOKABLE void showApplicationsSummary();
+
+    Q_INVOKABLE void removeSelected();
+
+    Q_INVOKABLE void refreshFullDiskAccessStatus();
+    Q_INVOKABLE void openPrivacySettings();
+    Q_INVOKABLE void openAppManagementSettings();
+
+signals:
+    void selectionChanged();
+    void junkItemsChanged();
+    void applicationItemsChanged();
+    void largeItemsChanged();
+    void downloadsItemsChanged();
+    void trashItemsChanged();
+    void cleanupStateChanged();
+    void applicationsStateChanged();
+    void largeFilesStateChanged();
+    void downloadsStateChanged();
+    void trashStateChanged();
+    void inaccessibleCountsChanged();
+    void showDeleteConfirmationChanged();
+    void needsAppManagementPermissionChanged();
+    void fullDiskAccessGrantedChanged();
+    void fullDiskAccessPromptSectionChanged();
+    void permissionCheckSectionChanged();
+    void lastMessageChanged();
+    void largeFileMinimumMBChanged();
+    void cleanupPresentationChanged();
+    void focusedCleanupGroupChanged();
+    void applicationsPresentationChanged();
+    void focusedApplicationCategoryChanged();
+    void displayedItemsChanged();
+    void displayedStateChanged();
+    void displayedInaccessibleCountChanged();
+    void selectedItemsChanged();
+    void selectedSizeChanged();
+    void totalJunkSizeChanged();
+    void hasPermanentSelectionChanged();
+    void hasOptimizationSelectionChanged();
+    void hasManagedXcodeSelectionChanged();
+    void hasMailSelectionChanged();
+    void hasApplicationSelectionChanged();
+    void selectionActionTitleChanged();
+    void isCheckingFullDiskAccessChanged();
+
+private:
+    // The five results lists, in the order of their sections.
+    enum class ScanDestination { cleanup, applications, largeFiles, downloads, trash };
+    static constexpr std::size_t kListCount = 5;
+
+    // Every value a property shows, as last announced; `publish` compares against it.
+    struct Published {
+        model::AppSection selection;
+        std::array<std::uint64_t, kListCount> revisions;
+        std::array<model::ScanState, kListCount> states;
+        std::map<model::AppSection, std::int64_t> inaccessibleCounts;
+        bool showDeleteConfirmation;
+        bool needsAppManagementPermission;
+        std::optional<bool> fullDiskAccessGranted;
+        std::optional<model::AppSection> fullDiskAccessPromptSection;
+        std::optional<model::AppSection> permissionCheckSection;
+        std::optional<std::string> lastMessage;
+        double largeFileMinimumMB;
+        model::CleanupPresentation cleanupPresentation;
+        std::optional<model::CleanupGroup> focusedCleanupGroup;
+        model::ApplicationsPresentation applicationsPresentation;
+        std::optional<model::CleanupCategory> focusedApplicationCategory;
+        model::ScanState displayedState;
+        std::int64_t displayedInaccessibleCount;
+        std::vector<model::CleanupItem> selectedItems;
+        std::int64_t selectedSize;
+        std::int64_t totalJunkSize;
+        bool hasPermanentSelection;
+        bool hasOptimizationSelection;
+        bool hasManagedXcodeSelection;
+        bool hasMailSelection;
+        bool hasApplicationSelection;
+        std::string selectionActionTitle;
+        bool isCheckingFullDiskAccess;
+    };
+
+    static model::AppSection sectionOf(ScanDestination destination);
+    static std::optional<std::size_t> listIndex(model::AppSection section);
+
+    [[nodiscard]] Published current() const;
+    // Announces every property whose value differs from the last announcement.
+    void publish();
+
+    void runScan(std::string label, ScanDestination destination,
+                 std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
+    void setState(model::AppSection section, model::ScanState state);
+    void requestProtectedScan(ScanDestination destination);
+    void beginProtectedScan(ScanDestination destination);
+    // Runs the access check; `onAnswer` receives the answer unless a newer check replaced it.
+    void startAccessCheck(std::function<void(bool)> onAnswer);
+
+    // Applies `change` to a section's list as one change; `change` says whether it changed it.
+    void mutateItemsArray(model::AppSection section,
+                          const std::function<bool(std::vector<model::CleanupItem>&)>& change);
+    // Sets the selection of every displayed item to `select(item)`.
+    void selectDisplayedItems(const std::function<bool(const model::CleanupItem&)>& select);
+    void deselectDisplayedItems();
+    [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
+    [[nodiscard]] bool
+    anySelected(const std::function<bool(const model::CleanupItem&)>& test) const;
+
+    // Runs `operation` on the engine's thread and `completion` with its result back here.
+    template <class Operation, class Completion>
+    void onEngine(Operation operation, Completion completion);
+
+    engine::EngineActor engine_;
+    AccessCheck accessCheck_;
+    FolderChooser folderChooser_;
+    UrlOpener urlOpener_;
+    std::filesystem::path home_;
+
+    model::AppSection selection_ = model::AppSection::overview;
+    std::array<std::vector<model::CleanupItem>, kListCount> lists_;
+    std::array<std::uint64_t, kListCount> revisions_{};
+    std::array<model::ScanState, kListCount> states_;
+    std::map<model::AppSection, std::int64_t> inaccessibleCounts_;
+    bool showDeleteConfirmation_ = false;
+    bool needsAppManagementPermission_ = false;
+    std::optional<bool> fullDiskAccessGranted_;
+    std::optional<model::AppSection> fullDiskAccessPromptSection_;
+    std::optional<model::AppSection> permissionCheckSection_;
+    std::optional<std::string> lastMessage_;
+    double largeFileMinimumMB_ = 500;
+    model::CleanupPresentation cleanupPresentation_ = model::CleanupPresentation::summary;
+    std::optional<model::CleanupGroup> focusedCleanupGroup_;
+    model::ApplicationsPresentation applicationsPresentation_ =
+        model::ApplicationsPresentation::summary;
+    std::optional<model::CleanupCategory> focusedApplicationCategory_;
+    std::optional<ScanDestination> pendingProtectedScan_;
+    // A task is cancelled by starting another: only the latest generation's result is used.
+    std::uint64_t scanGeneration_ = 0;
+    std::uint64_t checkGeneration_ = 0;
+
+    Published published_;
+};
+
+} // namespace sorvale::store

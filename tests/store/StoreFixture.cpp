@@ -1,0 +1,74 @@
+#include "StoreFixture.h"
+
+#include <cstdlib>
+
+namespace sorvale::store::test {
+
+namespace fs = std::filesystem;
+
+StoreFixture::StoreFixture()
+    : home(tree / "home")
+    , trash(tree / "home/.local/share/Trash") {
+    fs::create_directories(home);
+    ::setenv("HOME", home.c_str(), 1);
+    ::unsetenv("XDG_DATA_HOME");
+    store =
+        std::make_unique<CleanupStore>(engine::ScanEngine(tree / "root"),
+                                       [this](const fs::path&, std::function<void(bool)> answer) {
+                                           if (automaticAnswer) {
+                                               answer(*automaticAnswer);
+                                           } else {
+                                               heldChecks.push_back(std::move(answer));
+                                           }
+                                       });
+    store->setUrlOpener([this](const QUrl& url) {
+        openedUrls.push_back(url);
+        return true;
+    });
+}
+
+StoreFixture::~StoreFixture() {
+    store.reset();
+}
+
+void StoreFixture::answerChecks(bool granted) {
+    while (!heldChecks.empty()) {
+        heldChecks.front()(granted);
+        heldChecks.pop_front();
+    }
+}
+
+bool StoreFixture::waitForDisplayedCompletion() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (store->displayedState().value("kind") == "complete") {
+            return true;
+        }
+        QSignalSpy spy(store.get(), &CleanupStore::displayedStateChanged);
+        if (!spy.wait(10'000)) {
+            return false;
+        }
+    }
+    return false;
+}
+
+QStringList
+StoreFixture::keysOfDisplayed(const std::function<bool(const model::CleanupItem&)>& which) const {
+    QStringList keys;
+    for (const auto& item : store->itemsOf(store->section())) {
+        if (which(item)) {
+            keys.append(itemKey(item.id));
+        }
+    }
+    return keys;
+}
+
+std::vector<std::string> StoreFixture::selectedNames() const {
+    std::vector<std::string> names;
+    for (const auto& item : store->selectedItemsOfDisplayedList()) {
+        names.push_back(item.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace sorvale::store::test
