@@ -6,7 +6,7 @@
 
 namespace sorvale::test {
 
-std::filesystem::path bundle(TempTree& tree, const std::filesystem::path& relative,
+std::filesystem::path bundle(FixtureTree& tree, const std::filesystem::path& relative,
                              const std::optional<std::string>& identifier,
                              const std::vector<std::string>& applicationGroups,
                              const std::vector<std::string>& keychainGroups) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempTree.h"
+#include "FixtureTree.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +10,7 @@ namespace sorvale::test {
 
 // An application or plug-in bundle in `tree`: an XML Info.plist declaring `identifier` (none
 // declares no identifier) and a main executable, signed with these groups when any are given.
-std::filesystem::path bundle(TempTree& tree, const std::filesystem::path& relative,
+std::filesystem::path bundle(FixtureTree& tree, const std::filesystem::path& relative,
                              const std::optional<std::string>& identifier,
                              const std::vector<std::string>& applicationGroups = {},
                              const std::vector<std::string>& keychainGroups = {});
