@@ -1,9 +1,13 @@
 #include "FixtureTree.h"
 
+#include <array>
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace sorvale::test {
 
@@ -25,6 +29,29 @@ std::filesystem::path FixtureTree::file(const std::filesystem::path& relative, s
         throw std::runtime_error("cannot write " + path.native());
     }
     return path;
+}
+
+std::filesystem::path FixtureTree::allocatedFile(const std::filesystem::path& relative,
+                                                 std::int64_t bytes) {
+    const auto path = file(relative);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    const bool allocated = fd >= 0 && ::posix_fallocate(fd, 0, bytes) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (!allocated) {
+        throw std::runtime_error("cannot allocate " + path.native());
+    }
+    return path;
+}
+
+void FixtureTree::age(const std::filesystem::path& relative, int days) {
+    const auto then = std::chrono::system_clock::now() - std::chrono::hours(24 * days);
+    const timespec time{std::chrono::system_clock::to_time_t(then), 0};
+    const std::array<timespec, 2> times{time, time};
+    if (::utimensat(AT_FDCWD, (root_ / relative).c_str(), times.data(), AT_SYMLINK_NOFOLLOW) != 0) {
+        throw std::runtime_error("cannot set the time of " + (root_ / relative).native());
+    }
 }
 
 std::filesystem::path FixtureTree::sparseFile(const std::filesystem::path& relative,

@@ -23,6 +23,8 @@ public:
 
     // A file holding `bytes` bytes of data (so blocks are really allocated); parents are made.
     std::filesystem::path file(const std::filesystem::path& relative, std::size_t bytes = 0);
+    // A file whose `bytes` are allocated on disk without being written (quick at any size).
+    std::filesystem::path allocatedFile(const std::filesystem::path& relative, std::int64_t bytes);
     // A file of `length` logical bytes with no data blocks at all.
     std::filesystem::path sparseFile(const std::filesystem::path& relative, std::int64_t length);
     std::filesystem::path folder(const std::filesystem::path& relative);
@@ -32,6 +34,8 @@ public:
                                   const std::filesystem::path& target);
     std::filesystem::path hardLink(const std::filesystem::path& relative,
                                    const std::filesystem::path& existing);
+    // Sets the modification time of `relative` (not through a link) to `days` days ago.
+    void age(const std::filesystem::path& relative, int days);
     // Takes every permission away; a TempTree restores it before it removes itself.
     void makeInaccessible(const std::filesystem::path& relative);
 

@@ -2,6 +2,7 @@
 
 #include "support/LocalHttpServer.h"
 #include "support/TempTree.h"
+#include "support/UpdateTools.h"
 #include "support/ZipArchive.h"
 
 #include <QSettings>
@@ -29,11 +30,6 @@ std::string contents(const fs::path& path) {
     std::ostringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
-}
-
-std::string infoPlist(const std::string& version) {
-    return "<plist version=\"1.0\"><dict><key>CFBundleShortVersionString</key><string>" + version +
-           "</string></dict></plist>";
 }
 
 TEST(UpdateVersions, NumbersCompareByPositionAndOtherPiecesAreDropped) {
@@ -71,17 +67,7 @@ protected:
     void SetUp() override {
         ::setenv("HOME", tree.root().c_str(), 1);
         QSettings().clear();
-        tree.script("root/usr/bin/ditto", "exec '" SORVALE_TEST_UNZIP "' \"$3\" \"$4\"");
-        tree.script("root/usr/bin/codesign",
-                    "if [ \"$1\" = -dvv ]; then cat \"$2/team\" 2>/dev/null || exit 1; exit 0; fi\n"
-                    "[ ! -e '" +
-                        (tree / "codesign-fails").native() +
-                        "' ] || { echo 'a sealed "
-                        "resource is missing'; exit 1; }");
-        tree.script("root/usr/sbin/spctl", "echo accepted");
-        tree.script("root/usr/bin/nohup",
-                    "echo \"$@\" > '" + (tree / "nohup-arguments").native() + "'");
-        std::ofstream(tree.file("root/Applications/Sorvale.app/team")) << "TeamIdentifier=TEAM1\n";
+        sorvale::test::installUpdateTools(root);
         updater = std::make_unique<AppUpdater>(AppUpdater::Configuration{
             server.url("/appcast.json"), "1.4", tree / "root/Applications/Sorvale.app",
             tree / "root", [this] { ++terminations; }});
@@ -123,6 +109,7 @@ protected:
     }
 
     sorvale::test::TempTree tree;
+    sorvale::test::FixtureTree root{tree / "root"};
     sorvale::test::LocalHttpServer server;
     std::unique_ptr<AppUpdater> updater;
     int terminations = 0;
@@ -177,8 +164,9 @@ TEST_F(Updater, AFailedCheckIsSilentUnlessTheUserAskedForIt) {
 
 TEST_F(Updater, AVerifiedDownloadIsReadyAndInstallsThroughTheHelperScript) {
     offerVersion("/downloads/Sorvale-1.5.zip?token=abc");
-    archive("/downloads/Sorvale-1.5.zip", {{"Sorvale.app/Contents/Info.plist", infoPlist("1.5")},
-                                           {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
+    archive("/downloads/Sorvale-1.5.zip",
+            {{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")},
+             {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
     QSignalSpy checkWhileDownloading(updater.get(), &AppUpdater::statusChanged);
     updater->startDownload();
     updater->checkForUpdates(true);
@@ -201,10 +189,10 @@ TEST_F(Updater, AVerifiedDownloadIsReadyAndInstallsThroughTheHelperScript) {
     EXPECT_TRUE(contents(script).ends_with("/usr/bin/open \"$APP_PATH\""));
     EXPECT_EQ(fs::status(script).permissions(), fs::perms(0755));
     // The installer was started detached; give it a moment to record what it was given.
-    for (int wait = 0; wait < 100 && contents(tree / "nohup-arguments").empty(); ++wait) {
+    for (int wait = 0; wait < 100 && contents(root / "nohup-arguments").empty(); ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    EXPECT_EQ(contents(tree / "nohup-arguments"),
+    EXPECT_EQ(contents(root / "nohup-arguments"),
               (tree / "root/bin/zsh").native() + " " + script.native() + " " +
                   (tree / "root/Applications/Sorvale.app").native() + " " +
                   (updates() / "Extracted/Sorvale.app").native() + " " +
@@ -220,19 +208,24 @@ TEST_F(Updater, EveryFailedVerificationEndsTheDownloadWithItsReason) {
         EXPECT_EQ(updater->currentStatus().kind, Kind::failed);
         return alertText();
     };
-    EXPECT_EQ(attempt({{"Other.app/Contents/Info.plist", infoPlist("1.5")}}),
-              prefix + "Sorvale.app was not found in the downloaded archive.");
-    EXPECT_EQ(attempt({{"Sorvale.app/Contents/Info.plist", infoPlist("1.5.0")},
-                       {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}}),
-              prefix + "version mismatch (1.5.0 instead of 1.5).");
-    EXPECT_EQ(attempt({{"Sorvale.app/Contents/Info.plist", infoPlist("1.5")},
-                       {"Sorvale.app/team", "TeamIdentifier=OTHER\n"}}),
-              prefix + "the update isn't signed by the same developer.");
-    EXPECT_EQ(attempt({{"Sorvale.app/Contents/Info.plist", infoPlist("1.5")}}),
-              prefix + "the update isn't signed by the same developer.");
-    tree.file("codesign-fails");
-    EXPECT_EQ(attempt({{"Sorvale.app/Contents/Info.plist", infoPlist("1.5")}}),
-              prefix + "a sealed resource is missing");
+    EXPECT_EQ(
+        attempt({{"Other.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")}}),
+        prefix + "Sorvale.app was not found in the downloaded archive.");
+    EXPECT_EQ(
+        attempt({{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5.0")},
+                 {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}}),
+        prefix + "version mismatch (1.5.0 instead of 1.5).");
+    EXPECT_EQ(
+        attempt({{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")},
+                 {"Sorvale.app/team", "TeamIdentifier=OTHER\n"}}),
+        prefix + "the update isn't signed by the same developer.");
+    EXPECT_EQ(
+        attempt({{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")}}),
+        prefix + "the update isn't signed by the same developer.");
+    root.file("codesign-fails");
+    EXPECT_EQ(
+        attempt({{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")}}),
+        prefix + "a sealed resource is missing");
     fs::remove(tree / "root/usr/bin/ditto");
     EXPECT_TRUE(
         attempt({}).startsWith("Download failed / Could not start " +
@@ -254,8 +247,9 @@ TEST_F(Updater, ArchiveNamesThatLeaveTheUpdatesFolderAreRefusedBeforeAnythingIsW
 
 TEST_F(Updater, OnlyACopyInApplicationsReplacesItself) {
     offerVersion();
-    archive("/Sorvale-1.5.zip", {{"Sorvale.app/Contents/Info.plist", infoPlist("1.5")},
-                                 {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
+    archive("/Sorvale-1.5.zip",
+            {{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")},
+             {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
     std::ofstream(tree.file("root/Users/me/Applications/Sorvale.app/team"))
         << "TeamIdentifier=TEAM1\n";
     updater = std::make_unique<AppUpdater>(AppUpdater::Configuration{
@@ -271,7 +265,7 @@ TEST_F(Updater, OnlyACopyInApplicationsReplacesItself) {
                            "folder, so it can't update in place. Download the latest version from "
                            "the Sorvale website instead.");
     EXPECT_EQ(terminations, 0);
-    EXPECT_FALSE(fs::exists(tree / "nohup-arguments"));
+    EXPECT_FALSE(fs::exists(root / "nohup-arguments"));
 }
 
 } // namespace

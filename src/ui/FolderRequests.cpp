@@ -1,0 +1,29 @@
+#include "FolderRequests.h"
+
+#include <QFile>
+
+namespace sorvale::ui {
+
+FolderRequests::FolderRequests(store::CleanupStore& store) {
+    store.setFolderChooser([this](const store::CleanupStore::FolderRequest& request, auto choose) {
+        answer_ = std::move(choose);
+        emit requested(request.title, request.message, request.prompt,
+                       QUrl::fromLocalFile(QFile::decodeName(request.startFolder.c_str())));
+    });
+}
+
+void FolderRequests::choose(const QUrl& folder) {
+    if (auto answer = std::exchange(answer_, nullptr); answer && folder.isLocalFile()) {
+        const QByteArray path = QFile::encodeName(folder.toLocalFile());
+        answer(std::filesystem::path(
+            std::string(path.constData(), static_cast<std::size_t>(path.size()))));
+    }
+}
+
+void FolderRequests::cancel() {
+    if (auto answer = std::exchange(answer_, nullptr)) {
+        answer(std::nullopt);
+    }
+}
+
+} // namespace sorvale::ui

@@ -1,0 +1,28 @@
+#include "OnboardingArtwork.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace sorvale::ui {
+namespace {
+
+bool isReadableImage(const QString& path) {
+    return QImageReader(path).canRead();
+}
+
+} // namespace
+
+QUrl OnboardingArtwork::image(const QString& name) {
+    const QString bundled = ":/qt/qml/Sorvale/artwork/" + name + ".png";
+    if (isReadableImage(bundled)) {
+        return QUrl("qrc" + bundled);
+    }
+    const QString development =
+        QStringLiteral(SORVALE_UI_SOURCE_DIR) + "/Resources/" + name + ".png";
+    if (isReadableImage(development)) {
+        return QUrl::fromLocalFile(development);
+    }
+    return {};
+}
+
+} // namespace sorvale::ui

@@ -1,0 +1,21 @@
+#include "Preferences.h"
+
+#include <QSettings>
+
+namespace sorvale::ui {
+namespace {
+constexpr const char* kHasCompletedOnboarding = "hasCompletedOnboarding";
+}
+
+bool Preferences::hasCompletedOnboarding() const {
+    return QSettings().value(kHasCompletedOnboarding, false).toBool();
+}
+
+void Preferences::setHasCompletedOnboarding(bool completed) {
+    if (completed != hasCompletedOnboarding()) {
+        QSettings().setValue(kHasCompletedOnboarding, completed);
+        emit hasCompletedOnboardingChanged();
+    }
+}
+
+} // namespace sorvale::ui

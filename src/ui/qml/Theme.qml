@@ -1,0 +1,25 @@
+pragma Singleton
+import QtQuick
+
+// The constant colours and text sizes of the whole interface, which is always dark.
+QtObject {
+    readonly property color background: Qt.rgba(0.025, 0.045, 0.07, 1)
+    readonly property color panel: Qt.rgba(1, 1, 1, 0.055)
+    readonly property color panelStrong: Qt.rgba(1, 1, 1, 0.09)
+    readonly property color border: Qt.rgba(1, 1, 1, 0.09)
+    readonly property color accent: Qt.rgba(0.32, 0.9, 0.66, 1)
+    readonly property color accent2: Qt.rgba(0.39, 0.55, 1.0, 1)
+    readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.58)
+    readonly property color sidebar: Qt.rgba(0.035, 0.06, 0.09, 1)
+    readonly property color primaryButtonText: Qt.rgba(0.02, 0.1, 0.08, 1)
+
+    // The platform's text styles, in points.
+    readonly property int largeTitle: 26
+    readonly property int title: 22
+    readonly property int title2: 17
+    readonly property int title3: 15
+    readonly property int headline: 13
+    readonly property int body: 13
+    readonly property int caption: 11
+    readonly property int caption2: 10
+}

@@ -1,0 +1,54 @@
+import QtQuick
+import Sorvale
+
+// The updater's message, with the buttons its kind calls for.
+AlertDialog {
+    id: dialog
+    objectName: "updateAlert"
+
+    readonly property string kind: Updater.alert.kind || ""
+
+    heading: Updater.alert.title || ""
+    message: Updater.alert.message || ""
+    visible: kind !== ""
+    onClosed: Updater.clearAlert()
+
+    AlertButton {
+        objectName: "downloadButton"
+        visible: dialog.kind === "updateAvailable"
+        prominent: true
+        text: "Download"
+        onClicked: {
+            Updater.clearAlert();
+            Updater.startDownload();
+        }
+    }
+    AlertButton {
+        objectName: "installButton"
+        visible: dialog.kind === "ready"
+        prominent: true
+        text: "Install & Restart"
+        onClicked: {
+            Updater.clearAlert();
+            Updater.install();
+        }
+    }
+    AlertButton {
+        objectName: "laterButton"
+        visible: dialog.kind === "updateAvailable" || dialog.kind === "ready"
+        text: "Later"
+        onClicked: {
+            if (dialog.kind === "updateAvailable") {
+                Updater.dismissUpdate();
+            }
+            Updater.clearAlert();
+        }
+    }
+    AlertButton {
+        objectName: "okButton"
+        visible: dialog.kind === "error" || dialog.kind === "info"
+        prominent: true
+        text: "OK"
+        onClicked: Updater.clearAlert()
+    }
+}

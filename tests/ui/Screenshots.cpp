@@ -1,0 +1,254 @@
+// Renders every screen of the window over the demo home, offscreen with the software renderer,
+// and writes them as PNG files (argument 1, or the build's screenshots folder), so that people
+// can look at them.
+
+#include "FolderRequests.h"
+#include "QmlSingletons.h"
+#include "store/StoreValues.h"
+#include "support/DemoHome.h"
+#include "support/LocalHttpServer.h"
+#include "support/TempTree.h"
+#include "support/UpdateTools.h"
+#include "support/ZipArchive.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlExtensionPlugin>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+Q_IMPORT_QML_PLUGIN(SorvalePlugin)
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sorvale;
+
+class Photographer {
+public:
+    Photographer(QQuickWindow& window, QString folder)
+        : window_(window)
+        , folder_(std::move(folder)) {}
+
+    // Lets animations and layouts settle, then saves what the window shows.
+    void shoot(const QString& name, QQuickWindow* window = nullptr) {
+        QTest::qWait(700);
+        QQuickWindow& target = window != nullptr ? *window : window_;
+        const QString path = folder_ + "/" + name + ".png";
+        if (!target.grabWindow().save(path)) {
+            std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+            failed_ = true;
+        }
+    }
+    void click(const char* objectName) {
+        auto* item = window_.findChild<QQuickItem*>(objectName);
+        if (item == nullptr || !item->isVisible()) {
+            std::fprintf(stderr, "no visible %s to click\n", objectName);
+            failed_ = true;
+            return;
+        }
+        QTest::mouseClick(
+            &window_, Qt::LeftButton, {},
+            item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    }
+    [[nodiscard]] bool failed() const { return failed_; }
+
+private:
+    QQuickWindow& window_;
+    QString folder_;
+    bool failed_ = false;
+};
+
+template <class Object, class Signal>
+bool waitFor(Object* object, Signal signal) {
+    QSignalSpy spy(object, signal);
+    return spy.wait(20'000);
+}
+
+bool waitForCompletion(store::CleanupStore& store) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (store.displayedState().value("kind") == "complete") {
+            return true;
+        }
+        if (!waitFor(&store, &store::CleanupStore::displayedStateChanged)) {
+            return false;
+        }
+    }
+    return false;
+}
+
+void selectOnly(store::CleanupStore& store, const QString& section,
+                const std::function<bool(const model::CleanupItem&)>& which) {
+    store.selectSection(section);
+    QStringList all;
+    QStringList chosen;
+    for (const auto& item : store.itemsOf(store.section())) {
+        all.append(store::itemKey(item.id));
+        if (which(item)) {
+            chosen.append(store::itemKey(item.id));
+        }
+    }
+    store.setSelection(all, false);
+    store.setSelection(chosen, true);
+}
+
+std::function<bool(const model::CleanupItem&)> ofCategory(model::CleanupCategory category) {
+    return [category](const model::CleanupItem& item) { return item.category == category; };
+}
+
+std::string contents(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setOrganizationName("Sorvale");
+    QCoreApplication::setApplicationName("Sorvale");
+    QStandardPaths::setTestModeEnabled(true);
+    QQuickStyle::setStyle("Basic");
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : SORVALE_SCREENSHOT_DIR;
+    QDir().mkpath(folder);
+
+    test::TempTree tree;
+    test::FixtureTree home(tree / "home");
+    test::FixtureTree root(tree / "root");
+    test::buildDemoHome(home, &root);
+    test::installUpdateTools(root);
+    ::setenv("HOME", home.root().c_str(), 1);
+    ::unsetenv("XDG_DATA_HOME");
+    QSettings().clear();
+
+    test::LocalHttpServer server;
+    store::CleanupStore store(
+        engine::ScanEngine(root.root()),
+        [](const fs::path&, std::function<void(bool)> answer) { answer(true); });
+    updater::AppUpdater updater({server.url("/appcast.json"), "1.4",
+                                 root / "Applications/Sorvale.app", root.root(), [] {}});
+    ui::FolderRequests folders(store);
+    ui::StoreSingleton::instance = &store;
+    ui::UpdaterSingleton::instance = &updater;
+    ui::FolderRequests::instance = &folders;
+
+    QQmlApplicationEngine qml;
+    // Where qt_add_qml_module puts modules; Qt 6.4 does not look there by itself.
+    qml.addImportPath("qrc:/qt/qml");
+    qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
+    auto* window = qml.rootObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QQuickWindow*>(qml.rootObjects().first());
+    if (window == nullptr) {
+        std::fprintf(stderr, "the main window did not load\n");
+        return 1;
+    }
+    Photographer camera(*window, folder);
+
+    camera.shoot("onboarding-1");
+    camera.click("continueButton");
+    camera.shoot("onboarding-2");
+    camera.click("continueButton");
+    camera.shoot("onboarding-3");
+    camera.click("continueButton");
+
+    store.startJunkScan();
+    waitForCompletion(store);
+    store.scanApplications();
+    waitForCompletion(store);
+    store.setLargeFileMinimumMB(10);
+    store.scanLargeFiles(home.root());
+    waitForCompletion(store);
+    store.scanDownloads();
+    waitForCompletion(store);
+    store.scanTrash();
+    waitForCompletion(store);
+    for (const QString section :
+         {"overview", "cleanup", "applications", "largeFiles", "downloads", "trash"}) {
+        store.selectSection(section);
+        camera.shoot("section-" + section);
+    }
+
+    using model::CleanupCategory;
+    const std::vector<std::pair<QString, std::function<void()>>> rules{
+        {"1-optimize",
+         [&] { selectOnly(store, "cleanup", ofCategory(CleanupCategory::universalBinaries)); }},
+        {"2-uninstall",
+         [&] {
+             selectOnly(store, "applications", ofCategory(CleanupCategory::installedApplications));
+         }},
+        {"3-mail",
+         [&] { selectOnly(store, "cleanup", ofCategory(CleanupCategory::mailDownloads)); }},
+        {"4-xcode",
+         [&] {
+             selectOnly(store, "cleanup",
+                        [](const auto& item) { return item.operation.isManagedXcodeOperation(); });
+         }},
+        {"5-permanent", [&] { selectOnly(store, "trash", [](const auto&) { return true; }); }},
+        {"6-trash", [&] { selectOnly(store, "downloads", [](const auto&) { return true; }); }},
+    };
+    for (const auto& [name, select] : rules) {
+        select();
+        store.setShowDeleteConfirmation(true);
+        camera.shoot("confirmation-" + name);
+        store.setShowDeleteConfirmation(false);
+    }
+    store.selectSection("overview");
+
+    store.chooseLargeFileFolder();
+    camera.shoot("large-files-folder-dialog");
+    QTest::keyClick(window, Qt::Key_Escape);
+
+    const auto feed = [&](const QByteArray& json, int status = 200) {
+        server.serve("/appcast.json", {status, json});
+    };
+    const auto check = [&] {
+        updater.clearAlert();
+        updater.checkForUpdates(true);
+        waitFor(&updater, &updater::AppUpdater::alertChanged);
+    };
+    feed(R"({"version": "1.4", "url": "https://sorvale.example/a.zip"})");
+    check();
+    camera.shoot("update-info");
+    feed("{}", 404);
+    check();
+    camera.shoot("update-error");
+    feed(
+        R"({"version": "1.5", "url": ")" + server.url("/Sorvale-1.5.zip").toString().toUtf8() +
+        R"(", "notes": ["Faster Smart Cleanup scans", "Clearer Applications dashboard", "Fixes"]})");
+    check();
+    camera.shoot("update-updateAvailable");
+    test::writeZip(tree / "update.zip",
+                   {{"Sorvale.app/Contents/Info.plist", test::infoPlistOfVersion("1.5")},
+                    {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
+    server.serve("/Sorvale-1.5.zip",
+                 {200, QByteArray::fromStdString(contents(tree / "update.zip"))});
+    updater.clearAlert();
+    updater.startDownload();
+    waitFor(&updater, &updater::AppUpdater::alertChanged);
+    camera.shoot("update-ready");
+    updater.clearAlert();
+
+    auto* settings = window->findChild<QQuickWindow*>("settingsWindow");
+    if (settings == nullptr) {
+        std::fprintf(stderr, "no settings window\n");
+        return 1;
+    }
+    settings->show();
+    camera.shoot("settings", settings);
+    settings->hide();
+    return camera.failed() ? 1 : 0;
+}
