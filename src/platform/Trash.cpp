@@ -33,7 +33,7 @@ FileOperationError deletionError(const fs::path& item, int code) {
     return {code, quoted(item) + " couldn\u2019t be deleted: " + std::strerror(code) + "."};
 }
 
-// The trash specification's escaping of a path: every byte but the unreserved ones and "/".
+// Paths in .trashinfo files are percent-encoded: every byte but the unreserved ones and "/".
 std::string percentEncoded(std::string_view bytes) {
     static constexpr std::string_view kUnreserved = "-_.!~*'()/";
     static constexpr std::string_view kHex = "0123456789ABCDEF";
