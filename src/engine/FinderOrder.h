@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 struct UCollator;
@@ -16,6 +17,11 @@ public:
     FinderOrder();
 
     [[nodiscard]] bool operator()(std::string_view a, std::string_view b) const;
+
+    // Bytes that order names as the comparison does, once the name's own bytes break ties:
+    // (sortKey(a), a) < (sortKey(b), b) exactly when a comes before b. Sorting many names by
+    // their keys is far faster than comparing the names.
+    [[nodiscard]] std::string sortKey(std::string_view name) const;
 
 private:
     std::shared_ptr<const UCollator> ignoringCase_;

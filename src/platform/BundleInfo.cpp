@@ -9,12 +9,21 @@
 namespace sorvale::platform {
 namespace {
 
-// Far above any real Info.plist.
+// Far above any real Info.plist or icon file.
 constexpr std::size_t kMostInfoPlistBytes = 16 << 20;
+constexpr std::size_t kMostIconBytes = 64 << 20;
 
 std::optional<PropertyList> infoPlist(const std::filesystem::path& bundle) {
     const auto bytes = readSmallFile(bundle / "Contents/Info.plist", kMostInfoPlistBytes);
     return bytes ? PropertyList::parse(*bytes) : std::nullopt;
+}
+
+// A file name the bundle declares, unless it is empty or would lead out of its folder.
+std::optional<std::filesystem::path> memberName(const std::optional<std::string>& name) {
+    if (!name || name->empty() || name->find('/') != std::string::npos || *name == "..") {
+        return std::nullopt;
+    }
+    return *name;
 }
 
 } // namespace
@@ -38,19 +47,28 @@ BundleInfo readBundleInfo(const std::filesystem::path& bundle) {
     }
     return BundleInfo{plist->string("CFBundleIdentifier"),
                       plist->string("CFBundleShortVersionString"),
-                      plist->string("CFBundleExecutable")};
+                      plist->string("CFBundleExecutable"), plist->string("CFBundleIconFile")};
 }
 
 std::optional<PropertyList> readBundleEntitlements(const std::filesystem::path& bundle) {
-    const auto executable = readBundleInfo(bundle).executable;
-    // A name that climbs out of Contents/MacOS is not an executable of this bundle.
-    if (!executable || executable->empty() || executable->find('/') != std::string::npos ||
-        *executable == "..") {
+    const auto executable = memberName(readBundleInfo(bundle).executable);
+    if (!executable) {
         return std::nullopt;
     }
     const FileBytes file(bundle / "Contents/MacOS" / *executable);
     const auto xml = file.isOpen() ? entitlementsXml(file) : std::nullopt;
     return xml ? PropertyList::parse(*xml) : std::nullopt;
+}
+
+std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
+    auto name = memberName(readBundleInfo(bundle).iconFile);
+    if (!name) {
+        return std::nullopt;
+    }
+    if (!name->has_extension()) {
+        *name += ".icns";
+    }
+    return readSmallFile(bundle / "Contents/Resources" / *name, kMostIconBytes);
 }
 
 } // namespace sorvale::platform

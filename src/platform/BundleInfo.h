@@ -14,6 +14,7 @@ struct BundleInfo {
     std::optional<std::string> identifier;   // CFBundleIdentifier
     std::optional<std::string> shortVersion; // CFBundleShortVersionString
     std::optional<std::string> executable;   // CFBundleExecutable
+    std::optional<std::string> iconFile;     // CFBundleIconFile
 };
 
 [[nodiscard]] BundleInfo readBundleInfo(const std::filesystem::path& bundle);
@@ -22,6 +23,10 @@ struct BundleInfo {
 // the arm64 slice first); none when it is unsigned, carries none, or cannot be read.
 [[nodiscard]] std::optional<PropertyList>
 readBundleEntitlements(const std::filesystem::path& bundle);
+
+// The bytes of the bundle's icon file (CFBundleIconFile in Contents/Resources, ".icns" added
+// when the name has none); none when it declares none, or the file is missing, a link or huge.
+[[nodiscard]] std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle);
 
 // The contents of a regular file of at most `limit` bytes, read without following a link.
 [[nodiscard]] std::optional<std::string> readSmallFile(const std::filesystem::path& path,

@@ -325,11 +325,12 @@ void CleanupStore::runScan(
             return; // a newer scan replaced this one
         }
         inaccessibleCounts_[section] = snapshot.inaccessibleCount;
-        mutateItemsArray(section, [&](std::vector<model::CleanupItem>& items) {
-            const bool changed = items != snapshot.items;
-            items = std::move(snapshot.items);
-            return changed;
-        });
+        mutateItemsArray(section, ItemChange::contents,
+                         [&](std::vector<model::CleanupItem>& items) {
+                             const bool changed = items != snapshot.items;
+                             items = std::move(snapshot.items);
+                             return changed;
+                         });
         setState(section, ScanState::complete(std::chrono::system_clock::now()));
         publish();
     });
@@ -498,11 +499,12 @@ void CleanupStore::removeSelected() {
         },
         [this, section, count = items.size(),
          neededPermission = needsAppManagementPermission_](RemovalOutcome outcome) {
-            mutateItemsArray(section, [&](std::vector<model::CleanupItem>& list) {
-                return std::erase_if(list, [&](const model::CleanupItem& item) {
-                           return outcome.handled.contains(item.id);
-                       }) > 0;
-            });
+            mutateItemsArray(section, ItemChange::contents,
+                             [&](std::vector<model::CleanupItem>& list) {
+                                 return std::erase_if(list, [&](const model::CleanupItem& item) {
+                                            return outcome.handled.contains(item.id);
+                                        }) > 0;
+                             });
             setState(section, ScanState::complete(std::chrono::system_clock::now()));
             lastMessage_ = removalSummary(outcome, count);
             // Only a change the removal made is written: the views may have cleared the flag.

@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,8 @@ class CleanupStore : public QObject {
     Q_PROPERTY(qint64 displayedInaccessibleCount READ displayedInaccessibleCount NOTIFY
                    displayedInaccessibleCountChanged)
     Q_PROPERTY(QVariantList selectedItems READ selectedItems NOTIFY selectedItemsChanged)
+    // The length of selectedItems, for views that need no more than that.
+    Q_PROPERTY(int selectedCount READ selectedCount NOTIFY selectedItemsChanged)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY selectedSizeChanged)
     Q_PROPERTY(qint64 totalJunkSize READ totalJunkSize NOTIFY totalJunkSizeChanged)
     Q_PROPERTY(
@@ -122,6 +125,9 @@ public:
     [[nodiscard]] model::AppSection section() const { return selection_; }
     [[nodiscard]] const std::vector<model::CleanupItem>& itemsOf(model::AppSection section) const;
     [[nodiscard]] std::vector<model::CleanupItem> selectedItemsOfDisplayedList() const;
+    // Changes whenever a section's list changes other than in the selection of its items, so
+    // that a list model can tell new items from a new selection.
+    [[nodiscard]] std::uint64_t contentsRevision(model::AppSection section) const;
     [[nodiscard]] const std::filesystem::path& home() const { return home_; }
 
     [[nodiscard]] QString selection() const;
@@ -161,6 +167,7 @@ public:
     [[nodiscard]] QVariantMap displayedState() const;
     [[nodiscard]] qint64 displayedInaccessibleCount() const;
     [[nodiscard]] QVariantList selectedItems() const;
+    [[nodiscard]] int selectedCount() const;
     [[nodiscard]] qint64 selectedSize() const;
     [[nodiscard]] qint64 totalJunkSize() const;
     [[nodiscard]] bool hasPermanentSelection() const;
@@ -185,6 +192,9 @@ public:
 
     Q_INVOKABLE void toggle(const QString& itemKey);
     Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
+    void setSelectionOfIds(const std::set<std::filesystem::path>& ids, bool selected);
+    // Deselects every displayed item.
+    Q_INVOKABLE void deselectAll();
     Q_INVOKABLE void selectAll(const QString& category);
     Q_INVOKABLE void selectRecommended();
     Q_INVOKABLE void quickClean(const QString& group);
@@ -289,8 +299,9 @@ private:
     // Runs the access check; `onAnswer` receives the answer unless a newer check replaced it.
     void startAccessCheck(std::function<void(bool)> onAnswer);
 
+    enum class ItemChange { selection, contents };
     // Applies `change` to a section's list as one change; `change` says whether it changed it.
-    void mutateItemsArray(model::AppSection section,
+    void mutateItemsArray(model::AppSection section, ItemChange kind,
                           const std::function<bool(std::vector<model::CleanupItem>&)>& change);
     // Sets the selection of every displayed item to `select(item)`.
     void selectDisplayedItems(const std::function<bool(const model::CleanupItem&)>& select);
@@ -312,6 +323,7 @@ private:
     model::AppSection selection_ = model::AppSection::overview;
     std::array<std::vector<model::CleanupItem>, kListCount> lists_;
     std::array<std::uint64_t, kListCount> revisions_{};
+    std::array<std::uint64_t, kListCount> contentsRevisions_{};
     std::array<model::ScanState, kListCount> states_;
     std::map<model::AppSection, std::int64_t> inaccessibleCounts_;
     bool showDeleteConfirmation_ = false;

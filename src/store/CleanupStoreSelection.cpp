@@ -29,15 +29,23 @@ bool isInGroup(const CleanupItem& item, CleanupGroup group) {
 
 } // namespace
 
-void CleanupStore::mutateItemsArray(AppSection section,
+void CleanupStore::mutateItemsArray(AppSection section, ItemChange kind,
                                     const std::function<bool(std::vector<CleanupItem>&)>& change) {
     if (const auto index = listIndex(section); index && change(lists_[*index])) {
         ++revisions_[*index];
+        if (kind == ItemChange::contents) {
+            ++contentsRevisions_[*index];
+        }
     }
 }
 
+std::uint64_t CleanupStore::contentsRevision(AppSection section) const {
+    const auto index = listIndex(section);
+    return index ? contentsRevisions_[*index] : 0;
+}
+
 void CleanupStore::selectDisplayedItems(const std::function<bool(const CleanupItem&)>& select) {
-    mutateItemsArray(selection_, [&](std::vector<CleanupItem>& items) {
+    mutateItemsArray(selection_, ItemChange::selection, [&](std::vector<CleanupItem>& items) {
         bool changed = false;
         for (CleanupItem& item : items) {
             const bool selected = select(item);
@@ -66,6 +74,11 @@ bool CleanupStore::anySelected(const std::function<bool(const CleanupItem&)>& te
 
 QVariantList CleanupStore::selectedItems() const {
     return toVariant(selectedItemsOfDisplayedList());
+}
+
+int CleanupStore::selectedCount() const {
+    return static_cast<int>(std::count_if(displayed().begin(), displayed().end(),
+                                          [](const CleanupItem& item) { return item.isSelected; }));
 }
 
 qint64 CleanupStore::selectedSize() const {
@@ -152,7 +165,7 @@ QString CleanupStore::selectionActionTitle() const {
 
 void CleanupStore::toggle(const QString& key) {
     const fs::path id = pathOfItemKey(key);
-    mutateItemsArray(selection_, [&](std::vector<CleanupItem>& items) {
+    mutateItemsArray(selection_, ItemChange::selection, [&](std::vector<CleanupItem>& items) {
         const auto item =
             std::find_if(items.begin(), items.end(),
                          [&](const CleanupItem& candidate) { return candidate.id == id; });
@@ -170,9 +183,18 @@ void CleanupStore::setSelection(const QStringList& keys, bool selected) {
     for (const QString& key : keys) {
         ids.insert(pathOfItemKey(key));
     }
+    setSelectionOfIds(ids, selected);
+}
+
+void CleanupStore::setSelectionOfIds(const std::set<fs::path>& ids, bool selected) {
     selectDisplayedItems([&](const CleanupItem& item) {
         return ids.contains(item.id) ? selected : item.isSelected;
     });
+    publish();
+}
+
+void CleanupStore::deselectAll() {
+    deselectDisplayedItems();
     publish();
 }
 

@@ -24,8 +24,16 @@ TEST(FinderOrderTest, NamesCompareCaseInsensitivelyWithNumbersByValueThenByCaseA
     std::vector<std::string> names{"b", "File 10",     "A",    "file 2", "File 2",
                                    "a", "caf\xC3\xA9", "cafe", "bad\xFF"};
     std::stable_sort(names.begin(), names.end(), FinderOrder());
-    EXPECT_EQ(names, (std::vector<std::string>{"a", "A", "b", "bad\xFF", "cafe", "caf\xC3\xA9",
-                                               "file 2", "File 2", "File 10"}));
+    const std::vector<std::string> expected{"a",           "A",      "b",      "bad\xFF", "cafe",
+                                            "caf\xC3\xA9", "file 2", "File 2", "File 10"};
+    EXPECT_EQ(names, expected);
+
+    const FinderOrder order;
+    std::reverse(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        return std::pair(order.sortKey(a), a) < std::pair(order.sortKey(b), b);
+    });
+    EXPECT_EQ(names, expected) << "the sort keys order names as the comparison does";
 }
 
 TEST_F(ApplicationScan, ApplicationsAreFoundOnceAtAnyDepthButNotInsideOtherBundles) {

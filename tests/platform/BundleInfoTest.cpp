@@ -68,5 +68,30 @@ TEST(BundleInfo, EntitlementsComeFromTheMainExecutableInsideTheBundleOnly) {
     EXPECT_FALSE(readBundleEntitlements(tree / "Linked.app"));
 }
 
+TEST(BundleInfo, TheIconIsTheDeclaredFileInsideTheResourcesOnly) {
+    test::TempTree tree;
+    const auto declare = [&](const std::string& bundle, const std::string& icon) {
+        std::ofstream(tree.file(bundle + "/Contents/Info.plist"))
+            << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
+               "<key>CFBundleIconFile</key><string>"
+            << icon << "</string></dict></plist>";
+    };
+    declare("Plain.app", "AppIcon");
+    std::ofstream(tree.file("Plain.app/Contents/Resources/AppIcon.icns")) << "icns bytes";
+    declare("Named.app", "Logo.png");
+    std::ofstream(tree.file("Named.app/Contents/Resources/Logo.png")) << "png bytes";
+    declare("Escaping.app", "../../secret");
+    std::ofstream(tree.file("secret.icns")) << "outside";
+    declare("Linked.app", "AppIcon");
+    tree.symlink("Linked.app/Contents/Resources/AppIcon.icns",
+                 tree / "Plain.app/Contents/Resources/AppIcon.icns");
+
+    EXPECT_EQ(readBundleIcon(tree / "Plain.app"), "icns bytes");
+    EXPECT_EQ(readBundleIcon(tree / "Named.app"), "png bytes");
+    EXPECT_EQ(readBundleIcon(tree / "Escaping.app"), std::nullopt);
+    EXPECT_EQ(readBundleIcon(tree / "Linked.app"), std::nullopt);
+    EXPECT_EQ(readBundleIcon(tree / "Missing.app"), std::nullopt);
+}
+
 } // namespace
 } // namespace sorvale::platform

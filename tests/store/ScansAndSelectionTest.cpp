@@ -112,6 +112,7 @@ TEST_F(StoreFixture, SelectionBelongsToTheDisplayedListAndKeysSurviveAnyBytes) {
     store->setSelection({key(home / "Downloads/one"), key(home / "Downloads/two")}, true);
     EXPECT_EQ(selectedNames(), (std::vector<std::string>{"caf\xE9", "one", "two"}));
     EXPECT_EQ(store->selectedSize(), 3 * 4096);
+    EXPECT_EQ(store->selectedCount(), 3);
     EXPECT_EQ(selectedSize.count(), 2);
 
     store->scanTrash();
@@ -125,6 +126,16 @@ TEST_F(StoreFixture, SelectionBelongsToTheDisplayedListAndKeysSurviveAnyBytes) {
     store->selectSection("downloads");
     store->setShowDeleteConfirmation(false);
     EXPECT_EQ(anyChange.count(), 0) << "writing the current value announces nothing";
+
+    const std::uint64_t contents = store->contentsRevision(model::AppSection::downloads);
+    store->deselectAll();
+    EXPECT_EQ(store->selectedCount(), 0);
+    EXPECT_EQ(store->contentsRevision(model::AppSection::downloads), contents)
+        << "a new selection is not new contents";
+    tree.file(home / "Downloads/four", 4096);
+    store->scanDownloads();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    EXPECT_NE(store->contentsRevision(model::AppSection::downloads), contents);
 }
 
 TEST_F(JunkStore, TheActionTitleFollowsWhatIsSelected) {
