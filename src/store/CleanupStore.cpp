@@ -87,7 +87,7 @@ const std::vector<model::CleanupItem>& CleanupStore::displayed() const {
 }
 
 CleanupStore::Published CleanupStore::current() const {
-    const auto selected = selectedItemsOfDisplayedList();
+    SelectionSummary selected = selectionSummary();
     const auto displayedIndex = listIndex(selection_);
     const auto count = inaccessibleCounts_.find(selection_);
     return Published{
@@ -109,14 +109,14 @@ CleanupStore::Published CleanupStore::current() const {
         .displayedState = displayedIndex ? states_[*displayedIndex] : ScanState::idle(),
         .displayedInaccessibleCount = count != inaccessibleCounts_.end() ? count->second : 0,
         .selectedItems = selected,
-        .selectedSize = selectedSize(),
+        .selectedSize = selected.size,
         .totalJunkSize = totalJunkSize(),
-        .hasPermanentSelection = hasPermanentSelection(),
-        .hasOptimizationSelection = hasOptimizationSelection(),
-        .hasManagedXcodeSelection = hasManagedXcodeSelection(),
-        .hasMailSelection = hasMailSelection(),
-        .hasApplicationSelection = hasApplicationSelection(),
-        .selectionActionTitle = selectionActionTitle().toStdString(),
+        .hasPermanentSelection = selected.has(model::CleanupCategory::trash),
+        .hasOptimizationSelection = selected.has(model::CleanupCategory::universalBinaries),
+        .hasManagedXcodeSelection = selected.managedXcode,
+        .hasMailSelection = selected.has(model::CleanupCategory::mailDownloads),
+        .hasApplicationSelection = selected.has(model::CleanupCategory::installedApplications),
+        .selectionActionTitle = actionTitle(selected).toStdString(),
         .isCheckingFullDiskAccess = isCheckingFullDiskAccess(),
     };
 }
@@ -169,7 +169,7 @@ void CleanupStore::publish() {
     announce(now.displayedState != before.displayedState, &S::displayedStateChanged);
     announce(now.displayedInaccessibleCount != before.displayedInaccessibleCount,
              &S::displayedInaccessibleCountChanged);
-    announce(now.selectedItems != before.selectedItems, &S::selectedItemsChanged);
+    announce(!now.selectedItems.sameItems(before.selectedItems), &S::selectedItemsChanged);
     announce(now.selectedSize != before.selectedSize, &S::selectedSizeChanged);
     announce(now.totalJunkSize != before.totalJunkSize, &S::totalJunkSizeChanged);
     announce(now.hasPermanentSelection != before.hasPermanentSelection,

@@ -19,8 +19,8 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace sorvale::store {
@@ -71,11 +71,12 @@ class CleanupStore : public QObject {
                    focusedApplicationCategoryChanged)
 
     Q_PROPERTY(QVariantList displayedItems READ displayedItems NOTIFY displayedItemsChanged)
+    // The lengths of displayedItems and selectedItems, for views that need no more than that.
+    Q_PROPERTY(int displayedCount READ displayedCount NOTIFY displayedItemsChanged)
     Q_PROPERTY(QVariantMap displayedState READ displayedState NOTIFY displayedStateChanged)
     Q_PROPERTY(qint64 displayedInaccessibleCount READ displayedInaccessibleCount NOTIFY
                    displayedInaccessibleCountChanged)
     Q_PROPERTY(QVariantList selectedItems READ selectedItems NOTIFY selectedItemsChanged)
-    // The length of selectedItems, for views that need no more than that.
     Q_PROPERTY(int selectedCount READ selectedCount NOTIFY selectedItemsChanged)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY selectedSizeChanged)
     Q_PROPERTY(qint64 totalJunkSize READ totalJunkSize NOTIFY totalJunkSizeChanged)
@@ -125,6 +126,8 @@ public:
     [[nodiscard]] model::AppSection section() const { return selection_; }
     [[nodiscard]] const std::vector<model::CleanupItem>& itemsOf(model::AppSection section) const;
     [[nodiscard]] std::vector<model::CleanupItem> selectedItemsOfDisplayedList() const;
+    // Something is selected, and only items of `category`.
+    [[nodiscard]] bool selectionIsOnly(model::CleanupCategory category) const;
     // Changes whenever a section's list changes other than in the selection of its items, so
     // that a list model can tell new items from a new selection.
     [[nodiscard]] std::uint64_t contentsRevision(model::AppSection section) const;
@@ -164,6 +167,7 @@ public:
     [[nodiscard]] QString focusedApplicationCategory() const;
 
     [[nodiscard]] QVariantList displayedItems() const;
+    [[nodiscard]] int displayedCount() const { return static_cast<int>(displayed().size()); }
     [[nodiscard]] QVariantMap displayedState() const;
     [[nodiscard]] qint64 displayedInaccessibleCount() const;
     [[nodiscard]] QVariantList selectedItems() const;
@@ -192,7 +196,9 @@ public:
 
     Q_INVOKABLE void toggle(const QString& itemKey);
     Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
-    void setSelectionOfIds(const std::set<std::filesystem::path>& ids, bool selected);
+    // The bytes of item ids.
+    using IdSet = std::unordered_set<std::string>;
+    void setSelectionOfIds(const IdSet& ids, bool selected);
     // Deselects every displayed item.
     Q_INVOKABLE void deselectAll();
     Q_INVOKABLE void selectAll(const QString& category);
@@ -253,6 +259,34 @@ private:
     enum class ScanDestination { cleanup, applications, largeFiles, downloads, trash };
     static constexpr std::size_t kListCount = 5;
 
+    // What the selection of the displayed list amounts to, gathered in one pass.
+    static_assert(model::EnumTraits<model::CleanupCategory>::count <= 32);
+    struct SelectionSummary {
+        // Which items are selected: their positions in the section's list at a contents
+        // revision. Two selections of different lists (or revisions) are equal only when both are
+        // empty: a list's items are never those of another section, a new scan leaves nothing
+        // selected, and a removal takes selected items away.
+        model::AppSection section = model::AppSection::overview;
+        std::uint64_t contents = 0;
+        std::vector<std::uint32_t> positions;
+        std::int64_t size = 0;
+        std::uint32_t categories = 0; // one bit per category of a selected item
+        bool managedXcode = false;
+
+        [[nodiscard]] bool has(model::CleanupCategory category) const {
+            return (categories & (1U << static_cast<unsigned>(category))) != 0;
+        }
+        [[nodiscard]] bool onlyOf(model::CleanupCategory category) const {
+            return categories == 1U << static_cast<unsigned>(category);
+        }
+        [[nodiscard]] bool sameItems(const SelectionSummary& other) const {
+            if (section == other.section && contents == other.contents) {
+                return positions == other.positions;
+            }
+            return positions.empty() && other.positions.empty();
+        }
+    };
+
     // Every value a property shows, as last announced; `publish` compares against it.
     struct Published {
         model::AppSection selection;
@@ -272,7 +306,7 @@ private:
         std::optional<model::CleanupCategory> focusedApplicationCategory;
         model::ScanState displayedState;
         std::int64_t displayedInaccessibleCount;
-        std::vector<model::CleanupItem> selectedItems;
+        SelectionSummary selectedItems;
         std::int64_t selectedSize;
         std::int64_t totalJunkSize;
         bool hasPermanentSelection;
@@ -307,8 +341,8 @@ private:
     void selectDisplayedItems(const std::function<bool(const model::CleanupItem&)>& select);
     void deselectDisplayedItems();
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
-    [[nodiscard]] bool
-    anySelected(const std::function<bool(const model::CleanupItem&)>& test) const;
+    [[nodiscard]] SelectionSummary selectionSummary() const;
+    [[nodiscard]] static QString actionTitle(const SelectionSummary& selected);
 
     // Runs `operation` on the engine's thread and `completion` with its result back here.
     template <class Operation, class Completion>

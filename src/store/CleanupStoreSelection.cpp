@@ -67,9 +67,22 @@ std::vector<CleanupItem> CleanupStore::selectedItemsOfDisplayedList() const {
     return selected;
 }
 
-bool CleanupStore::anySelected(const std::function<bool(const CleanupItem&)>& test) const {
-    return std::any_of(displayed().begin(), displayed().end(),
-                       [&](const CleanupItem& item) { return item.isSelected && test(item); });
+CleanupStore::SelectionSummary CleanupStore::selectionSummary() const {
+    SelectionSummary summary;
+    summary.section = selection_;
+    summary.contents = contentsRevision(selection_);
+    const auto& items = displayed();
+    for (std::size_t position = 0; position < items.size(); ++position) {
+        const CleanupItem& item = items[position];
+        if (!item.isSelected) {
+            continue;
+        }
+        summary.positions.push_back(static_cast<std::uint32_t>(position));
+        summary.size += item.size;
+        summary.categories |= 1U << static_cast<unsigned>(item.category);
+        summary.managedXcode = summary.managedXcode || item.operation.isManagedXcodeOperation();
+    }
+    return summary;
 }
 
 QVariantList CleanupStore::selectedItems() const {
@@ -82,7 +95,7 @@ int CleanupStore::selectedCount() const {
 }
 
 qint64 CleanupStore::selectedSize() const {
-    return totalSize(selectedItemsOfDisplayedList());
+    return selectionSummary().size;
 }
 
 qint64 CleanupStore::totalJunkSize() const {
@@ -111,33 +124,34 @@ qint64 CleanupStore::size(const QString& group) const {
 }
 
 bool CleanupStore::hasPermanentSelection() const {
-    return anySelected(
-        [](const CleanupItem& item) { return item.category == CleanupCategory::trash; });
+    return selectionSummary().has(CleanupCategory::trash);
 }
 
 bool CleanupStore::hasOptimizationSelection() const {
-    return anySelected([](const CleanupItem& item) {
-        return item.category == CleanupCategory::universalBinaries;
-    });
+    return selectionSummary().has(CleanupCategory::universalBinaries);
 }
 
 bool CleanupStore::hasManagedXcodeSelection() const {
-    return anySelected(
-        [](const CleanupItem& item) { return item.operation.isManagedXcodeOperation(); });
+    return selectionSummary().managedXcode;
 }
 
 bool CleanupStore::hasMailSelection() const {
-    return anySelected(
-        [](const CleanupItem& item) { return item.category == CleanupCategory::mailDownloads; });
+    return selectionSummary().has(CleanupCategory::mailDownloads);
 }
 
 bool CleanupStore::hasApplicationSelection() const {
-    return anySelected([](const CleanupItem& item) {
-        return item.category == CleanupCategory::installedApplications;
-    });
+    return selectionSummary().has(CleanupCategory::installedApplications);
+}
+
+bool CleanupStore::selectionIsOnly(CleanupCategory category) const {
+    return selectionSummary().onlyOf(category);
 }
 
 QString CleanupStore::selectionActionTitle() const {
+    return actionTitle(selectionSummary());
+}
+
+QString CleanupStore::actionTitle(const SelectionSummary& selected) {
     struct OnlyRule {
         CleanupCategory category;
         const char* title;
@@ -149,15 +163,13 @@ QString CleanupStore::selectionActionTitle() const {
         {CleanupCategory::appLeftovers, "Remove Leftovers"},
         {CleanupCategory::installers, "Remove Installers"},
     }};
-    const auto selected = selectedItemsOfDisplayedList();
     for (const OnlyRule& rule : kOnlyRules) {
-        if (!selected.empty() &&
-            std::all_of(selected.begin(), selected.end(),
-                        [&](const CleanupItem& item) { return item.category == rule.category; })) {
+        if (selected.onlyOf(rule.category)) {
             return rule.title;
         }
     }
-    if (hasOptimizationSelection() || hasPermanentSelection() || hasManagedXcodeSelection()) {
+    if (selected.has(CleanupCategory::universalBinaries) || selected.has(CleanupCategory::trash) ||
+        selected.managedXcode) {
         return "Apply Selected";
     }
     return "Move to Trash";
@@ -179,16 +191,16 @@ void CleanupStore::toggle(const QString& key) {
 }
 
 void CleanupStore::setSelection(const QStringList& keys, bool selected) {
-    std::set<fs::path> ids;
+    IdSet ids;
     for (const QString& key : keys) {
-        ids.insert(pathOfItemKey(key));
+        ids.insert(pathOfItemKey(key).native());
     }
     setSelectionOfIds(ids, selected);
 }
 
-void CleanupStore::setSelectionOfIds(const std::set<fs::path>& ids, bool selected) {
+void CleanupStore::setSelectionOfIds(const IdSet& ids, bool selected) {
     selectDisplayedItems([&](const CleanupItem& item) {
-        return ids.contains(item.id) ? selected : item.isSelected;
+        return ids.contains(item.id.native()) ? selected : item.isSelected;
     });
     publish();
 }

@@ -2,8 +2,6 @@
 
 #include "model/ByteCountFormat.h"
 
-#include <algorithm>
-
 namespace sorvale::ui {
 
 void RemovalConfirmation::setStore(store::CleanupStore* store) {
@@ -25,13 +23,7 @@ void RemovalConfirmation::setStore(store::CleanupStore* store) {
 }
 
 bool RemovalConfirmation::offersAppManagement() const {
-    if (!store_) {
-        return false;
-    }
-    const auto selected = store_->selectedItemsOfDisplayedList();
-    return !selected.empty() && std::all_of(selected.begin(), selected.end(), [](const auto& item) {
-        return item.category == model::CleanupCategory::installedApplications;
-    });
+    return store_ && store_->selectionIsOnly(model::CleanupCategory::installedApplications);
 }
 
 RemovalConfirmation::Rule RemovalConfirmation::rule() const {
@@ -71,9 +63,7 @@ QString RemovalConfirmation::title() const {
 }
 
 QString RemovalConfirmation::message() const {
-    const qsizetype count =
-        store_ ? static_cast<qsizetype>(store_->selectedItemsOfDisplayedList().size()) : 0;
-    const QString n = QString::number(count);
+    const QString n = QString::number(store_ ? store_->selectedCount() : 0);
     const QString s =
         QString::fromStdString(model::formatByteCount(store_ ? store_->selectedSize() : 0));
     switch (rule()) {

@@ -138,6 +138,28 @@ TEST_F(StoreFixture, SelectionBelongsToTheDisplayedListAndKeysSurviveAnyBytes) {
     EXPECT_NE(store->contentsRevision(model::AppSection::downloads), contents);
 }
 
+TEST_F(StoreFixture, TheSelectedItemsAreAnnouncedOnlyWhenTheyChange) {
+    tree.file(home / "Downloads/a.zip", 4096);
+    tree.file(home / ".local/share/Trash/files/old.txt", 4096);
+    store->scanTrash();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    store->scanDownloads();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    QSignalSpy announced(store.get(), &CleanupStore::selectedItemsChanged);
+    store->selectSection("largeFiles");
+    EXPECT_EQ(announced.count(), 0) << "nothing was selected and nothing is";
+
+    store->selectSection("downloads");
+    store->selectAll("");
+    store->selectSection("trash");
+    store->selectAll("");
+    EXPECT_EQ(announced.count(), 3);
+    store->selectSection("downloads");
+    EXPECT_EQ(announced.count(), 4) << "another section's selection";
+    store->selectAll("");
+    EXPECT_EQ(announced.count(), 4) << "the same items selected again";
+}
+
 TEST_F(JunkStore, TheActionTitleFollowsWhatIsSelected) {
     using enum CleanupCategory;
     const auto titleOf = [&](std::initializer_list<CleanupCategory> categories) {
