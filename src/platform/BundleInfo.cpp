@@ -60,7 +60,7 @@ std::optional<PropertyList> readBundleEntitlements(const std::filesystem::path& 
     return xml ? PropertyList::parse(*xml) : std::nullopt;
 }
 
-std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
+std::optional<std::filesystem::path> bundleIconFile(const std::filesystem::path& bundle) {
     auto name = memberName(readBundleInfo(bundle).iconFile);
     if (!name) {
         return std::nullopt;
@@ -68,7 +68,22 @@ std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
     if (!name->has_extension()) {
         *name += ".icns";
     }
-    return readSmallFile(bundle / "Contents/Resources" / *name, kMostIconBytes);
+    // Every step below the bundle must be what it claims, not a link to somewhere else.
+    const auto is = [](const std::filesystem::path& path, mode_t type) {
+        struct stat status {};
+        return ::lstat(path.c_str(), &status) == 0 && (status.st_mode & S_IFMT) == type;
+    };
+    const std::filesystem::path resources = bundle / "Contents/Resources";
+    const std::filesystem::path file = resources / *name;
+    if (!is(bundle / "Contents", S_IFDIR) || !is(resources, S_IFDIR) || !is(file, S_IFREG)) {
+        return std::nullopt;
+    }
+    return file;
+}
+
+std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
+    const auto file = bundleIconFile(bundle);
+    return file ? readSmallFile(*file, kMostIconBytes) : std::nullopt;
 }
 
 } // namespace sorvale::platform

@@ -24,8 +24,11 @@ struct BundleInfo {
 [[nodiscard]] std::optional<PropertyList>
 readBundleEntitlements(const std::filesystem::path& bundle);
 
-// The bytes of the bundle's icon file (CFBundleIconFile in Contents/Resources, ".icns" added
-// when the name has none); none when it declares none, or the file is missing, a link or huge.
+// The bundle's icon file: CFBundleIconFile in Contents/Resources, ".icns" added when the name has
+// none; none when it declares none or that is not a regular file (a link is not followed).
+[[nodiscard]] std::optional<std::filesystem::path>
+bundleIconFile(const std::filesystem::path& bundle);
+// The bytes of that icon file; none when there is none or it is huge.
 [[nodiscard]] std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle);
 
 // The contents of a regular file of at most `limit` bytes, read without following a link.

@@ -85,11 +85,16 @@ TEST(BundleInfo, TheIconIsTheDeclaredFileInsideTheResourcesOnly) {
     declare("Linked.app", "AppIcon");
     tree.symlink("Linked.app/Contents/Resources/AppIcon.icns",
                  tree / "Plain.app/Contents/Resources/AppIcon.icns");
+    declare("LinkedFolder.app", "AppIcon");
+    tree.symlink("LinkedFolder.app/Contents/Resources", tree / "Plain.app/Contents/Resources");
 
+    EXPECT_EQ(bundleIconFile(tree / "Plain.app"),
+              tree / "Plain.app/Contents/Resources/AppIcon.icns");
     EXPECT_EQ(readBundleIcon(tree / "Plain.app"), "icns bytes");
     EXPECT_EQ(readBundleIcon(tree / "Named.app"), "png bytes");
     EXPECT_EQ(readBundleIcon(tree / "Escaping.app"), std::nullopt);
-    EXPECT_EQ(readBundleIcon(tree / "Linked.app"), std::nullopt);
+    EXPECT_EQ(bundleIconFile(tree / "Linked.app"), std::nullopt);
+    EXPECT_EQ(bundleIconFile(tree / "LinkedFolder.app"), std::nullopt);
     EXPECT_EQ(readBundleIcon(tree / "Missing.app"), std::nullopt);
 }
 

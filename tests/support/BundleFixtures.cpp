@@ -13,7 +13,8 @@ std::filesystem::path bundle(FixtureTree& tree, const std::filesystem::path& rel
     std::ofstream(tree.file(relative / "Contents/Info.plist"))
         << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
         << (identifier ? "<key>CFBundleIdentifier</key><string>" + *identifier + "</string>" : "")
-        << "<key>CFBundleExecutable</key><string>main</string></dict></plist>";
+        << "<key>CFBundleExecutable</key><string>main</string>"
+           "<key>CFBundleIconFile</key><string>AppIcon</string></dict></plist>";
     const bool signs = !applicationGroups.empty() || !keychainGroups.empty();
     std::ofstream(tree.file(relative / "Contents/MacOS/main"), std::ios::binary)
         << signedMachO(kCpuTypeArm64, signs ? entitlements(applicationGroups, keychainGroups) : "");

@@ -1,6 +1,7 @@
 #include "DemoHome.h"
 
 #include "BundleFixtures.h"
+#include "IconFixtures.h"
 
 #include <fstream>
 
@@ -64,11 +65,13 @@ void buildDemoHome(FixtureTree& home, FixtureTree* systemRoot) {
     cache(home, library + "Application Support/Code/CachedData/Cache", 312);
 
     bundle(home, "Applications/Pixelmate.app", "com.pixelmate.app");
+    applicationIcon(home, "Applications/Pixelmate.app", 0xFF8A3D, 0xE0306A);
     home.allocatedFile("Applications/Pixelmate.app/Contents/Resources/assets.car", 380 * kMB);
     cache(home, library + "Caches/com.pixelmate.app", 220);
     home.file(library + "Preferences/com.pixelmate.app.plist", 4096);
     cache(home, library + "Application Support/Pixelmate", 148);
     bundle(home, "Applications/Notewise.app", "com.notewise.mac");
+    applicationIcon(home, "Applications/Notewise.app", 0x52C7F2, 0x3A5BD9);
     home.allocatedFile("Applications/Notewise.app/Contents/Resources/notes.bin", 96 * kMB);
     cache(home, library + "Containers/com.notewise.mac", 64);
 

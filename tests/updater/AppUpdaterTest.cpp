@@ -1,6 +1,7 @@
 #include "updater/AppUpdater.h"
 
 #include "support/LocalHttpServer.h"
+#include "support/QtPrinting.h"
 #include "support/TempTree.h"
 #include "support/UpdateTools.h"
 #include "support/ZipArchive.h"
@@ -14,11 +15,6 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
-
-// Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
 
 namespace sorvale::updater {
 namespace {
