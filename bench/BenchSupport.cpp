@@ -14,14 +14,10 @@
 extern char** environ;
 
 namespace sorvale::bench {
-namespace {
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
-
-} // namespace
 
 Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree) {
     Options options{std::move(defaultTree)};

@@ -14,6 +14,9 @@ struct Options {
 // Reads "--tree DIR" and "--runs N" from the command line.
 Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree);
 
+// The middle value (the upper one of an even count); `values` is not empty.
+[[nodiscard]] double median(std::vector<double> values);
+
 // A file holding `bytes` bytes of data.
 void writeFile(const std::filesystem::path& path, std::size_t bytes);
 

@@ -1,12 +1,14 @@
 #include "ModelTables.h"
 
 #include "model/AppSection.h"
+#include "model/CleanupCategory.h"
+#include "store/StoreValues.h"
 
 namespace sorvale::ui {
 namespace {
 
 QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    return store::displayText(value);
 }
 
 } // namespace
@@ -19,6 +21,17 @@ QVariantList ModelTables::sections() {
                                     {"symbol", text(model::symbol(section))}});
     }
     return sections;
+}
+
+QVariantMap ModelTables::category(const QString& category) {
+    const auto value = store::fromRawText<model::CleanupCategory>(category);
+    if (!value) {
+        return {};
+    }
+    return {{"title", text(model::title(*value))},
+            {"subtitle", text(model::subtitle(*value))},
+            {"symbol", text(model::icon(*value))},
+            {"tint", store::rawText(model::tint(*value))}};
 }
 
 } // namespace sorvale::ui

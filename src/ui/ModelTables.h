@@ -2,11 +2,12 @@
 
 #include <QObject>
 #include <QVariantList>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 namespace sorvale::ui {
 
-// The model's display tables, for QML: the sidebar's sections with their titles and symbols.
+// The model's display tables, for QML: the sidebar's sections and the categories.
 class ModelTables : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(Tables)
@@ -18,6 +19,8 @@ public:
     using QObject::QObject;
 
     [[nodiscard]] static QVariantList sections();
+    // {title, subtitle, symbol, tint} of a category by its raw value; empty for none.
+    Q_INVOKABLE [[nodiscard]] static QVariantMap category(const QString& category);
 };
 
 } // namespace sorvale::ui

@@ -1,5 +1,6 @@
 // Sorvale: one engine, one store over it, one updater, and the window that shows them.
 
+#include "ApplicationIcons.h"
 #include "FolderRequests.h"
 #include "QmlSingletons.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     // Where qt_add_qml_module puts modules; Qt 6.4 does not look there by itself.
     qml.addImportPath("qrc:/qt/qml");
+    ui::ApplicationIcons::install(qml);
     qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
     return application.exec();
 }

@@ -1,6 +1,8 @@
-// Qt Quick Test entry for the window's QML: the views run against a real store over the demo
-// home (every list scanned) and a real updater whose feed and archives a local server provides.
+// Qt Quick Test entry for the window's QML: each test file gets a new store over the demo home
+// (nothing scanned until the file asks) and a real updater whose feed and archives a local
+// server provides.
 
+#include "ApplicationIcons.h"
 #include "FolderRequests.h"
 #include "QmlSingletons.h"
 #include "support/DemoHome.h"
@@ -27,9 +29,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace sorvale;
 
-// What the QML tests reach through the Fixture object: feeds to serve.
+// What the QML tests reach through the Fixture object: feeds to serve, scans to finish, and the
+// answer of the Full Disk Access check.
 class Fixture : public QObject {
     Q_OBJECT
+    // False makes every access check answer "denied".
+    Q_PROPERTY(bool accessGranted MEMBER accessGranted)
+    // True holds every access check until answerAccessChecks().
+    Q_PROPERTY(bool holdAccessChecks MEMBER holdAccessChecks)
+    Q_PROPERTY(QUrl home READ home CONSTANT)
 
 public:
     explicit Fixture(test::LocalHttpServer& server)
@@ -46,6 +54,46 @@ public:
                                 server_.url("/Sorvale.zip").toString().toUtf8() + "\"}"});
     }
 
+    // Runs the event loop until the displayed list's scan has completed; false after 20 s.
+    Q_INVOKABLE bool finishScan() {
+        while (store->displayedState().value("kind") != "complete") {
+            QSignalSpy spy(store, &store::CleanupStore::displayedStateChanged);
+            if (!spy.wait(20'000)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    [[nodiscard]] QUrl home() const {
+        return QUrl::fromLocalFile(QString::fromStdString(store->home().native()));
+    }
+
+    // Runs the event loop until the displayed list completes a scan that was not complete when
+    // this was called; false after 20 s.
+    Q_INVOKABLE bool finishNextScan() {
+        const QVariantMap before = store->displayedState();
+        while (store->displayedState() == before ||
+               store->displayedState().value("kind") != "complete") {
+            QSignalSpy spy(store, &store::CleanupStore::displayedStateChanged);
+            if (!spy.wait(20'000)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    Q_INVOKABLE void answerAccessChecks() {
+        for (auto& answer : std::exchange(heldChecks, {})) {
+            answer(accessGranted);
+        }
+    }
+
+    bool accessGranted = true;
+    bool holdAccessChecks = false;
+    std::vector<std::function<void(bool)>> heldChecks;
+    store::CleanupStore* store = nullptr;
+
 private:
     test::LocalHttpServer& server_;
 };
@@ -61,6 +109,51 @@ public slots:
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
+        if (!server_) {
+            buildMachine();
+        }
+        // Each test file (each engine) starts over: a store that has scanned nothing, access
+        // granted at once, an updater with no alert.
+        fixture_->accessGranted = true;
+        fixture_->holdAccessChecks = false;
+        fixture_->heldChecks.clear();
+        folders_.reset();
+        store_ = std::make_unique<store::CleanupStore>(
+            engine::ScanEngine(root_->root()),
+            [fixture = fixture_.get()](const fs::path&, std::function<void(bool)> answer) {
+                if (fixture->holdAccessChecks) {
+                    fixture->heldChecks.push_back(std::move(answer));
+                    return;
+                }
+                // Answered later, as a real check is.
+                QMetaObject::invokeMethod(
+                    fixture,
+                    [answer = std::move(answer), granted = fixture->accessGranted] {
+                        answer(granted);
+                    },
+                    Qt::QueuedConnection);
+            });
+        fixture_->store = store_.get();
+        updater_ = std::make_unique<updater::AppUpdater>(updater::AppUpdater::Configuration{
+            server_->url("/appcast.json"), "1.4",
+            root_->root() / "Users/me/Applications/Sorvale.app", root_->root(), [] {}});
+        folders_ = std::make_unique<ui::FolderRequests>(*store_);
+        ui::StoreSingleton::instance = store_.get();
+        ui::UpdaterSingleton::instance = updater_.get();
+        ui::FolderRequests::instance = folders_.get();
+        engine->addImportPath("qrc:/qt/qml");
+        ui::ApplicationIcons::install(*engine);
+        engine->rootContext()->setContextProperty("Fixture", fixture_.get());
+    }
+
+    void cleanupTestCase() {
+        store_.reset();
+        updater_.reset();
+    }
+
+private:
+    // The demo home and machine, the update archive and its server: made once for all files.
+    void buildMachine() {
         server_ = std::make_unique<test::LocalHttpServer>();
         fixture_ = std::make_unique<Fixture>(*server_);
         home_ = std::make_unique<test::FixtureTree>(tree_ / "home");
@@ -76,39 +169,10 @@ public slots:
         std::ostringstream archive;
         archive << std::ifstream(tree_ / "update.zip", std::ios::binary).rdbuf();
         server_->serve("/Sorvale.zip", {200, QByteArray::fromStdString(archive.str())});
-
-        store_ = std::make_unique<store::CleanupStore>(
-            engine::ScanEngine(root_->root()),
-            [](const fs::path&, std::function<void(bool)> answer) { answer(true); });
-        updater_ = std::make_unique<updater::AppUpdater>(updater::AppUpdater::Configuration{
-            server_->url("/appcast.json"), "1.4",
-            root_->root() / "Users/me/Applications/Sorvale.app", root_->root(), [] {}});
         std::ofstream(root_->file("Users/me/Applications/Sorvale.app/team"))
             << "TeamIdentifier=TEAM1\n";
-        folders_ = std::make_unique<ui::FolderRequests>(*store_);
-        ui::StoreSingleton::instance = store_.get();
-        ui::UpdaterSingleton::instance = updater_.get();
-        ui::FolderRequests::instance = folders_.get();
-        for (const auto& scan : std::vector<std::function<void()>>{
-                 [this] { store_->startJunkScan(); }, [this] { store_->scanApplications(); },
-                 [this] { store_->scanDownloads(); }, [this] { store_->scanTrash(); }}) {
-            scan();
-            while (store_->displayedState().value("kind") != "complete") {
-                QSignalSpy spy(store_.get(), &store::CleanupStore::displayedStateChanged);
-                spy.wait(20'000);
-            }
-        }
-        store_->selectSection("overview");
-        engine->addImportPath("qrc:/qt/qml");
-        engine->rootContext()->setContextProperty("Fixture", fixture_.get());
     }
 
-    void cleanupTestCase() {
-        store_.reset();
-        updater_.reset();
-    }
-
-private:
     test::TempTree tree_;
     std::unique_ptr<test::FixtureTree> home_;
     std::unique_ptr<test::FixtureTree> root_;

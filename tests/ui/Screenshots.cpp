@@ -2,6 +2,7 @@
 // and writes them as PNG files (argument 1, or the build's screenshots folder), so that people
 // can look at them.
 
+#include "ApplicationIcons.h"
 #include "FolderRequests.h"
 #include "QmlSingletons.h"
 #include "store/StoreValues.h"
@@ -43,15 +44,12 @@ public:
     // Lets animations and layouts settle, then saves what the window shows.
     void shoot(const QString& name, QQuickWindow* window = nullptr) {
         QTest::qWait(700);
-        QQuickWindow& target = window != nullptr ? *window : window_;
-        const QString path = folder_ + "/" + name + ".png";
-        if (!target.grabWindow().save(path)) {
-            std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
-            failed_ = true;
-        }
+        save(name, window != nullptr ? *window : window_);
     }
+    // Saves what the window shows now, before any pending result can arrive.
+    void shootNow(const QString& name) { save(name, window_); }
     void click(const char* objectName) {
-        auto* item = window_.findChild<QQuickItem*>(objectName);
+        QQuickItem* item = visibleItem(window_.contentItem(), objectName);
         if (item == nullptr || !item->isVisible()) {
             std::fprintf(stderr, "no visible %s to click\n", objectName);
             failed_ = true;
@@ -64,6 +62,31 @@ public:
     [[nodiscard]] bool failed() const { return failed_; }
 
 private:
+    // The first shown item of that name, searched through the items drawn (delegates that
+    // views make have no object parent to search through).
+    static QQuickItem* visibleItem(QQuickItem* item, const char* objectName) {
+        if (!item->isVisible()) {
+            return nullptr;
+        }
+        if (item->objectName() == QLatin1String(objectName)) {
+            return item;
+        }
+        for (QQuickItem* child : item->childItems()) {
+            if (QQuickItem* found = visibleItem(child, objectName)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+
+    void save(const QString& name, QQuickWindow& target) {
+        const QString path = folder_ + "/" + name + ".png";
+        if (!target.grabWindow().save(path)) {
+            std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+            failed_ = true;
+        }
+    }
+
     QQuickWindow& window_;
     QString folder_;
     bool failed_ = false;
@@ -135,9 +158,18 @@ int main(int argc, char** argv) {
     QSettings().clear();
 
     test::LocalHttpServer server;
-    store::CleanupStore store(
-        engine::ScanEngine(root.root()),
-        [](const fs::path&, std::function<void(bool)> answer) { answer(true); });
+    // The access check answers as the screens need: granted, denied, or held to show the check.
+    bool accessGranted = true;
+    std::optional<std::function<void(bool)>> heldCheck;
+    bool holdCheck = false;
+    store::CleanupStore store(engine::ScanEngine(root.root()),
+                              [&](const fs::path&, std::function<void(bool)> answer) {
+                                  if (holdCheck) {
+                                      heldCheck = std::move(answer);
+                                  } else {
+                                      answer(accessGranted);
+                                  }
+                              });
     updater::AppUpdater updater({server.url("/appcast.json"), "1.4",
                                  root / "Applications/Sorvale.app", root.root(), [] {}});
     ui::FolderRequests folders(store);
@@ -148,6 +180,7 @@ int main(int argc, char** argv) {
     QQmlApplicationEngine qml;
     // Where qt_add_qml_module puts modules; Qt 6.4 does not look there by itself.
     qml.addImportPath("qrc:/qt/qml");
+    ui::ApplicationIcons::install(qml);
     qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
     auto* window = qml.rootObjects().isEmpty()
                        ? nullptr
@@ -165,22 +198,78 @@ int main(int argc, char** argv) {
     camera.shoot("onboarding-3");
     camera.click("continueButton");
 
-    store.startJunkScan();
+    // Nothing scanned yet.
+    camera.shoot("overview-before-scan");
+    for (const auto& [section, name] :
+         std::vector<std::pair<QString, QString>>{{"cleanup", "cleanup-ready"},
+                                                  {"applications", "applications-welcome"},
+                                                  {"largeFiles", "large-files-no-scan"}}) {
+        store.selectSection(section);
+        camera.shoot(name);
+    }
+
+    // The access gate, the check, and a scan in progress, for both protected scans.
+    for (const auto& [start, name] : std::vector<std::pair<std::function<void()>, QString>>{
+             {[&] { store.startJunkScan(); }, "cleanup"},
+             {[&] { store.scanApplications(); }, "applications"}}) {
+        accessGranted = false;
+        start();
+        camera.shoot(name + "-access-required");
+        accessGranted = true;
+        holdCheck = true;
+        start();
+        camera.shoot(name + "-checking-access");
+        holdCheck = false;
+        (*heldCheck)(true);
+        // The answer arrives through the event loop; the scan's result comes a little later.
+        while (store.isCheckingFullDiskAccess()) {
+            QCoreApplication::processEvents();
+        }
+        camera.shootNow(name + "-scanning");
+        waitForCompletion(store);
+        camera.shoot(name + "-results");
+    }
+    store.scanDownloads();
+    camera.shootNow("downloads-scanning");
     waitForCompletion(store);
-    store.scanApplications();
+    camera.shoot("downloads");
+    store.scanTrash();
     waitForCompletion(store);
+    camera.shoot("trash");
+    store.setLargeFileMinimumMB(5000);
+    store.scanLargeFiles(home.root());
+    waitForCompletion(store);
+    camera.shoot("large-files-nothing-found");
     store.setLargeFileMinimumMB(10);
     store.scanLargeFiles(home.root());
     waitForCompletion(store);
-    store.scanDownloads();
-    waitForCompletion(store);
-    store.scanTrash();
-    waitForCompletion(store);
-    for (const QString section :
-         {"overview", "cleanup", "applications", "largeFiles", "downloads", "trash"}) {
-        store.selectSection(section);
-        camera.shoot("section-" + section);
+    camera.shoot("large-files");
+    store.selectSection("overview");
+    camera.shoot("overview-after-scan");
+
+    // The cleanup browser with a group and a category chosen and two items selected.
+    store.review("");
+    camera.shoot("cleanup-browser-all");
+    store.review("systemJunk");
+    camera.shoot("cleanup-browser-group");
+    camera.click("category-userCaches");
+    QStringList two;
+    for (const auto& item : store.itemsOf(model::AppSection::cleanup)) {
+        if (item.category == model::CleanupCategory::userCaches && two.size() < 2) {
+            two.append(store::itemKey(item.id));
+        }
     }
+    store.setSelection(two, true);
+    camera.shoot("cleanup-browser-category-selection");
+    store.showCleanupSummary();
+
+    // The applications list, with one application's matched files open.
+    store.reviewApplications("installedApplications");
+    camera.shoot("applications-list");
+    camera.click("matchedFilesButton");
+    camera.shoot("applications-list-matched-files");
+    QTest::keyClick(window, Qt::Key_Escape);
+    store.showApplicationsSummary();
 
     using model::CleanupCategory;
     const std::vector<std::pair<QString, std::function<void()>>> rules{

@@ -10,7 +10,7 @@ Rectangle {
     GlowCircle {
         diameter: 480
         blur: 110
-        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.10)
+        color: Theme.faded(Theme.accent, 0.10)
         // The circle's centre, where a blur of the same offset would put it.
         x: background.width - 300 + 240 - width / 2
         y: -250 + 240 - height / 2
@@ -18,7 +18,7 @@ Rectangle {
     GlowCircle {
         diameter: 420
         blur: 120
-        color: Qt.rgba(Theme.accent2.r, Theme.accent2.g, Theme.accent2.b, 0.08)
+        color: Theme.faded(Theme.accent2, 0.08)
         x: -180 + 210 - width / 2
         y: background.height - 250 + 210 - height / 2
     }

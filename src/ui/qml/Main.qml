@@ -26,6 +26,8 @@ ApplicationWindow {
         light: Qt.rgba(0.16, 0.2, 0.26, 1)
         mid: Qt.rgba(0.12, 0.15, 0.2, 1)
         dark: Qt.rgba(0.03, 0.05, 0.08, 1)
+        toolTipBase: Qt.rgba(0.1, 0.13, 0.18, 1)
+        toolTipText: "white"
     }
 
     menuBar: MenuBar {

@@ -48,14 +48,14 @@ Rectangle {
     GlowCircle {
         diameter: 480
         blur: 110
-        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.10)
+        color: Theme.faded(Theme.accent, 0.10)
         x: onboarding.width - width * 0.75
         y: -height * 0.35
     }
     GlowCircle {
         diameter: 420
         blur: 120
-        color: Qt.rgba(Theme.accent2.r, Theme.accent2.g, Theme.accent2.b, 0.08)
+        color: Theme.faded(Theme.accent2, 0.08)
         x: -width * 0.3
         y: onboarding.height - height * 0.6
     }

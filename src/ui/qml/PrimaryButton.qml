@@ -23,7 +23,6 @@ Button {
     }
     background: Rectangle {
         radius: 10
-        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                       !button.enabled ? 0.28 : button.down ? 0.75 : 1)
+        color: Theme.faded(Theme.accent, !button.enabled ? 0.28 : button.down ? 0.75 : 1)
     }
 }

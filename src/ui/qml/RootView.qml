@@ -28,19 +28,40 @@ Item {
                 anchors.fill: parent
             }
             Loader {
+                objectName: "sectionContent"
                 anchors.fill: parent
                 anchors.margins: 28
-                sourceComponent: sectionContent
+                sourceComponent: {
+                    switch (Store.selection) {
+                    case "overview":
+                        return overview;
+                    case "cleanup":
+                        return cleanup;
+                    case "applications":
+                        return Store.applicationsPresentation === "summary" ? applications
+                                                                            : results;
+                    }
+                    return results;
+                }
             }
         }
     }
 
-    // The dashboards and the results list take these places.
     Component {
-        id: sectionContent
-        SectionPlaceholder {
-            section: Store.selection
-        }
+        id: overview
+        DashboardView {}
+    }
+    Component {
+        id: cleanup
+        CleanupDashboardView {}
+    }
+    Component {
+        id: applications
+        ApplicationsDashboardView {}
+    }
+    Component {
+        id: results
+        ResultsView {}
     }
 
     RemovalConfirmationDialog {

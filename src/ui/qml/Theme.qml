@@ -13,13 +13,36 @@ QtObject {
     readonly property color sidebar: Qt.rgba(0.035, 0.06, 0.09, 1)
     readonly property color primaryButtonText: Qt.rgba(0.02, 0.1, 0.08, 1)
 
+    // The platform's standard named colours (their dark variants), by the model's tint names.
+    readonly property var tints: ({
+        "mint": "#63e6e2",
+        "green": "#30d158",
+        "blue": "#0a84ff",
+        "cyan": "#64d2ff",
+        "orange": "#ff9f0a",
+        "teal": "#40c8e0",
+        "indigo": "#5e5ce6",
+        "gray": "#8e8e93",
+        "purple": "#bf5af2",
+        "pink": "#ff375f"
+    })
+
     // The platform's text styles, in points.
     readonly property int largeTitle: 26
     readonly property int title: 22
     readonly property int title2: 17
     readonly property int title3: 15
     readonly property int headline: 13
+    readonly property int subheadline: 12
     readonly property int body: 13
     readonly property int caption: 11
     readonly property int caption2: 10
+
+    function tint(name) {
+        return tints[name] || accent;
+    }
+    // `color` at `alpha` opacity.
+    function faded(color, alpha) {
+        return Qt.rgba(color.r, color.g, color.b, alpha);
+    }
 }

@@ -22,6 +22,13 @@ TestCase {
         }
     }
 
+    function initTestCase() {
+        Store.scanApplications();
+        verify(Fixture.finishScan());
+        Store.scanDownloads();
+        verify(Fixture.finishScan());
+    }
+
     function visibleButtons(dialog) {
         const names = [];
         for (const name of ["cancelButton", "appManagementButton", "removeButton", "laterButton",

@@ -1,0 +1,119 @@
+#include "DashboardFigures.h"
+
+#include "QmlSingletons.h"
+#include "store/StoreValues.h"
+
+#include <array>
+
+namespace sorvale::ui {
+
+using model::AppSection;
+using model::CleanupCategory;
+using model::CleanupItem;
+using store::displayText;
+using store::rawText;
+
+namespace {
+
+struct Figures {
+    int count = 0;
+    std::int64_t size = 0;
+
+    void add(const CleanupItem& item) {
+        ++count;
+        size += item.size;
+    }
+    [[nodiscard]] QVariantMap toVariant() const {
+        return {{"count", count}, {"size", QVariant::fromValue<qint64>(size)}};
+    }
+};
+
+constexpr std::array kApplicationCategories{CleanupCategory::installedApplications,
+                                            CleanupCategory::appLeftovers,
+                                            CleanupCategory::installers};
+
+} // namespace
+
+DashboardFigures::DashboardFigures(store::CleanupStore& store, QObject* parent)
+    : QObject(parent)
+    , store_(&store) {
+    connect(&store, &store::CleanupStore::junkItemsChanged, this, [this] {
+        followList(AppSection::cleanup, junkRevision_, &DashboardFigures::junkChanged);
+    });
+    connect(&store, &store::CleanupStore::applicationItemsChanged, this, [this] {
+        followList(AppSection::applications, applicationsRevision_,
+                   &DashboardFigures::applicationsChanged);
+    });
+    junkRevision_ = store.contentsRevision(AppSection::cleanup);
+    applicationsRevision_ = store.contentsRevision(AppSection::applications);
+}
+
+DashboardFigures* DashboardFigures::create(QQmlEngine*, QJSEngine*) {
+    return new DashboardFigures(*StoreSingleton::instance);
+}
+
+void DashboardFigures::followList(AppSection section, std::uint64_t& revision,
+                                  void (DashboardFigures::*changed)()) {
+    // A new selection leaves every count and size as it was.
+    if (const auto now = store_->contentsRevision(section); now != revision) {
+        revision = now;
+        emit(this->*changed)();
+    }
+}
+
+int DashboardFigures::junkCount() const {
+    return store_ ? static_cast<int>(store_->itemsOf(AppSection::cleanup).size()) : 0;
+}
+
+QVariantList DashboardFigures::groups() const {
+    std::array<Figures, model::EnumTraits<model::CleanupGroup>::count> figures{};
+    if (store_) {
+        for (const CleanupItem& item : store_->itemsOf(AppSection::cleanup)) {
+            if (const auto group = model::group(item.category)) {
+                figures[static_cast<std::size_t>(*group)].add(item);
+            }
+        }
+    }
+    QVariantList list;
+    for (const auto group : model::allCases<model::CleanupGroup>()) {
+        QVariantMap entry = figures[static_cast<std::size_t>(group)].toVariant();
+        entry.insert({{"group", rawText(group)},
+                      {"title", displayText(model::title(group))},
+                      {"subtitle", displayText(model::subtitle(group))},
+                      {"symbol", displayText(model::symbol(group))}});
+        list.append(entry);
+    }
+    return list;
+}
+
+QVariantList DashboardFigures::applicationCategories() const {
+    std::array<Figures, kApplicationCategories.size()> figures{};
+    if (store_) {
+        for (const CleanupItem& item : store_->itemsOf(AppSection::applications)) {
+            for (std::size_t index = 0; index < kApplicationCategories.size(); ++index) {
+                if (item.category == kApplicationCategories[index]) {
+                    figures[index].add(item);
+                }
+            }
+        }
+    }
+    QVariantList list;
+    for (std::size_t index = 0; index < kApplicationCategories.size(); ++index) {
+        QVariantMap entry = figures[index].toVariant();
+        entry.insert("category", rawText(kApplicationCategories[index]));
+        list.append(entry);
+    }
+    return list;
+}
+
+qint64 DashboardFigures::applicationsSize() const {
+    Figures all;
+    if (store_) {
+        for (const CleanupItem& item : store_->itemsOf(AppSection::applications)) {
+            all.add(item);
+        }
+    }
+    return all.size;
+}
+
+} // namespace sorvale::ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/CleanupStore.h"
+
+#include <QJSEngine>
+#include <QObject>
+#include <QPointer>
+#include <QQmlEngine>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include <cstdint>
+
+namespace sorvale::ui {
+
+// The counts and sizes the dashboards show, summed over the store's Smart Cleanup and
+// Applications lists whenever their items (not merely their selection) change.
+class DashboardFigures : public QObject {
+    Q_OBJECT
+    QML_NAMED_ELEMENT(Figures)
+    QML_SINGLETON
+    Q_PROPERTY(int junkCount READ junkCount NOTIFY junkChanged)
+    // Every Smart Cleanup group in order: [{group, title, subtitle, symbol, count, size}].
+    Q_PROPERTY(QVariantList groups READ groups NOTIFY junkChanged)
+    // The three application categories in order: [{category, count, size}].
+    Q_PROPERTY(
+        QVariantList applicationCategories READ applicationCategories NOTIFY applicationsChanged)
+    Q_PROPERTY(qint64 applicationsSize READ applicationsSize NOTIFY applicationsChanged)
+
+public:
+    explicit DashboardFigures(store::CleanupStore& store, QObject* parent = nullptr);
+    // One per QML engine, over the application's store.
+    static DashboardFigures* create(QQmlEngine* engine, QJSEngine*);
+
+    [[nodiscard]] int junkCount() const;
+    [[nodiscard]] QVariantList groups() const;
+    [[nodiscard]] QVariantList applicationCategories() const;
+    [[nodiscard]] qint64 applicationsSize() const;
+
+signals:
+    void junkChanged();
+    void applicationsChanged();
+
+private:
+    void followList(model::AppSection section, std::uint64_t& revision,
+                    void (DashboardFigures::*changed)());
+
+    QPointer<store::CleanupStore> store_;
+    std::uint64_t junkRevision_ = 0;
+    std::uint64_t applicationsRevision_ = 0;
+};
+
+} // namespace sorvale::ui

@@ -1,0 +1,202 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Sorvale
+
+// The result of the application scan: the inventory, one card per category, and the App
+// Management warning after an uninstall the system refused.
+ScrollView {
+    id: summary
+    // How each category is presented, in card order: [{category, title, text, symbol, tint}].
+    required property var cards
+
+    readonly property var figures: Figures.applicationCategories
+    readonly property int applicationCount: figures.find(
+        entry => entry.category === "installedApplications").count
+
+    contentWidth: availableWidth
+    clip: true
+
+    component CategoryCard: GlassPanel {
+        id: card
+        required property var modelData
+        readonly property var figures: summary.figures.find(
+            entry => entry.category === modelData.category)
+        readonly property color tint: Theme.tint(modelData.tint)
+
+        Layout.fillWidth: true
+        Layout.preferredWidth: 10
+        Layout.fillHeight: true
+        radius: 18
+        implicitHeight: cardContent.implicitHeight + 32
+
+        ColumnLayout {
+            id: cardContent
+            anchors.fill: parent
+            anchors.margins: 16
+            spacing: 8
+
+            RowLayout {
+                Rectangle {
+                    implicitWidth: 46
+                    implicitHeight: 46
+                    radius: 12
+                    color: Theme.faded(card.tint, 0.14)
+                    SymbolIcon {
+                        anchors.centerIn: parent
+                        symbol: card.modelData.symbol
+                        size: Theme.title2 + 3
+                        color: card.tint
+                    }
+                }
+                Item { Layout.fillWidth: true }
+                Text {
+                    Layout.alignment: Qt.AlignTop
+                    text: Format.byteCount(card.figures.size)
+                    color: "white"
+                    font.pixelSize: Theme.headline
+                    font.weight: Font.DemiBold
+                }
+            }
+            Text {
+                Layout.topMargin: 4
+                Layout.fillWidth: true
+                text: card.modelData.title
+                color: "white"
+                font.pixelSize: Theme.headline
+                font.weight: Font.DemiBold
+                elide: Text.ElideRight
+            }
+            Text {
+                Layout.fillWidth: true
+                text: card.modelData.text
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                wrapMode: Text.WordWrap
+            }
+            Item { Layout.fillHeight: true }
+            RowLayout {
+                Text {
+                    objectName: "count-" + card.modelData.category
+                    Layout.fillWidth: true
+                    text: card.figures.count + " item" + (card.figures.count === 1 ? "" : "s")
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.caption
+                }
+                BorderedButton {
+                    objectName: "review-" + card.modelData.category
+                    text: "Review"
+                    enabled: card.figures.count > 0
+                    onClicked: Store.reviewApplications(card.modelData.category)
+                }
+            }
+        }
+    }
+
+    ColumnLayout {
+        width: summary.availableWidth
+        spacing: 18
+
+        GlassPanel {
+            Layout.fillWidth: true
+            implicitHeight: inventory.implicitHeight + 48
+
+            RowLayout {
+                id: inventory
+                anchors.fill: parent
+                anchors.margins: 24
+                spacing: 16
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 6
+                    Text {
+                        text: "APPLICATION INVENTORY"
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.caption2
+                        font.weight: Font.DemiBold
+                        font.letterSpacing: 1.2
+                    }
+                    Text {
+                        objectName: "applicationCount"
+                        text: summary.applicationCount + " apps found"
+                        color: "white"
+                        font.pixelSize: Theme.title
+                        font.weight: Font.Bold
+                    }
+                    Text {
+                        objectName: "inventorySize"
+                        Layout.fillWidth: true
+                        text: Format.byteCount(Figures.applicationsSize) + " across apps, matched support files, leftovers, and installers"
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.body
+                        wrapMode: Text.WordWrap
+                    }
+                }
+                PrimaryButton {
+                    objectName: "manageApplicationsButton"
+                    text: "Manage My Applications"
+                    enabled: summary.applicationCount > 0
+                    onClicked: Store.reviewApplications("installedApplications")
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 14
+            Repeater {
+                model: summary.cards
+                delegate: CategoryCard {}
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            SymbolIcon {
+                Layout.alignment: Qt.AlignTop
+                symbol: "checkmark.shield.fill"
+                size: 14
+                color: Theme.accent
+            }
+            Text {
+                Layout.fillWidth: true
+                text: "Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically."
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                wrapMode: Text.WordWrap
+            }
+        }
+
+        GlassPanel {
+            objectName: "appManagementWarning"
+            Layout.fillWidth: true
+            visible: Store.needsAppManagementPermission
+            radius: 14
+            color: Theme.faded(Theme.tint("orange"), 0.10)
+            implicitHeight: warning.implicitHeight + 28
+            RowLayout {
+                id: warning
+                anchors.fill: parent
+                anchors.margins: 14
+                spacing: 10
+                SymbolIcon {
+                    symbol: "exclamationmark.shield.fill"
+                    size: 16
+                    color: Theme.tint("orange")
+                }
+                Text {
+                    Layout.fillWidth: true
+                    text: "macOS blocked an uninstall. Enable Sorvale in Privacy & Security \u2192 App Management, then try again."
+                    color: "white"
+                    font.pixelSize: Theme.caption
+                    wrapMode: Text.WordWrap
+                }
+                BorderedButton {
+                    text: "Permission Settings"
+                    onClicked: Store.openAppManagementSettings()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,207 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Sorvale
+
+// What the last deep scan found: the total, and one card per group that has items.
+ScrollView {
+    id: summary
+    contentWidth: availableWidth
+    clip: true
+
+    component GroupCard: GlassPanel {
+        id: card
+        required property var modelData
+
+        Layout.fillWidth: true
+        Layout.preferredWidth: 10
+        radius: 18
+        implicitHeight: cardContent.implicitHeight + 32
+
+        ColumnLayout {
+            id: cardContent
+            anchors.fill: parent
+            anchors.margins: 16
+            spacing: 12
+
+            RowLayout {
+                spacing: 12
+                Rectangle {
+                    implicitWidth: 46
+                    implicitHeight: 46
+                    radius: 13
+                    color: Theme.faded(Theme.accent, 0.13)
+                    SymbolIcon {
+                        anchors.centerIn: parent
+                        symbol: card.modelData.symbol
+                        size: 21
+                        color: Theme.accent
+                    }
+                }
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 3
+                    Text {
+                        Layout.fillWidth: true
+                        text: card.modelData.title
+                        color: "white"
+                        font.pixelSize: Theme.headline
+                        font.weight: Font.DemiBold
+                        elide: Text.ElideRight
+                    }
+                    Text {
+                        Layout.fillWidth: true
+                        text: card.modelData.subtitle
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.caption
+                        wrapMode: Text.WordWrap
+                    }
+                }
+                ColumnLayout {
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 2
+                    Text {
+                        Layout.alignment: Qt.AlignRight
+                        text: Format.byteCount(card.modelData.size)
+                        color: "white"
+                        font.pixelSize: Theme.title3
+                        font.weight: Font.Bold
+                    }
+                    Text {
+                        Layout.alignment: Qt.AlignRight
+                        text: card.modelData.count + " items"
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.caption2
+                    }
+                }
+            }
+            RowLayout {
+                spacing: 8
+                BorderedButton {
+                    objectName: "review-" + card.modelData.group
+                    text: "Review"
+                    onClicked: Store.review(card.modelData.group)
+                }
+                BorderedButton {
+                    objectName: "clean-" + card.modelData.group
+                    visible: card.modelData.group === "systemJunk"
+                    text: "Clean"
+                    onClicked: Store.quickClean(card.modelData.group)
+                }
+            }
+        }
+    }
+
+    ColumnLayout {
+        width: summary.availableWidth
+        spacing: 20
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 4
+                Text {
+                    Layout.fillWidth: true
+                    text: "Cleanup"
+                    color: "white"
+                    font.pixelSize: 29
+                    font.weight: Font.Bold
+                }
+                Text {
+                    objectName: "candidateCount"
+                    text: "Deep scan complete \u00b7 " + Figures.junkCount + " cleanup candidates"
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.body
+                }
+            }
+            SkippedLabel {
+                objectName: "skippedLabel"
+                visible: Store.displayedInaccessibleCount >= 1
+                text: "Some items skipped"
+                toolTip: "Some files were unavailable or changed during the scan. Full Disk Access is already enabled."
+            }
+            BorderedButton {
+                objectName: "rescanButton"
+                symbol: "arrow.clockwise"
+                toolTip: "Scan again"
+                onClicked: Store.startJunkScan()
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: hero.implicitHeight + 52
+            radius: 22
+            border.color: Theme.border
+            border.width: 1
+            gradient: Gradient {
+                orientation: Gradient.Horizontal
+                GradientStop { position: 0; color: Theme.faded(Theme.accent, 0.13) }
+                GradientStop { position: 1; color: Theme.faded(Theme.accent2, 0.07) }
+            }
+
+            ColumnLayout {
+                id: hero
+                anchors.fill: parent
+                anchors.margins: 26
+                spacing: 8
+                Text {
+                    text: "Potentially reclaimable space"
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.subheadline
+                }
+                Text {
+                    objectName: "totalSize"
+                    text: Format.byteCount(Store.totalJunkSize)
+                    color: "white"
+                    font.pixelSize: 46
+                    font.weight: Font.Bold
+                }
+                Text {
+                    text: "Nothing is removed until you approve it."
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.caption
+                }
+                PrimaryButton {
+                    objectName: "reviewAllButton"
+                    Layout.topMargin: 6
+                    text: "Review All Junk"
+                    onClicked: Store.review("")
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            SymbolIcon {
+                Layout.alignment: Qt.AlignTop
+                symbol: "checkmark.shield.fill"
+                size: 14
+                color: Theme.accent
+            }
+            Text {
+                Layout.fillWidth: true
+                text: "Quick Clean selects only re-creatable user caches and logs. Xcode data, Universal Binaries, backups, Mail attachments, shared system files, and Trash always require review."
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                wrapMode: Text.WordWrap
+            }
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 15
+            rowSpacing: 15
+
+            Repeater {
+                // A group with items has a card even when they measure 0 bytes.
+                model: Figures.groups.filter(group => group.count > 0)
+                delegate: GroupCard {}
+            }
+        }
+    }
+}

@@ -1,0 +1,178 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Sorvale
+
+// One item of the results list: its checkbox, icon, name and folder, size and date, and the
+// buttons that reveal it and list an application's matched files.
+Rectangle {
+    id: row
+    required property string key
+    required property string name
+    required property string folder
+    required property var size
+    required property string category
+    required property string symbol
+    required property string tint
+    required property bool isSelected
+    required property string detail
+    required property var relatedFiles
+    required property int relatedCount
+    required property string iconSource
+
+    readonly property bool isApplication: category === "installedApplications"
+    readonly property bool showsMatchedFiles: isApplication && relatedCount > 0
+    property bool showRelatedFiles: false
+
+    implicitHeight: Math.max(showsMatchedFiles ? 70 : 62, content.implicitHeight + 20)
+    radius: 13
+    color: isSelected ? Theme.faded(Theme.accent, 0.075) : Theme.panel
+    border.color: isSelected ? Theme.faded(Theme.accent, 0.18) : Theme.border
+    border.width: 1
+
+    ListView.onReused: showRelatedFiles = false
+
+    component IconButton: Button {
+        id: iconButton
+        property string symbol
+        property string toolTip
+        hoverEnabled: true
+        padding: 6
+        ToolTip.visible: hovered
+        ToolTip.text: toolTip
+        ToolTip.delay: 600
+        Accessible.name: toolTip
+        contentItem: SymbolIcon {
+            symbol: iconButton.symbol
+            size: 15
+            color: iconButton.hovered ? "white" : Theme.secondaryText
+        }
+        background: Rectangle {
+            radius: 7
+            color: iconButton.down ? Theme.panelStrong : "transparent"
+        }
+    }
+
+    RowLayout {
+        id: content
+        anchors.fill: parent
+        anchors.leftMargin: 12
+        anchors.rightMargin: 10
+        spacing: 12
+
+        Button {
+            objectName: "checkbox"
+            padding: 2
+            Accessible.role: Accessible.CheckBox
+            Accessible.name: row.name
+            Accessible.checked: row.isSelected
+            onClicked: Store.toggle(row.key)
+            contentItem: SymbolIcon {
+                symbol: row.isSelected ? "checkmark.square.fill" : "square"
+                size: 18
+                color: row.isSelected ? Theme.accent : Qt.rgba(1, 1, 1, 0.35)
+            }
+            background: Item {}
+        }
+
+        Item {
+            implicitWidth: 42
+            implicitHeight: 42
+            Image {
+                id: appIcon
+                objectName: "applicationIcon"
+                anchors.fill: parent
+                visible: status === Image.Ready
+                source: row.iconSource
+                sourceSize: Qt.size(84, 84)
+                asynchronous: true
+                fillMode: Image.PreserveAspectFit
+            }
+            Rectangle {
+                anchors.centerIn: parent
+                visible: !appIcon.visible
+                width: 38
+                height: 38
+                radius: 10
+                color: Theme.faded(Theme.tint(row.tint), 0.12)
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    symbol: row.symbol
+                    size: 17
+                    color: Theme.tint(row.tint)
+                }
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 2
+            Text {
+                Layout.fillWidth: true
+                text: row.name
+                color: "white"
+                font.pixelSize: 14
+                font.weight: Font.DemiBold
+                elide: Text.ElideMiddle
+            }
+            Text {
+                Layout.fillWidth: true
+                text: row.folder
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                elide: Text.ElideMiddle
+            }
+            Text {
+                objectName: "matchedNote"
+                visible: row.showsMatchedFiles
+                text: "Includes " + row.relatedCount + " matched support item"
+                      + (row.relatedCount === 1 ? "" : "s")
+                color: Theme.accent
+                font.pixelSize: Theme.caption
+            }
+        }
+
+        ColumnLayout {
+            spacing: 2
+            Text {
+                Layout.alignment: Qt.AlignRight
+                text: Format.byteCount(row.size)
+                color: "white"
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+            }
+            Text {
+                Layout.alignment: Qt.AlignRight
+                visible: row.detail !== ""
+                text: row.detail
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+            }
+        }
+
+        IconButton {
+            objectName: "revealButton"
+            symbol: "folder"
+            toolTip: "Reveal in Finder"
+            onClicked: FileManager.reveal(row.key)
+        }
+        IconButton {
+            id: infoButton
+            objectName: "matchedFilesButton"
+            visible: row.showsMatchedFiles
+            symbol: "info.circle"
+            toolTip: "Review matched support files"
+            onClicked: row.showRelatedFiles = !row.showRelatedFiles
+
+            MatchedFilesPopover {
+                objectName: "matchedFilesPopover"
+                x: infoButton.width - width
+                y: infoButton.height + 6
+                visible: row.showRelatedFiles
+                onClosed: row.showRelatedFiles = false
+                name: row.name
+                files: row.showRelatedFiles ? row.relatedFiles : []
+            }
+        }
+    }
+}

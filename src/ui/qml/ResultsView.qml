@@ -1,0 +1,236 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Sorvale
+
+// The review screen of one section's list: narrow it down, select, and start the removal, which
+// the confirmation alert guards.
+ColumnLayout {
+    id: view
+    spacing: 16
+
+    readonly property string section: Store.selection
+    readonly property string scanKind: Store.displayedState.kind || "idle"
+    readonly property string focusedCategory: Store.focusedApplicationCategory
+
+    readonly property string title: section === "cleanup" ? "Cleanup Manager"
+        : section === "applications" ? "Applications Manager"
+        : (Tables.sections.find(entry => entry.section === section) || {}).title || ""
+    readonly property string subtitle: {
+        switch (section) {
+        case "cleanup":
+            return "Browse by group and category, then choose exactly what to clean.";
+        case "applications":
+            return focusedCategory === "installers"
+                ? "Review disk images and installer packages found on Desktop and in Downloads."
+                : focusedCategory === "appLeftovers"
+                ? "Review conservative orphan candidates\u2014nothing is selected automatically."
+                : focusedCategory === "installedApplications"
+                ? "Review application bundles and the support files matched to each app."
+                : "Review installed applications, leftovers, and installation files.";
+        case "largeFiles":
+            return "Analyze a folder and decide what is still worth keeping.";
+        case "downloads":
+            return "Review files in Downloads\u2014none are selected automatically.";
+        case "trash":
+            return "Review items already in your user Trash.";
+        }
+        return "";
+    }
+
+    // Scans the section again; Large Files asks for a folder again.
+    function rescan() {
+        switch (section) {
+        case "cleanup": Store.startJunkScan(); break;
+        case "applications": Store.scanApplications(); break;
+        case "largeFiles": Store.chooseLargeFileFolder(); break;
+        case "downloads": Store.scanDownloads(); break;
+        case "trash": Store.scanTrash(); break;
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        BorderedButton {
+            objectName: "backButton"
+            visible: view.section === "cleanup" || view.section === "applications"
+            symbol: "chevron.left"
+            toolTip: view.section === "cleanup" ? "Back to cleanup summary"
+                                                : "Back to applications summary"
+            onClicked: view.section === "cleanup" ? Store.showCleanupSummary()
+                                                  : Store.showApplicationsSummary()
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 3
+            Text {
+                objectName: "resultsTitle"
+                text: view.title
+                color: "white"
+                font.pixelSize: 29
+                font.weight: Font.Bold
+            }
+            Text {
+                objectName: "resultsSubtitle"
+                Layout.fillWidth: true
+                text: view.subtitle
+                color: Theme.secondaryText
+                font.pixelSize: Theme.body
+                elide: Text.ElideRight
+            }
+        }
+        SkippedLabel {
+            objectName: "unavailableLabel"
+            visible: Store.displayedInaccessibleCount >= 1
+            text: Store.displayedInaccessibleCount
+                  + " location(s) were unavailable or changed during this scan"
+        }
+        BorderedButton {
+            objectName: "grantAppManagementButton"
+            visible: view.section === "applications" && Store.needsAppManagementPermission
+            text: "Grant App Management"
+            toolTip: "Required to uninstall apps from Applications"
+            onClicked: Store.openAppManagementSettings()
+        }
+        BorderedButton {
+            objectName: "rescanButton"
+            symbol: "arrow.clockwise"
+            toolTip: "Scan again"
+            enabled: view.scanKind !== "scanning"
+            onClicked: view.rescan()
+        }
+    }
+
+    Item {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+
+        ColumnLayout {
+            objectName: "scanningPanel"
+            anchors.centerIn: parent
+            visible: view.scanKind === "scanning"
+            spacing: 10
+            Spinner {
+                Layout.alignment: Qt.AlignHCenter
+            }
+            Text {
+                Layout.alignment: Qt.AlignHCenter
+                text: Store.displayedState.text || ""
+                color: "white"
+                font.pixelSize: Theme.headline
+                font.weight: Font.DemiBold
+            }
+            Text {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Large folders can take a moment. You can keep using your Mac."
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+            }
+        }
+
+        ColumnLayout {
+            objectName: "emptyPanel"
+            anchors.centerIn: parent
+            width: Math.min(parent.width, 430)
+            // Only an empty section: a search that matches nothing leaves an empty list instead.
+            visible: view.scanKind !== "scanning" && Store.displayedCount === 0
+            spacing: 12
+            SymbolIcon {
+                Layout.alignment: Qt.AlignHCenter
+                symbol: view.section === "largeFiles" ? "folder.badge.questionmark"
+                      : view.section === "applications" ? "square.grid.2x2" : "checkmark.circle"
+                size: 44
+                color: Theme.secondaryText
+            }
+            Text {
+                objectName: "emptyTitle"
+                Layout.alignment: Qt.AlignHCenter
+                text: view.scanKind === "idle" ? "No scan yet" : "Nothing to clean here"
+                color: "white"
+                font.pixelSize: Theme.title2 + 3
+                font.weight: Font.Bold
+            }
+            Text {
+                objectName: "emptyText"
+                Layout.fillWidth: true
+                text: view.scanKind === "idle"
+                      ? "Run a scan to get a clear, sortable list with file sizes and locations."
+                      : "The scan completed without finding matching items."
+                color: Theme.secondaryText
+                font.pixelSize: Theme.body
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+            }
+            PrimaryButton {
+                objectName: "emptyButton"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 4
+                text: view.section === "largeFiles" ? "Choose Folder" : "Scan Now"
+                onClicked: view.rescan()
+            }
+        }
+
+        Loader {
+            anchors.fill: parent
+            active: view.scanKind !== "scanning" && Store.displayedCount > 0
+            sourceComponent: view.section === "cleanup" ? cleanupBrowser : plainList
+        }
+    }
+
+    BottomBar {
+        Layout.fillWidth: true
+    }
+
+    Component {
+        id: cleanupBrowser
+        CleanupBrowser {}
+    }
+
+    Component {
+        id: plainList
+        ColumnLayout {
+            spacing: 12
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 8
+                SearchField {
+                    Layout.fillWidth: true
+                    placeholderText: "Search results"
+                }
+                Picker {
+                    objectName: "categoryPicker"
+                    Layout.preferredWidth: 165
+                    Accessible.name: "Category"
+                    values: [""].concat(Results.categories.map(entry => entry.category))
+                    labels: ["All categories"].concat(Results.categories.map(entry => entry.title))
+                    value: Results.selectedCategory
+                    onPicked: value => Results.selectedCategory = value
+                }
+                Picker {
+                    objectName: "sortPicker"
+                    Layout.preferredWidth: 105
+                    Accessible.name: "Sort"
+                    values: Results.sortOrders
+                    value: Results.sortOrder
+                    onPicked: value => Results.sortOrder = value
+                }
+                SelectMenu {}
+                SelectAllButton {
+                    objectName: "selectAllButton"
+                }
+                Text {
+                    objectName: "baseCaption"
+                    text: Results.baseCount + " items \u00b7 " + Format.byteCount(Results.baseSize)
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.caption
+                }
+            }
+            ItemList {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+        }
+    }
+}

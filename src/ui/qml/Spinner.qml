@@ -1,0 +1,9 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Sorvale
+
+// The spinning progress indicator, in the accent colour.
+BusyIndicator {
+    running: visible
+    palette.dark: Theme.accent
+}

@@ -1,0 +1,194 @@
+import QtQuick
+import QtTest
+import Sorvale
+
+// The results list over the demo home.
+TestCase {
+    id: testCase
+    name: "Results"
+    width: 1100
+    height: 760
+    when: windowShown
+    // A test case is hidden unless told otherwise, and with it everything made in it.
+    visible: true
+
+    Component {
+        id: resultsComponent
+        ResultsView {
+            width: 1050
+            height: 720
+        }
+    }
+
+    function press(view, name) {
+        const button = findChild(view, name);
+        verify(button && button.visible && button.enabled, name + " can be pressed");
+        button.clicked();
+    }
+    function list(view) {
+        const items = findChild(view, "itemList");
+        verify(items, "the item list is shown");
+        items.forceLayout();
+        return items;
+    }
+    function shownNames(view) {
+        const items = list(view);
+        const names = [];
+        for (let row = 0; row < items.count; ++row) {
+            const item = items.itemAtIndex(row);
+            if (item) {
+                names.push(item.name);
+            }
+        }
+        return names;
+    }
+
+    function test_1_beforeAnyScanAndAfterOneThatFoundNothing() {
+        Store.selection = "largeFiles";
+        const view = createTemporaryObject(resultsComponent, testCase);
+        compare(findChild(view, "resultsTitle").text, "Large Files");
+        compare(findChild(view, "resultsSubtitle").text,
+                "Analyze a folder and decide what is still worth keeping.");
+        compare(findChild(view, "emptyTitle").text, "No scan yet");
+        compare(findChild(view, "emptyButton").text, "Choose Folder");
+        compare(findChild(view, "backButton").visible, false);
+
+        const requests = createTemporaryObject(spyComponent, testCase,
+                                               {target: FolderRequests, signalName: "requested"});
+        press(view, "emptyButton");
+        compare(requests.count, 1);
+        FolderRequests.cancel();
+
+        Store.largeFileMinimumMB = 5000;
+        Store.scanLargeFiles(Fixture.home);
+        verify(Fixture.finishScan());
+        compare(findChild(view, "emptyTitle").text, "Nothing to clean here");
+        compare(findChild(view, "emptyText").text,
+                "The scan completed without finding matching items.");
+        press(view, "rescanButton");
+        compare(requests.count, 2, "the rescan asks for a folder again");
+        compare(Store.largeFilesState.kind, "complete");
+        FolderRequests.cancel();
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function test_2_aSearchThatMatchesNothingLeavesAnEmptyList() {
+        Store.scanDownloads();
+        verify(Fixture.finishScan());
+        const view = createTemporaryObject(resultsComponent, testCase);
+        compare(findChild(view, "resultsSubtitle").text,
+                "Review files in Downloads\u2014none are selected automatically.");
+        compare(findChild(view, "baseCaption").text,
+                Results.baseCount + " items \u00b7 " + Format.byteCount(Results.baseSize));
+        compare(findChild(view, "selectionSummary").text, "Nothing selected");
+        compare(findChild(view, "removeButton").enabled, false);
+
+        Results.searchText = "no such download";
+        compare(list(view).count, 0);
+        compare(findChild(view, "emptyPanel").visible, false);
+        compare(findChild(view, "selectAllButton").enabled, false);
+
+        Results.searchText = "PDF";
+        compare(shownNames(view), ["boarding pass.pdf"]);
+        press(view, "selectAllButton");
+        compare(findChild(view, "selectAllButton").text, "Deselect All");
+        compare(findChild(view, "selectionSummary").text,
+                "1 selected \u00b7 " + Format.byteCount(Store.selectedSize));
+        compare(findChild(view, "removeButton").text, "Move to Trash");
+        press(view, "removeButton");
+        compare(Store.showDeleteConfirmation, true);
+        Store.showDeleteConfirmation = false;
+
+        press(view, "selectAllButton");
+        compare(Store.selectedCount, 0);
+        Results.searchText = "";
+    }
+
+    function test_3_allVisibleFollowsTheCategoryButNotTheSearch() {
+        Store.scanApplications();
+        verify(Fixture.finishScan());
+        Store.reviewApplications("");
+        const view = createTemporaryObject(resultsComponent, testCase);
+        compare(findChild(view, "resultsTitle").text, "Applications Manager");
+        compare(findChild(view, "resultsSubtitle").text,
+                "Review installed applications, leftovers, and installation files.");
+        compare(findChild(view, "backButton").visible, true);
+
+        Results.selectedCategory = "installers";
+        const installers = Results.count;
+        verify(installers > 1);
+        Results.searchText = "Pixelmate";
+        compare(Results.count, 1);
+        Store.selectAll(Results.selectedCategory); // "All Visible" in the Select menu
+        compare(Store.selectedCount, installers);
+        compare(Store.selectionActionTitle, "Remove Installers");
+        Store.deselectAll();
+
+        press(view, "selectAllButton");
+        compare(Store.selectedCount, 1, "Select All takes the search into account");
+        Store.deselectAll();
+        Results.searchText = "";
+        Results.selectedCategory = "";
+    }
+
+    function test_4_applicationRowsShowTheirMatchedFiles() {
+        Store.reviewApplications("installedApplications");
+        const view = createTemporaryObject(resultsComponent, testCase);
+        compare(findChild(view, "resultsSubtitle").text,
+                "Review application bundles and the support files matched to each app.");
+        const items = list(view);
+        let row = null;
+        for (let index = 0; index < items.count; ++index) {
+            const candidate = items.itemAtIndex(index);
+            if (candidate && candidate.name === "Pixelmate") {
+                row = candidate;
+            }
+        }
+        verify(row, "Pixelmate is listed");
+        verify(row.relatedCount > 1);
+        compare(findChild(row, "matchedNote").text,
+                "Includes " + row.relatedCount + " matched support items");
+        tryCompare(findChild(row, "applicationIcon"), "status", Image.Ready);
+        press(row, "matchedFilesButton");
+        const popover = findChild(row, "matchedFilesPopover");
+        tryCompare(popover, "opened", true);
+        compare(findChild(popover.contentItem, "matchedFiles").count, row.relatedCount);
+        press(row, "matchedFilesButton");
+        tryCompare(popover, "visible", false);
+        Store.showApplicationsSummary();
+    }
+
+    function test_5_theCleanupBrowserNarrowsByGroupAndCategory() {
+        Store.startJunkScan();
+        verify(Fixture.finishScan());
+        Store.review("");
+        const view = createTemporaryObject(resultsComponent, testCase);
+        compare(findChild(view, "resultsTitle").text, "Cleanup Manager");
+        compare(findChild(view, "detailTitle").text, "All Junk");
+        compare(findChild(view, "categoryColumnLabel").text, "CATEGORIES");
+        for (const group of Figures.groups) {
+            compare(findChild(view, "group-" + group.group) !== null, group.size >= 1, group.group);
+        }
+
+        Results.selectedCategory = "logs";
+        press(view, "group-xcode");
+        compare(Store.focusedCleanupGroup, "xcode");
+        compare(Results.selectedCategory, "", "choosing a group clears the category");
+        compare(findChild(view, "categoryColumnLabel").text, "XCODE STORAGE");
+        compare(findChild(view, "detailTitle").text, "Xcode Storage");
+
+        const category = Results.categories[0];
+        press(view, "category-" + category.category);
+        compare(Results.selectedCategory, category.category);
+        compare(findChild(view, "detailTitle").text, category.title);
+        compare(findChild(view, "detailSize").text, Format.byteCount(category.size));
+        compare(findChild(view, "rowCount").text, String(Results.count));
+
+        press(view, "backButton");
+        compare(Store.cleanupPresentation, "summary");
+    }
+}
