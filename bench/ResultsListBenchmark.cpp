@@ -8,15 +8,12 @@
 // The home, whose Downloads folder holds the 100,000 files, is generated once and reused while its
 // marker file exists.
 
-#include "ApplicationIcons.h"
 #include "BenchSupport.h"
-#include "FolderRequests.h"
-#include "QmlSingletons.h"
+#include "MainWindow.h"
 #include "ResultsList.h"
 
 #include <QGuiApplication>
 #include <QProcess>
-#include <QQmlApplicationEngine>
 #include <QQmlExtensionPlugin>
 #include <QQuickStyle>
 #include <QSettings>
@@ -171,15 +168,8 @@ int measureTheWindow() {
     QSettings().setValue("hasCompletedOnboarding", true);
     store::CleanupStore store{engine::ScanEngine()};
     updater::AppUpdater updater{updater::AppUpdater::defaultConfiguration()};
-    ui::FolderRequests folders(store);
-    ui::StoreSingleton::instance = &store;
-    ui::UpdaterSingleton::instance = &updater;
-    ui::FolderRequests::instance = &folders;
-    QQmlApplicationEngine qml;
-    qml.addImportPath("qrc:/qt/qml");
-    ui::ApplicationIcons::install(qml);
-    qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
-    if (qml.rootObjects().isEmpty() || !scanDownloads(store)) {
+    const ui::MainWindow mainWindow(store, updater);
+    if (mainWindow.window() == nullptr || !scanDownloads(store)) {
         std::cerr << "the window did not show the downloads\n";
         return 1;
     }

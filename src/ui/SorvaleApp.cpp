@@ -1,13 +1,10 @@
 // Sorvale: one engine, one store over it, one updater, and the window that shows them.
 
-#include "ApplicationIcons.h"
-#include "FolderRequests.h"
-#include "QmlSingletons.h"
+#include "MainWindow.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QQmlApplicationEngine>
 #include <QQmlExtensionPlugin>
 #include <QQuickStyle>
 
@@ -26,18 +23,9 @@ int main(int argc, char** argv) {
     store::CleanupStore store{engine::ScanEngine()};
     store.setUrlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); });
     updater::AppUpdater updater{updater::AppUpdater::defaultConfiguration()};
-    ui::FolderRequests folders(store);
-    ui::StoreSingleton::instance = &store;
-    ui::UpdaterSingleton::instance = &updater;
-    ui::FolderRequests::instance = &folders;
-
-    QQmlApplicationEngine qml;
-    QObject::connect(
-        &qml, &QQmlApplicationEngine::objectCreationFailed, &application,
-        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    // Where qt_add_qml_module puts modules; Qt 6.4 does not look there by itself.
-    qml.addImportPath("qrc:/qt/qml");
-    ui::ApplicationIcons::install(qml);
-    qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
+    const ui::MainWindow mainWindow(store, updater);
+    if (mainWindow.window() == nullptr) {
+        return 1;
+    }
     return application.exec();
 }

@@ -2,9 +2,7 @@
 // and writes them as PNG files (argument 1, or the build's screenshots folder), so that people
 // can look at them.
 
-#include "ApplicationIcons.h"
-#include "FolderRequests.h"
-#include "QmlSingletons.h"
+#include "MainWindow.h"
 #include "store/StoreValues.h"
 #include "support/DemoHome.h"
 #include "support/LocalHttpServer.h"
@@ -14,7 +12,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
 #include <QQmlExtensionPlugin>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -172,19 +169,8 @@ int main(int argc, char** argv) {
                               });
     updater::AppUpdater updater({server.url("/appcast.json"), "1.4",
                                  root / "Applications/Sorvale.app", root.root(), [] {}});
-    ui::FolderRequests folders(store);
-    ui::StoreSingleton::instance = &store;
-    ui::UpdaterSingleton::instance = &updater;
-    ui::FolderRequests::instance = &folders;
-
-    QQmlApplicationEngine qml;
-    // Where qt_add_qml_module puts modules; Qt 6.4 does not look there by itself.
-    qml.addImportPath("qrc:/qt/qml");
-    ui::ApplicationIcons::install(qml);
-    qml.load(QUrl("qrc:/qt/qml/Sorvale/Main.qml"));
-    auto* window = qml.rootObjects().isEmpty()
-                       ? nullptr
-                       : qobject_cast<QQuickWindow*>(qml.rootObjects().first());
+    ui::MainWindow mainWindow(store, updater);
+    QQuickWindow* window = mainWindow.window();
     if (window == nullptr) {
         std::fprintf(stderr, "the main window did not load\n");
         return 1;
