@@ -24,18 +24,22 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
     if (!platform::fileExists(root)) {
         return {};
     }
-    const auto entries = listDirectory(root, /*skipHiddenEntries=*/true);
+    auto entries = listDirectory(root, /*skipHiddenEntries=*/true);
     if (!entries) {
         return {.items = {}, .inaccessibleCount = 1};
     }
     model::ScanSnapshot snapshot;
-    for (const auto& entry : *entries) {
+    // A folder may hold a hundred thousand entries: each listed path becomes its item's location
+    // rather than a copy of it, and the list is sized once.
+    snapshot.items.reserve(entries->size());
+    for (auto& entry : *entries) {
         const Measurement measurement = measureAllocatedSize(entry);
         if (measurement.incomplete) {
             ++snapshot.inaccessibleCount;
         }
         if (measurement.rootWasReadable) {
-            snapshot.items.push_back(measuredEntryItem(entry, measurement.size, category));
+            snapshot.items.push_back(
+                measuredEntryItem(std::move(entry), measurement.size, category));
         }
     }
     sortBySizeDescending(snapshot.items);

@@ -145,7 +145,7 @@ public:
 
     // The standard item for a measured entry: named after its last component, modified at its
     // content modification date, removed by moving it to the Trash.
-    [[nodiscard]] static model::CleanupItem measuredEntryItem(const std::filesystem::path& url,
+    [[nodiscard]] static model::CleanupItem measuredEntryItem(std::filesystem::path url,
                                                               std::int64_t size,
                                                               model::CleanupCategory category);
     // A regular file's size: its allocated bytes, else its logical length, else 0.

@@ -87,14 +87,14 @@ bool ScanEngine::appearsToHideContainerPayload(const std::filesystem::path& root
     return !hasFullDiskAccess(container.parent_path().parent_path().parent_path());
 }
 
-model::CleanupItem ScanEngine::measuredEntryItem(const std::filesystem::path& url,
-                                                 std::int64_t size,
+model::CleanupItem ScanEngine::measuredEntryItem(std::filesystem::path url, std::int64_t size,
                                                  model::CleanupCategory category) {
     const auto values = platform::readEntryValues(url);
+    std::string name = url.filename().string();
     return model::CleanupItem{
         .id = url,
-        .url = url,
-        .name = url.filename().string(),
+        .url = std::move(url),
+        .name = std::move(name),
         .size = size,
         .category = category,
         .modifiedAt = values ? values->contentModificationDate : std::nullopt,

@@ -285,6 +285,7 @@ void ResultsList::rebuildBase(const Scope& scope) {
     base_.clear();
     orders_ = {};
     const auto& list = items();
+    base_.reserve(list.size());
     for (std::size_t index = 0; index < list.size(); ++index) {
         const CleanupItem& item = list[index];
         if ((scope.group && model::group(item.category) != scope.group) ||
