@@ -1,5 +1,6 @@
 #include "CleanupStore.h"
 
+#include "Removal.h"
 #include "StoreValues.h"
 #include "platform/StandardLocations.h"
 
@@ -116,7 +117,7 @@ CleanupStore::Published CleanupStore::current() const {
         .hasManagedXcodeSelection = selected.managedXcode,
         .hasMailSelection = selected.has(model::CleanupCategory::mailDownloads),
         .hasApplicationSelection = selected.has(model::CleanupCategory::installedApplications),
-        .selectionActionTitle = actionTitle(selected).toStdString(),
+        .selectionActionTitle = actionTitle(selected),
         .isCheckingFullDiskAccess = isCheckingFullDiskAccess(),
     };
 }
@@ -421,17 +422,9 @@ void CleanupStore::startAccessCheck(std::function<void(bool)> onAnswer) {
 
 void CleanupStore::requestProtectedScan(ScanDestination destination) {
     pendingProtectedScan_ = destination;
-    permissionCheckSection_ = sectionOf(destination);
     fullDiskAccessPromptSection_.reset();
-    startAccessCheck([this, destination](bool granted) {
-        if (granted) {
-            pendingProtectedScan_.reset();
-            beginProtectedScan(destination);
-        } else {
-            fullDiskAccessPromptSection_ = sectionOf(destination);
-        }
-    });
-    publish();
+    // The scan waits for the same check a return to the application runs.
+    refreshFullDiskAccessStatus();
 }
 
 void CleanupStore::beginProtectedScan(ScanDestination destination) {
@@ -489,15 +482,16 @@ void CleanupStore::removeSelected() {
         return;
     }
     const AppSection section = selection_;
+    const std::size_t count = items.size();
     setState(section, ScanState::scanning(removalProgressLabel(items)));
     // The file operations run on the engine's thread, one item after another; only the outcome
     // is written here.
     onEngine(
-        [items, home = home_,
+        [items = std::move(items), home = home_,
          needsPermission = needsAppManagementPermission_](const engine::ScanEngine& engine) {
             return removeItems(engine, items, home, needsPermission);
         },
-        [this, section, count = items.size(),
+        [this, section, count,
          neededPermission = needsAppManagementPermission_](RemovalOutcome outcome) {
             mutateItemsArray(section, ItemChange::contents,
                              [&](std::vector<model::CleanupItem>& list) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Removal.h"
 #include "engine/EngineActor.h"
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
@@ -314,7 +313,7 @@ private:
         bool hasManagedXcodeSelection;
         bool hasMailSelection;
         bool hasApplicationSelection;
-        std::string selectionActionTitle;
+        QString selectionActionTitle;
         bool isCheckingFullDiskAccess;
     };
 
