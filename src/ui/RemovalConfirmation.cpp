@@ -1,6 +1,6 @@
 #include "RemovalConfirmation.h"
 
-#include "model/ByteCountFormat.h"
+#include "Formatting.h"
 
 namespace sorvale::ui {
 
@@ -64,8 +64,7 @@ QString RemovalConfirmation::title() const {
 
 QString RemovalConfirmation::message() const {
     const QString n = QString::number(store_ ? store_->selectedCount() : 0);
-    const QString s =
-        QString::fromStdString(model::formatByteCount(store_ ? store_->selectedSize() : 0));
+    const QString s = Formatting::byteCount(store_ ? store_->selectedSize() : 0);
     switch (rule()) {
     case Rule::optimize:
         return "Sorvale will remove non-native executable slices from " + n +

@@ -308,7 +308,6 @@ void AppUpdater::download(const UpdateInfo& info) {
     }
     QNetworkReply* reply = network_.get(QNetworkRequest(info.url));
     reply->setParent(this);
-    downloadReply_ = reply;
     connect(reply, &QNetworkReply::readyRead, this,
             [this, reply] { downloadFile_->write(reply->readAll()); });
     connect(reply, &QNetworkReply::finished, this, [this, reply, info] {

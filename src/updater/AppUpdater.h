@@ -97,7 +97,6 @@ private:
     QUrl downloadedAppURL_;
     std::optional<UpdateAlert> alert_;
     QPointer<QNetworkReply> checkReply_;
-    QPointer<QNetworkReply> downloadReply_;
     std::unique_ptr<QTemporaryFile> downloadFile_;
 };
 
