@@ -38,14 +38,17 @@ DashboardFigures::DashboardFigures(store::CleanupStore& store, QObject* parent)
     : QObject(parent)
     , store_(&store) {
     connect(&store, &store::CleanupStore::junkItemsChanged, this, [this] {
-        followList(AppSection::cleanup, junkRevision_, &DashboardFigures::junkChanged);
+        followList(AppSection::cleanup, junkRevision_, &DashboardFigures::sumJunk,
+                   &DashboardFigures::junkChanged);
     });
     connect(&store, &store::CleanupStore::applicationItemsChanged, this, [this] {
         followList(AppSection::applications, applicationsRevision_,
-                   &DashboardFigures::applicationsChanged);
+                   &DashboardFigures::sumApplications, &DashboardFigures::applicationsChanged);
     });
     junkRevision_ = store.contentsRevision(AppSection::cleanup);
     applicationsRevision_ = store.contentsRevision(AppSection::applications);
+    sumJunk();
+    sumApplications();
 }
 
 DashboardFigures* DashboardFigures::create(QQmlEngine*, QJSEngine*) {
@@ -53,67 +56,53 @@ DashboardFigures* DashboardFigures::create(QQmlEngine*, QJSEngine*) {
 }
 
 void DashboardFigures::followList(AppSection section, std::uint64_t& revision,
+                                  void (DashboardFigures::*sum)(),
                                   void (DashboardFigures::*changed)()) {
-    // A new selection leaves every count and size as it was.
     if (const auto now = store_->contentsRevision(section); now != revision) {
         revision = now;
+        (this->*sum)();
         emit(this->*changed)();
     }
 }
 
-int DashboardFigures::junkCount() const {
-    return store_ ? static_cast<int>(store_->itemsOf(AppSection::cleanup).size()) : 0;
-}
-
-QVariantList DashboardFigures::groups() const {
+void DashboardFigures::sumJunk() {
+    const auto& items = store_->itemsOf(AppSection::cleanup);
     std::array<Figures, model::EnumTraits<model::CleanupGroup>::count> figures{};
-    if (store_) {
-        for (const CleanupItem& item : store_->itemsOf(AppSection::cleanup)) {
-            if (const auto group = model::group(item.category)) {
-                figures[static_cast<std::size_t>(*group)].add(item);
-            }
+    for (const CleanupItem& item : items) {
+        if (const auto group = model::group(item.category)) {
+            figures[static_cast<std::size_t>(*group)].add(item);
         }
     }
-    QVariantList list;
+    junkCount_ = static_cast<int>(items.size());
+    groups_.clear();
     for (const auto group : model::allCases<model::CleanupGroup>()) {
         QVariantMap entry = figures[static_cast<std::size_t>(group)].toVariant();
         entry.insert({{"group", rawText(group)},
                       {"title", displayText(model::title(group))},
                       {"subtitle", displayText(model::subtitle(group))},
                       {"symbol", displayText(model::symbol(group))}});
-        list.append(entry);
+        groups_.append(entry);
     }
-    return list;
 }
 
-QVariantList DashboardFigures::applicationCategories() const {
+void DashboardFigures::sumApplications() {
     std::array<Figures, kApplicationCategories.size()> figures{};
-    if (store_) {
-        for (const CleanupItem& item : store_->itemsOf(AppSection::applications)) {
-            for (std::size_t index = 0; index < kApplicationCategories.size(); ++index) {
-                if (item.category == kApplicationCategories[index]) {
-                    figures[index].add(item);
-                }
+    Figures all;
+    for (const CleanupItem& item : store_->itemsOf(AppSection::applications)) {
+        all.add(item);
+        for (std::size_t index = 0; index < kApplicationCategories.size(); ++index) {
+            if (item.category == kApplicationCategories[index]) {
+                figures[index].add(item);
             }
         }
     }
-    QVariantList list;
+    applicationsSize_ = all.size;
+    applicationCategories_.clear();
     for (std::size_t index = 0; index < kApplicationCategories.size(); ++index) {
         QVariantMap entry = figures[index].toVariant();
         entry.insert("category", rawText(kApplicationCategories[index]));
-        list.append(entry);
+        applicationCategories_.append(entry);
     }
-    return list;
-}
-
-qint64 DashboardFigures::applicationsSize() const {
-    Figures all;
-    if (store_) {
-        for (const CleanupItem& item : store_->itemsOf(AppSection::applications)) {
-            all.add(item);
-        }
-    }
-    return all.size;
 }
 
 } // namespace sorvale::ui

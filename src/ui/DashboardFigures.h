@@ -32,22 +32,29 @@ public:
     // One per QML engine, over the application's store.
     static DashboardFigures* create(QQmlEngine* engine, QJSEngine*);
 
-    [[nodiscard]] int junkCount() const;
-    [[nodiscard]] QVariantList groups() const;
-    [[nodiscard]] QVariantList applicationCategories() const;
-    [[nodiscard]] qint64 applicationsSize() const;
+    [[nodiscard]] int junkCount() const { return junkCount_; }
+    [[nodiscard]] QVariantList groups() const { return groups_; }
+    [[nodiscard]] QVariantList applicationCategories() const { return applicationCategories_; }
+    [[nodiscard]] qint64 applicationsSize() const { return applicationsSize_; }
 
 signals:
     void junkChanged();
     void applicationsChanged();
 
 private:
+    // Sums a list again when its contents, not merely its selection, changed since the last sum.
     void followList(model::AppSection section, std::uint64_t& revision,
-                    void (DashboardFigures::*changed)());
+                    void (DashboardFigures::*sum)(), void (DashboardFigures::*changed)());
+    void sumJunk();
+    void sumApplications();
 
     QPointer<store::CleanupStore> store_;
     std::uint64_t junkRevision_ = 0;
     std::uint64_t applicationsRevision_ = 0;
+    int junkCount_ = 0;
+    QVariantList groups_;
+    QVariantList applicationCategories_;
+    qint64 applicationsSize_ = 0;
 };
 
 } // namespace sorvale::ui
