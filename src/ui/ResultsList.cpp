@@ -10,7 +10,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <functional>
 #include <numeric>
 
 namespace sorvale::ui {
@@ -126,7 +125,8 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
     case RelatedCountRole:
         return static_cast<int>(item->relatedFiles.size());
     case IconSourceRole:
-        if (!facts_.at(scope_.section).hasIcon[base_[rows_[index.row()]].index]) {
+        if (!hasIconFile(*item,
+                         facts_.at(scope_.section).iconFiles[base_[rows_[index.row()]].index])) {
             return QString();
         }
         // Hexadecimal keeps every byte of the path through the image URL.
@@ -135,6 +135,16 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+bool ResultsList::hasIconFile(const CleanupItem& item, IconFile& known) {
+    if (known == IconFile::unknown) {
+        known = item.category == CleanupCategory::installedApplications &&
+                        platform::bundleIconFile(item.url).has_value()
+                    ? IconFile::present
+                    : IconFile::absent;
+    }
+    return known == IconFile::present;
 }
 
 QString ResultsList::selectedCategory() const {
@@ -313,13 +323,10 @@ void ResultsList::updateContentsFacts() {
     facts.keyBytes.clear();
     facts.keyEnds.clear();
     facts.keyEnds.reserve(list.size());
-    facts.hasIcon.assign(list.size(), false);
-    for (std::size_t index = 0; index < list.size(); ++index) {
-        const CleanupItem& item = list[index];
+    facts.iconFiles.assign(list.size(), IconFile::unknown);
+    for (const CleanupItem& item : list) {
         facts.keyBytes += finderOrder.sortKey(item.name);
         facts.keyEnds.push_back(static_cast<std::uint32_t>(facts.keyBytes.size()));
-        facts.hasIcon[index] = item.category == CleanupCategory::installedApplications &&
-                               platform::bundleIconFile(item.url).has_value();
     }
     facts.keyBytes.shrink_to_fit();
 }

@@ -118,14 +118,15 @@ private:
         model::CleanupCategory category;
         bool isSelected;
     };
+    enum class IconFile : std::uint8_t { unknown, present, absent };
     // What is worked out once for each contents of a section's list rather than on every
     // rebuild: the Finder-order sort keys of the names (so ordering by name is a plain byte
-    // sort) and which applications have an icon file.
+    // sort) and which applications have an icon file, learnt when a row first shows.
     struct ContentsFacts {
         std::uint64_t contents = 0;
         std::string keyBytes;
         std::vector<std::uint32_t> keyEnds; // of each item's key in `keyBytes`
-        std::vector<bool> hasIcon;
+        mutable std::vector<IconFile> iconFiles;
 
         [[nodiscard]] std::string_view key(std::size_t index) const {
             const std::uint32_t begin = index == 0 ? 0 : keyEnds[index - 1];
@@ -149,6 +150,9 @@ private:
     // Whether the section shows its list (Smart Cleanup and Applications also have a summary).
     [[nodiscard]] bool showsList(model::AppSection section) const;
     [[nodiscard]] const std::vector<model::CleanupItem>& items() const;
+    // Looked up the first time the row shows: an Info.plist read per application is too slow to
+    // make for every row of a new list.
+    [[nodiscard]] static bool hasIconFile(const model::CleanupItem& item, IconFile& known);
     [[nodiscard]] const model::CleanupItem* itemAt(int row) const;
 
     // Follows the store: new base items when the scope changed, new rows when the filters were
