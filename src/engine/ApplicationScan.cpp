@@ -58,6 +58,20 @@ bool isSingleName(std::string_view name) {
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
+// The application groups and keychain groups a bundle's signature entitles it to.
+std::set<std::string> groupIdentifiers(const std::optional<platform::PropertyList>& entitlements) {
+    if (!entitlements) {
+        return {};
+    }
+    std::set<std::string> identifiers;
+    for (const char* key : kGroupEntitlements) {
+        for (const std::string& group : entitlements->strings(key)) {
+            identifiers.insert(normalizedIdentifier(group));
+        }
+    }
+    return identifiers;
+}
+
 bool isOwnedEntryName(std::string_view lowerName, std::string_view identifier) {
     return lowerName == identifier ||
            (lowerName.size() > identifier.size() && lowerName.starts_with(identifier) &&
@@ -90,6 +104,7 @@ ScanEngine::scanApplications(const fs::path& home,
         installedIdentifiers.merge(applicationBundleIdentifiers(bundle));
     }
 
+    const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
     std::set<fs::path> claimed;
     for (const fs::path& bundle : applications) {
         const Measurement measurement = measureAllocatedSize(bundle);
@@ -102,10 +117,11 @@ ScanEngine::scanApplications(const fs::path& home,
         const auto identifier = bundleIdentifier(bundle);
         const std::string name = bundle.stem().native();
         std::vector<fs::path> support = applicationSupportFiles(
-            home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt, name);
+            home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt, name,
+            libraryEntries);
         std::int64_t size = measurement.size;
         for (const fs::path& file : support) {
-            claimed.insert(model::standardized(file));
+            claimed.insert(file); // already standardized
             const Measurement supportSize = measureAllocatedSize(file);
             if (supportSize.incomplete) {
                 ++snapshot.inaccessibleCount;
@@ -166,10 +182,11 @@ std::vector<fs::path> ScanEngine::discoverApplications(const std::vector<fs::pat
 std::set<std::string> ScanEngine::applicationBundleIdentifiers(const fs::path& bundle) const {
     std::set<std::string> identifiers;
     const auto addBundle = [&](const fs::path& owner) {
-        if (const auto identifier = bundleIdentifier(owner)) {
-            identifiers.insert(normalizedIdentifier(*identifier));
+        const platform::BundleInfo info = platform::readBundleInfo(owner);
+        if (info.identifier) {
+            identifiers.insert(normalizedIdentifier(*info.identifier));
         }
-        identifiers.merge(signingOwnedIdentifiers(owner));
+        identifiers.merge(groupIdentifiers(platform::readBundleEntitlements(owner, info)));
     };
     addBundle(bundle);
     for (std::string_view folder : kEmbeddedBundleFolders) {
@@ -179,23 +196,34 @@ std::set<std::string> ScanEngine::applicationBundleIdentifiers(const fs::path& b
 }
 
 std::set<std::string> ScanEngine::signingOwnedIdentifiers(const fs::path& bundle) {
-    const auto entitlements = platform::readBundleEntitlements(bundle);
-    if (!entitlements) {
-        return {};
-    }
-    std::set<std::string> identifiers;
-    for (const char* key : kGroupEntitlements) {
-        for (const std::string& group : entitlements->strings(key)) {
-            identifiers.insert(normalizedIdentifier(group));
+    return groupIdentifiers(platform::readBundleEntitlements(bundle));
+}
+
+std::vector<ScanEngine::LibraryEntry>
+ScanEngine::prefixMatchedLibraryEntries(const fs::path& home) const {
+    std::vector<LibraryEntry> entries;
+    for (std::string_view folder : kPrefixMatchedFolders) {
+        for (fs::path& entry : listDirectory(home / "Library" / folder, /*skipHiddenEntries=*/false)
+                                   .value_or(std::vector<fs::path>{})) {
+            std::string lowerName = lowercased(entry.filename().native());
+            entries.push_back({std::move(lowerName), std::move(entry)});
         }
     }
-    return identifiers;
+    return entries;
 }
 
 std::vector<fs::path>
 ScanEngine::applicationSupportFiles(const fs::path& home,
                                     const std::optional<std::string>& bundleIdentifier,
                                     std::string_view appName) const {
+    return applicationSupportFiles(home, bundleIdentifier, appName,
+                                   bundleIdentifier ? prefixMatchedLibraryEntries(home)
+                                                    : std::vector<LibraryEntry>{});
+}
+
+std::vector<fs::path> ScanEngine::applicationSupportFiles(
+    const fs::path& home, const std::optional<std::string>& bundleIdentifier,
+    std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const {
     const fs::path library = home / "Library";
     std::vector<fs::path> candidates;
     const bool hasIdentifier = bundleIdentifier && isSingleName(*bundleIdentifier);
@@ -225,13 +253,9 @@ ScanEngine::applicationSupportFiles(const fs::path& home,
         }
     }
     if (hasIdentifier) {
-        for (std::string_view folder : kPrefixMatchedFolders) {
-            for (const fs::path& entry :
-                 listDirectory(library / folder, /*skipHiddenEntries=*/false)
-                     .value_or(std::vector<fs::path>{})) {
-                if (isOwnedEntryName(lowercased(entry.filename().native()), *bundleIdentifier)) {
-                    found.insert(model::standardized(entry).native());
-                }
+        for (const LibraryEntry& entry : libraryEntries) {
+            if (isOwnedEntryName(entry.lowerName, *bundleIdentifier)) {
+                found.insert(model::standardized(entry.path).native());
             }
         }
     }

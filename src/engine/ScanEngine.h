@@ -152,6 +152,18 @@ public:
     [[nodiscard]] static std::int64_t fileSize(const platform::EntryValues& values);
 
 private:
+    // An entry of a Library folder matched by identifier prefix, with its lower-case name.
+    struct LibraryEntry {
+        std::string lowerName;
+        std::filesystem::path path;
+    };
+    // The entries of those folders, listed once for all the applications of a scan.
+    [[nodiscard]] std::vector<LibraryEntry>
+    prefixMatchedLibraryEntries(const std::filesystem::path& home) const;
+    [[nodiscard]] std::vector<std::filesystem::path> applicationSupportFiles(
+        const std::filesystem::path& home, const std::optional<std::string>& bundleIdentifier,
+        std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const;
+
     using ItemMaker =
         std::function<model::CleanupItem(const std::filesystem::path& entry, std::int64_t size)>;
     // Lists a catalogue folder and makes an item of every readable entry but ".DS_Store",

@@ -2,9 +2,7 @@
 
 #include "CodeSignature.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace sorvale::platform {
 namespace {
@@ -12,6 +10,19 @@ namespace {
 // Far above any real Info.plist or icon file.
 constexpr std::size_t kMostInfoPlistBytes = 16 << 20;
 constexpr std::size_t kMostIconBytes = 64 << 20;
+
+// The contents of a regular file of at most `limit` bytes, read without following a link.
+std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::size_t limit) {
+    FileBytes file(path);
+    if (!file.isOpen() || file.size() > limit) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+    if (!file.read(0, bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))) {
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 std::optional<PropertyList> infoPlist(const std::filesystem::path& bundle) {
     const auto bytes = readSmallFile(bundle / "Contents/Info.plist", kMostInfoPlistBytes);
@@ -28,18 +39,6 @@ std::optional<std::filesystem::path> memberName(const std::optional<std::string>
 
 } // namespace
 
-std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::size_t limit) {
-    FileBytes file(path);
-    if (!file.isOpen() || file.size() > limit) {
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-    if (!file.read(0, bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 BundleInfo readBundleInfo(const std::filesystem::path& bundle) {
     const auto plist = infoPlist(bundle);
     if (!plist) {
@@ -51,7 +50,12 @@ BundleInfo readBundleInfo(const std::filesystem::path& bundle) {
 }
 
 std::optional<PropertyList> readBundleEntitlements(const std::filesystem::path& bundle) {
-    const auto executable = memberName(readBundleInfo(bundle).executable);
+    return readBundleEntitlements(bundle, readBundleInfo(bundle));
+}
+
+std::optional<PropertyList> readBundleEntitlements(const std::filesystem::path& bundle,
+                                                   const BundleInfo& info) {
+    const auto executable = memberName(info.executable);
     if (!executable) {
         return std::nullopt;
     }

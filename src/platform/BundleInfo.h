@@ -23,6 +23,9 @@ struct BundleInfo {
 // the arm64 slice first); none when it is unsigned, carries none, or cannot be read.
 [[nodiscard]] std::optional<PropertyList>
 readBundleEntitlements(const std::filesystem::path& bundle);
+// The same, for a bundle whose Info.plist has been read already.
+[[nodiscard]] std::optional<PropertyList>
+readBundleEntitlements(const std::filesystem::path& bundle, const BundleInfo& info);
 
 // The bundle's icon file: CFBundleIconFile in Contents/Resources, ".icns" added when the name has
 // none; none when it declares none or that is not a regular file (a link is not followed).
@@ -30,9 +33,5 @@ readBundleEntitlements(const std::filesystem::path& bundle);
 bundleIconFile(const std::filesystem::path& bundle);
 // The bytes of that icon file; none when there is none or it is huge.
 [[nodiscard]] std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle);
-
-// The contents of a regular file of at most `limit` bytes, read without following a link.
-[[nodiscard]] std::optional<std::string> readSmallFile(const std::filesystem::path& path,
-                                                       std::size_t limit);
 
 } // namespace sorvale::platform
