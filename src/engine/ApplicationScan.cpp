@@ -107,11 +107,8 @@ ScanEngine::scanApplications(const fs::path& home,
     const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
     std::set<fs::path> claimed;
     for (const fs::path& bundle : applications) {
-        const Measurement measurement = measureAllocatedSize(bundle);
-        if (measurement.incomplete) {
-            ++snapshot.inaccessibleCount;
-        }
-        if (!measurement.rootWasReadable) {
+        const auto measured = measureEntry(bundle, snapshot.inaccessibleCount);
+        if (!measured) {
             continue;
         }
         const auto identifier = bundleIdentifier(bundle);
@@ -119,25 +116,20 @@ ScanEngine::scanApplications(const fs::path& home,
         std::vector<fs::path> support = applicationSupportFiles(
             home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt, name,
             libraryEntries);
-        std::int64_t size = measurement.size;
+        std::int64_t size = measured->size;
         for (const fs::path& file : support) {
             claimed.insert(file); // already standardized
-            const Measurement supportSize = measureAllocatedSize(file);
-            if (supportSize.incomplete) {
-                ++snapshot.inaccessibleCount;
-            }
-            if (supportSize.rootWasReadable) {
-                size += supportSize.size;
+            if (const auto supportFile = measureEntry(file, snapshot.inaccessibleCount)) {
+                size += supportFile->size;
             }
         }
-        const auto values = platform::readEntryValues(bundle);
         snapshot.items.push_back(model::CleanupItem{
             .id = bundle,
             .url = bundle,
             .name = name,
             .size = size,
             .category = model::CleanupCategory::installedApplications,
-            .modifiedAt = values ? values->contentModificationDate : std::nullopt,
+            .modifiedAt = measured->modifiedAt,
             .relatedFiles = std::move(support),
             .operation = model::CleanupOperation::uninstallApplication(),
             .isSelected = false,

@@ -33,13 +33,8 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
     // rather than a copy of it, and the list is sized once.
     snapshot.items.reserve(entries->size());
     for (auto& entry : *entries) {
-        const Measurement measurement = measureAllocatedSize(entry);
-        if (measurement.incomplete) {
-            ++snapshot.inaccessibleCount;
-        }
-        if (measurement.rootWasReadable) {
-            snapshot.items.push_back(
-                measuredEntryItem(std::move(entry), measurement.size, category));
+        if (const auto measured = measureEntry(entry, snapshot.inaccessibleCount)) {
+            snapshot.items.push_back(measuredEntryItem(std::move(entry), *measured, category));
         }
     }
     sortBySizeDescending(snapshot.items);
@@ -68,21 +63,10 @@ model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root
             if (values->type != platform::EntryType::regular) {
                 return WalkAction::descend;
             }
-            // Only allocated sizes count here: a sparse file reclaims no more than it occupies.
-            const std::int64_t size =
-                values->totalFileAllocatedSize.value_or(values->fileAllocatedSize.value_or(0));
-            if (size >= minimumSize) {
-                snapshot.items.push_back(model::CleanupItem{
-                    .id = entry.path(),
-                    .url = entry.path(),
-                    .name = std::string(entry.name()),
-                    .size = size,
-                    .category = model::CleanupCategory::largeFiles,
-                    .modifiedAt = values->contentModificationDate,
-                    .relatedFiles = {},
-                    .operation = model::CleanupOperation::moveToTrash(),
-                    .isSelected = false,
-                });
+            if (const std::int64_t size = allocatedSize(*values); size >= minimumSize) {
+                snapshot.items.push_back(measuredEntryItem(
+                    entry.path(), {.size = size, .modifiedAt = values->contentModificationDate},
+                    model::CleanupCategory::largeFiles));
             }
             return WalkAction::descend;
         },

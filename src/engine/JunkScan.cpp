@@ -42,12 +42,8 @@ constexpr std::array<CatalogueRow, 17> kHomeCatalogue{{
 
 constexpr std::array<std::string_view, 2> kSystemCatalogue{"/Library/Caches", "/Library/Logs"};
 
-struct ContainerSubPath {
-    std::string_view path;
-    CleanupCategory category;
-};
-
-constexpr std::array<ContainerSubPath, 8> kContainerSubPaths{{
+// Folders inside an application's container, each offered whole.
+constexpr std::array<CatalogueRow, 8> kContainerSubPaths{{
     {"Data/Library/Caches", CleanupCategory::applicationCaches},
     {"Library/Caches", CleanupCategory::applicationCaches},
     {"Data/Library/Logs", CleanupCategory::logs},
@@ -131,26 +127,6 @@ std::string_view containerLabel(CleanupCategory category) {
     }
 }
 
-std::optional<model::Date> modificationDate(const fs::path& path) {
-    const auto values = platform::readEntryValues(path);
-    return values ? values->contentModificationDate : std::nullopt;
-}
-
-model::CleanupItem folderItem(const fs::path& folder, std::string name, std::int64_t size,
-                              CleanupCategory category, std::optional<model::Date> modifiedAt) {
-    return model::CleanupItem{
-        .id = folder,
-        .url = folder,
-        .name = std::move(name),
-        .size = size,
-        .category = category,
-        .modifiedAt = modifiedAt,
-        .relatedFiles = {},
-        .operation = model::CleanupOperation::moveToTrash(),
-        .isSelected = false,
-    };
-}
-
 // Keeps the first item of every location, then drops the empty ones.
 void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
     std::set<fs::path> seen;
@@ -176,29 +152,26 @@ void ScanEngine::appendCatalogueFolder(const fs::path& folder, model::ScanSnapsh
         if (entry.filename() == ".DS_Store") {
             continue;
         }
-        const Measurement measurement = measureAllocatedSize(entry);
-        if (measurement.incomplete) {
-            ++into.inaccessibleCount;
-        }
-        if (measurement.rootWasReadable) {
-            into.items.push_back(makeItem(entry, measurement.size));
+        if (const auto measured = measureEntry(entry, into.inaccessibleCount)) {
+            into.items.push_back(makeItem(entry, *measured));
         }
     }
 }
 
 ScanEngine::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
-    return [category](const fs::path& entry, std::int64_t size) {
-        return measuredEntryItem(entry, size, category);
+    return [category](const fs::path& entry, const MeasuredEntry& measured) {
+        return measuredEntryItem(entry, measured, category);
     };
 }
 
 model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
     model::ScanSnapshot junk;
 
-    appendCatalogueFolder(
-        home / "Library/Caches", junk, [](const fs::path& entry, std::int64_t size) {
-            return measuredEntryItem(entry, size, classifyCacheFolder(entry.filename().native()));
-        });
+    appendCatalogueFolder(home / "Library/Caches", junk,
+                          [](const fs::path& entry, const MeasuredEntry& measured) {
+                              return measuredEntryItem(
+                                  entry, measured, classifyCacheFolder(entry.filename().native()));
+                          });
     for (const CatalogueRow& row : kHomeCatalogue) {
         appendCatalogueFolder(home / row.path, junk, measuredEntriesOf(row.category));
     }
@@ -227,24 +200,19 @@ void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& con
         return;
     }
     for (const fs::path& container : *containers) {
-        std::set<fs::path> seen;
-        for (const ContainerSubPath& subPath : kContainerSubPaths) {
+        for (const CatalogueRow& subPath : kContainerSubPaths) {
             const fs::path candidate = container / subPath.path;
-            if (!platform::fileExists(candidate) ||
-                !seen.insert(model::standardized(candidate)).second) {
+            if (!platform::fileExists(candidate)) {
                 continue;
             }
-            const Measurement measurement = measureAllocatedSize(candidate);
-            if (measurement.incomplete) {
-                ++into.inaccessibleCount;
-            }
-            if (!measurement.rootWasReadable || measurement.size < 1) {
+            const auto measured = measureEntry(candidate, into.inaccessibleCount);
+            if (!measured || measured->size < 1) {
                 continue;
             }
-            into.items.push_back(folderItem(
-                candidate,
-                container.filename().native() + " " + std::string(containerLabel(subPath.category)),
-                measurement.size, subPath.category, modificationDate(candidate)));
+            model::CleanupItem item = measuredEntryItem(candidate, *measured, subPath.category);
+            item.name =
+                container.filename().native() + " " + std::string(containerLabel(subPath.category));
+            into.items.push_back(std::move(item));
         }
     }
 }
@@ -278,18 +246,15 @@ void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
             if (!category || !entry.values()) {
                 return WalkAction::descend;
             }
-            const Measurement measurement = measureAllocatedSize(entry.path());
-            if (measurement.incomplete) {
-                ++into.inaccessibleCount;
-            }
-            if (!measurement.rootWasReadable || measurement.size < 1) {
+            const auto measured =
+                measureEntry(entry.path(), entry.values(), into.inaccessibleCount);
+            if (!measured || measured->size < 1) {
                 return WalkAction::descend;
             }
-            into.items.push_back(folderItem(entry.path(),
-                                            entry.path().parent_path().filename().native() +
-                                                " \u2014 " + std::string(entry.name()),
-                                            measurement.size, *category,
-                                            entry.values()->contentModificationDate));
+            model::CleanupItem item = measuredEntryItem(entry.path(), *measured, *category);
+            item.name = entry.path().parent_path().filename().native() + " \u2014 " +
+                        std::string(entry.name());
+            into.items.push_back(std::move(item));
             return WalkAction::skipDescendants;
         },
         [&](const fs::path&, int) { walkFailed = true; });

@@ -124,13 +124,10 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
                 (location.requiresMinimumAge && !(*values->contentModificationDate < cutOff))) {
                 continue;
             }
-            const Measurement measurement = measureAllocatedSize(entry);
-            if (measurement.incomplete) {
-                ++inaccessible;
-            }
-            if (measurement.rootWasReadable && measurement.size >= 1) {
+            if (const auto measured = measureEntry(entry, values, inaccessible);
+                measured && measured->size >= 1) {
                 leftovers.push_back(
-                    measuredEntryItem(entry, measurement.size, CleanupCategory::appLeftovers));
+                    measuredEntryItem(entry, *measured, CleanupCategory::appLeftovers));
             }
         }
     }
@@ -158,12 +155,10 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                     std::find(kInstallerExtensions.begin(), kInstallerExtensions.end(),
                               std::string_view(extension).substr(1)) != kInstallerExtensions.end();
                 if (isInstaller) {
-                    const Measurement measurement = measureAllocatedSize(entry.path());
-                    if (measurement.incomplete) {
-                        ++inaccessible;
-                    }
-                    if (measurement.rootWasReadable && measurement.size > 0) {
-                        installers.push_back(measuredEntryItem(entry.path(), measurement.size,
+                    if (const auto measured =
+                            measureEntry(entry.path(), entry.values(), inaccessible);
+                        measured && measured->size > 0) {
+                        installers.push_back(measuredEntryItem(entry.path(), *measured,
                                                                CleanupCategory::installers));
                     }
                 }

@@ -25,9 +25,7 @@ bool hasComponent(const fs::path& path, std::string_view name) {
 
 void ScanEngine::appendMailAttachments(const fs::path& home, model::ScanSnapshot& into) const {
     appendCatalogueFolder(home / kMailDownloads, into,
-                          [](const fs::path& entry, std::int64_t size) {
-                              return measuredEntryItem(entry, size, CleanupCategory::mailDownloads);
-                          });
+                          measuredEntriesOf(CleanupCategory::mailDownloads));
     model::ScanSnapshot tree = scanMailAttachmentTree(home / kMailTree);
     std::ranges::move(tree.items, std::back_inserter(into.items));
     into.inaccessibleCount += tree.inaccessibleCount;
@@ -47,21 +45,10 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
         if (!values || values->type != platform::EntryType::regular) {
             return WalkAction::descend;
         }
-        // Only what the file occupies counts: no fallback to its logical length.
-        const auto size = values->totalFileAllocatedSize ? values->totalFileAllocatedSize
-                                                         : values->fileAllocatedSize;
-        if (size && *size > 0) {
-            attachments.items.push_back(model::CleanupItem{
-                .id = file.path(),
-                .url = file.path(),
-                .name = std::string(file.name()),
-                .size = *size,
-                .category = CleanupCategory::mailDownloads,
-                .modifiedAt = values->contentModificationDate,
-                .relatedFiles = {},
-                .operation = model::CleanupOperation::moveToTrash(),
-                .isSelected = false,
-            });
+        if (const std::int64_t size = allocatedSize(*values); size > 0) {
+            attachments.items.push_back(measuredEntryItem(
+                file.path(), {.size = size, .modifiedAt = values->contentModificationDate},
+                CleanupCategory::mailDownloads));
         }
         return WalkAction::descend;
     };

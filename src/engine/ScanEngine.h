@@ -25,6 +25,12 @@ struct Measurement {
     bool operator==(const Measurement&) const = default;
 };
 
+// An entry measured to become an item: its size and its content modification date.
+struct MeasuredEntry {
+    std::int64_t size = 0;
+    std::optional<model::Date> modifiedAt;
+};
+
 struct ToolResult {
     // The termination status; -1 when the tool could not be started.
     int status = -1;
@@ -48,6 +54,15 @@ public:
 
     // The only size rule: allocated bytes of every regular file inside, links never followed.
     [[nodiscard]] Measurement measureAllocatedSize(const std::filesystem::path& root) const;
+    // Measures an entry that may become an item, reading it once for its size and its date. An
+    // incomplete measurement counts one in `inaccessible`; none when the entry itself cannot be
+    // read. `values` are the entry's own, when the caller has read them already.
+    [[nodiscard]] std::optional<MeasuredEntry> measureEntry(const std::filesystem::path& entry,
+                                                            std::int64_t& inaccessible) const;
+    [[nodiscard]] std::optional<MeasuredEntry>
+    measureEntry(const std::filesystem::path& entry,
+                 const std::optional<platform::EntryValues>& values,
+                 std::int64_t& inaccessible) const;
     // Whether a sandbox container looks almost empty only because its payload is hidden from us.
     [[nodiscard]] bool appearsToHideContainerPayload(const std::filesystem::path& root,
                                                      std::int64_t measuredSize) const;
@@ -146,10 +161,13 @@ public:
     // The standard item for a measured entry: named after its last component, modified at its
     // content modification date, removed by moving it to the Trash.
     [[nodiscard]] static model::CleanupItem measuredEntryItem(std::filesystem::path url,
-                                                              std::int64_t size,
+                                                              const MeasuredEntry& measured,
                                                               model::CleanupCategory category);
     // A regular file's size: its allocated bytes, else its logical length, else 0.
     [[nodiscard]] static std::int64_t fileSize(const platform::EntryValues& values);
+    // What a regular file occupies, with no fallback to its logical length: all that a sparse
+    // file reclaims.
+    [[nodiscard]] static std::int64_t allocatedSize(const platform::EntryValues& values);
 
 private:
     // An entry of a Library folder matched by identifier prefix, with its lower-case name.
@@ -164,8 +182,13 @@ private:
         const std::filesystem::path& home, const std::optional<std::string>& bundleIdentifier,
         std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const;
 
-    using ItemMaker =
-        std::function<model::CleanupItem(const std::filesystem::path& entry, std::int64_t size)>;
+    // The measurement of an entry whose own values have been read.
+    [[nodiscard]] Measurement
+    measureAllocatedSize(const std::filesystem::path& root,
+                         const std::optional<platform::EntryValues>& values) const;
+
+    using ItemMaker = std::function<model::CleanupItem(const std::filesystem::path& entry,
+                                                       const MeasuredEntry& measured)>;
     // Lists a catalogue folder and makes an item of every readable entry but ".DS_Store",
     // whatever its size; a missing folder adds nothing, an unlistable one counts once.
     void appendCatalogueFolder(const std::filesystem::path& folder, model::ScanSnapshot& into,

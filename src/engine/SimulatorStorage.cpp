@@ -124,9 +124,9 @@ std::optional<model::Date> parseInternetDateTime(std::string_view text) {
 
 void ScanEngine::appendSimulatorDevices(const fs::path& home, model::ScanSnapshot& into) const {
     appendCatalogueFolder(home / "Library/Developer/CoreSimulator/Devices", into,
-                          [](const fs::path& entry, std::int64_t size) {
+                          [](const fs::path& entry, const MeasuredEntry& measured) {
                               model::CleanupItem item = measuredEntryItem(
-                                  entry, size, CleanupCategory::xcodeSimulatorDevices);
+                                  entry, measured, CleanupCategory::xcodeSimulatorDevices);
                               item.operation = CleanupOperation::deleteSimulatorDevice(item.name);
                               return item;
                           });
@@ -187,13 +187,10 @@ void ScanEngine::appendSimulatorCaches(model::ScanSnapshot& into) const {
     if (!platform::fileExists(caches)) {
         return;
     }
-    const Measurement measurement = measureAllocatedSize(caches);
-    if (measurement.incomplete) {
-        ++into.inaccessibleCount;
-    }
-    if (measurement.rootWasReadable && measurement.size >= 1) {
+    if (const auto measured = measureEntry(caches, into.inaccessibleCount);
+        measured && measured->size >= 1) {
         model::CleanupItem item =
-            measuredEntryItem(caches, measurement.size, CleanupCategory::xcodeCaches);
+            measuredEntryItem(caches, *measured, CleanupCategory::xcodeCaches);
         item.name = "Simulator Shared Caches";
         item.operation = CleanupOperation::removeSimulatorCaches();
         into.items.push_back(std::move(item));

@@ -25,8 +25,36 @@ std::int64_t ScanEngine::fileSize(const platform::EntryValues& values) {
     return values.fileSize.value_or(0);
 }
 
+std::int64_t ScanEngine::allocatedSize(const platform::EntryValues& values) {
+    return values.totalFileAllocatedSize.value_or(values.fileAllocatedSize.value_or(0));
+}
+
 Measurement ScanEngine::measureAllocatedSize(const std::filesystem::path& root) const {
-    const auto values = platform::readEntryValues(root);
+    return measureAllocatedSize(root, platform::readEntryValues(root));
+}
+
+std::optional<MeasuredEntry> ScanEngine::measureEntry(const std::filesystem::path& entry,
+                                                      std::int64_t& inaccessible) const {
+    return measureEntry(entry, platform::readEntryValues(entry), inaccessible);
+}
+
+std::optional<MeasuredEntry>
+ScanEngine::measureEntry(const std::filesystem::path& entry,
+                         const std::optional<platform::EntryValues>& values,
+                         std::int64_t& inaccessible) const {
+    const Measurement measurement = measureAllocatedSize(entry, values);
+    if (measurement.incomplete) {
+        ++inaccessible;
+    }
+    if (!measurement.rootWasReadable) {
+        return std::nullopt;
+    }
+    return MeasuredEntry{.size = measurement.size, .modifiedAt = values->contentModificationDate};
+}
+
+Measurement
+ScanEngine::measureAllocatedSize(const std::filesystem::path& root,
+                                 const std::optional<platform::EntryValues>& values) const {
     if (!values) {
         return {.size = 0, .incomplete = true, .rootWasReadable = false};
     }
@@ -87,17 +115,17 @@ bool ScanEngine::appearsToHideContainerPayload(const std::filesystem::path& root
     return !hasFullDiskAccess(container.parent_path().parent_path().parent_path());
 }
 
-model::CleanupItem ScanEngine::measuredEntryItem(std::filesystem::path url, std::int64_t size,
+model::CleanupItem ScanEngine::measuredEntryItem(std::filesystem::path url,
+                                                 const MeasuredEntry& measured,
                                                  model::CleanupCategory category) {
-    const auto values = platform::readEntryValues(url);
     std::string name = url.filename().string();
     return model::CleanupItem{
         .id = url,
         .url = std::move(url),
         .name = std::move(name),
-        .size = size,
+        .size = measured.size,
         .category = category,
-        .modifiedAt = values ? values->contentModificationDate : std::nullopt,
+        .modifiedAt = measured.modifiedAt,
         .relatedFiles = {},
         .operation = model::CleanupOperation::moveToTrash(),
         .isSelected = false,
