@@ -78,6 +78,8 @@ public:
     // shell in between, and waits for it.
     [[nodiscard]] ToolResult runTool(std::string_view executable,
                                      const std::vector<std::string>& arguments) const;
+    // Xcode's tool launcher: `runTool` tells it which Xcode to use.
+    static constexpr std::string_view kXcrun = "/usr/bin/xcrun";
 
     // Smart Cleanup: caches, logs, developer and simulator storage, Mail attachments, backups,
     // the Trash, application data and universal applications, each location once, largest first.

@@ -12,7 +12,6 @@ namespace fs = std::filesystem;
 using model::CleanupCategory;
 using model::CleanupOperation;
 
-constexpr std::string_view kXcrun = "/usr/bin/xcrun";
 constexpr std::string_view kSharedSimulatorCaches = "/Library/Developer/CoreSimulator/Caches";
 // Where a runtime without a path of its own is said to live.
 constexpr std::string_view kCoreSimulatorFolder = "/Library/Developer/CoreSimulator";

@@ -15,7 +15,6 @@ namespace sorvale::engine {
 namespace {
 
 // xcrun picks the Xcode to use from DEVELOPER_DIR; the release Xcode wins over a beta.
-constexpr std::string_view kXcrun = "/usr/bin/xcrun";
 constexpr std::array<std::string_view, 2> kDeveloperFolders{
     "/Applications/Xcode.app/Contents/Developer",
     "/Applications/Xcode-beta.app/Contents/Developer"};
