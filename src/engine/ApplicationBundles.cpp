@@ -7,18 +7,19 @@
 
 namespace sorvale::engine {
 
+bool hasOneOfExtensions(std::string_view name, std::span<const std::string_view> extensions) {
+    const std::string extension = lowercased(std::filesystem::path(name).extension().native());
+    return !extension.empty() &&
+           std::find(extensions.begin(), extensions.end(), std::string_view(extension).substr(1)) !=
+               extensions.end();
+}
+
 bool findBundles(const std::filesystem::path& root, std::span<const std::string_view> extensions,
                  const std::function<void(const std::filesystem::path&)>& found) {
     return walkDirectory(
         root, WalkOptions{.skipHiddenEntries = true},
         [&](const WalkEntry& entry) {
-            const std::string extension =
-                lowercased(std::filesystem::path(entry.name()).extension().native());
-            const bool wanted =
-                !extension.empty() &&
-                std::find(extensions.begin(), extensions.end(),
-                          std::string_view(extension).substr(1)) != extensions.end();
-            if (!wanted) {
+            if (!hasOneOfExtensions(entry.name(), extensions)) {
                 return WalkAction::descend;
             }
             found(entry.path());

@@ -7,6 +7,11 @@
 
 namespace sorvale::engine {
 
+// Whether the extension of the entry `name`, in lower case, is one of `extensions` (without the
+// dot).
+[[nodiscard]] bool hasOneOfExtensions(std::string_view name,
+                                      std::span<const std::string_view> extensions);
+
 // Walks `root`, hidden entries left out, for entries whose extension in lower case is one of
 // `extensions` (without the dot), handing each to `found` as reached and never entering it.
 // False when the walk cannot start.

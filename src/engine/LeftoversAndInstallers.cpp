@@ -1,3 +1,4 @@
+#include "ApplicationBundles.h"
 #include "DirectoryWalker.h"
 #include "ScanEngine.h"
 #include "UnicodeText.h"
@@ -148,13 +149,7 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                 if (entry.depth() >= kInstallerDepthLimit) {
                     return WalkAction::skipDescendants;
                 }
-                const std::string extension =
-                    lowercased(fs::path(entry.name()).extension().native());
-                const bool isInstaller =
-                    !extension.empty() &&
-                    std::find(kInstallerExtensions.begin(), kInstallerExtensions.end(),
-                              std::string_view(extension).substr(1)) != kInstallerExtensions.end();
-                if (isInstaller) {
+                if (hasOneOfExtensions(entry.name(), kInstallerExtensions)) {
                     if (const auto measured =
                             measureEntry(entry.path(), entry.values(), inaccessible);
                         measured && measured->size > 0) {
