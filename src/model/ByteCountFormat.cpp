@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace sorvale::model {
@@ -35,15 +36,6 @@ std::uint64_t scaledRounded(std::uint64_t magnitude, std::size_t unit) {
     return quotient;
 }
 
-std::string decimal(std::uint64_t value) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
-        value /= 10;
-    } while (value > 0);
-    return digits;
-}
-
 } // namespace
 
 std::string formatByteCount(std::int64_t bytes) {
@@ -55,7 +47,7 @@ std::string formatByteCount(std::int64_t bytes) {
     const std::uint64_t magnitude = bytes < 0 ? static_cast<std::uint64_t>(-(bytes + 1)) + 1
                                               : static_cast<std::uint64_t>(bytes);
     if (magnitude < 1000) {
-        return sign + decimal(magnitude) + (magnitude == 1 ? " byte" : " bytes");
+        return sign + std::to_string(magnitude) + (magnitude == 1 ? " byte" : " bytes");
     }
 
     std::size_t unit = 0;
@@ -71,8 +63,8 @@ std::string formatByteCount(std::int64_t bytes) {
 
     const unsigned digits = fractionDigits(unit);
     const std::uint64_t scale = power10(digits);
-    std::string text = decimal(scaled / scale);
-    std::string fraction = decimal(scaled % scale);
+    std::string text = std::to_string(scaled / scale);
+    std::string fraction = std::to_string(scaled % scale);
     fraction.insert(0, digits - std::min<std::size_t>(digits, fraction.size()), '0');
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
