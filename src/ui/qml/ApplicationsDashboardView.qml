@@ -16,31 +16,6 @@ ColumnLayout {
         : Store.applicationsState.kind === "idle" ? "welcome"
         : "results"
 
-    // How each category is presented, in card order.
-    readonly property var cards: [
-        {
-            "category": "installedApplications",
-            "title": "Application Uninstaller",
-            "text": "Remove an app together with confidently matched support files.",
-            "symbol": "app.badge",
-            "tint": "blue"
-        },
-        {
-            "category": "appLeftovers",
-            "title": "Application Leftovers",
-            "text": "Old identifier-based support files with no installed owner.",
-            "symbol": "puzzlepiece.extension.fill",
-            "tint": "orange"
-        },
-        {
-            "category": "installers",
-            "title": "Installation Files",
-            "text": "Disk images and installer packages in Downloads and Desktop.",
-            "symbol": "shippingbox.and.arrow.backward.fill",
-            "tint": "indigo"
-        }
-    ]
-
     RowLayout {
         Layout.fillWidth: true
         spacing: 10
@@ -187,9 +162,7 @@ ColumnLayout {
         Loader {
             anchors.fill: parent
             active: view.panel === "results"
-            sourceComponent: ApplicationsSummary {
-                cards: view.cards
-            }
+            sourceComponent: ApplicationsSummary {}
         }
     }
 }

@@ -7,8 +7,24 @@ import Sorvale
 // Management warning after an uninstall the system refused.
 ScrollView {
     id: summary
-    // How each category is presented, in card order: [{category, title, text, symbol, tint}].
-    required property var cards
+    // Each category's card, in card order; its symbol and tint are the category's own.
+    readonly property var cards: [
+        {
+            "category": "installedApplications",
+            "title": "Application Uninstaller",
+            "text": "Remove an app together with confidently matched support files."
+        },
+        {
+            "category": "appLeftovers",
+            "title": "Application Leftovers",
+            "text": "Old identifier-based support files with no installed owner."
+        },
+        {
+            "category": "installers",
+            "title": "Installation Files",
+            "text": "Disk images and installer packages in Downloads and Desktop."
+        }
+    ]
 
     readonly property var figures: Figures.applicationCategories
     readonly property int applicationCount: figures.find(
@@ -22,7 +38,8 @@ ScrollView {
         required property var modelData
         readonly property var figures: summary.figures.find(
             entry => entry.category === modelData.category)
-        readonly property color tint: Theme.tint(modelData.tint)
+        readonly property var category: Tables.category(modelData.category)
+        readonly property color tint: Theme.tint(category.tint)
 
         Layout.fillWidth: true
         Layout.preferredWidth: 10
@@ -44,7 +61,7 @@ ScrollView {
                     color: Theme.faded(card.tint, 0.14)
                     SymbolIcon {
                         anchors.centerIn: parent
-                        symbol: card.modelData.symbol
+                        symbol: card.category.symbol
                         size: Theme.title2 + 3
                         color: card.tint
                     }
