@@ -13,8 +13,9 @@ ScrollView {
     // A full-width press target for one tool.
     component ActionCard: Button {
         id: card
+        // The tool's section, whose sidebar symbol the card shows.
+        required property string section
         property string subtitle
-        property string symbol
         property color tint
 
         // Two flexible columns: equal preferred widths share the row evenly.
@@ -39,7 +40,7 @@ ScrollView {
                 color: Theme.faded(card.tint, 0.12)
                 SymbolIcon {
                     anchors.centerIn: parent
-                    symbol: card.symbol
+                    symbol: Tables.sections.find(entry => entry.section === card.section).symbol
                     size: 21
                     color: card.tint
                 }
@@ -177,7 +178,7 @@ ScrollView {
                 objectName: "smartCleanupCard"
                 text: "Smart Cleanup"
                 subtitle: "Caches, logs and developer leftovers"
-                symbol: "sparkles"
+                section: "cleanup"
                 tint: Theme.accent
                 onClicked: Store.startJunkScan()
             }
@@ -185,7 +186,7 @@ ScrollView {
                 objectName: "applicationsCard"
                 text: "Applications"
                 subtitle: "Uninstall apps, leftovers and installer files"
-                symbol: "square.grid.2x2.fill"
+                section: "applications"
                 tint: Theme.tint("blue")
                 onClicked: {
                     if (Store.applicationsState.kind === "idle") {
@@ -199,7 +200,7 @@ ScrollView {
                 objectName: "largeFilesCard"
                 text: "Large File Analyzer"
                 subtitle: "Find space-hungry files in any folder"
-                symbol: "externaldrive.fill"
+                section: "largeFiles"
                 tint: Theme.tint("purple")
                 onClicked: Store.chooseLargeFileFolder()
             }
@@ -207,7 +208,7 @@ ScrollView {
                 objectName: "downloadsCard"
                 text: "Downloads Review"
                 subtitle: "Sort through forgotten downloads"
-                symbol: "arrow.down.circle.fill"
+                section: "downloads"
                 tint: Theme.tint("indigo")
                 onClicked: Store.scanDownloads()
             }
@@ -215,7 +216,7 @@ ScrollView {
                 objectName: "trashCard"
                 text: "Trash Review"
                 subtitle: "See what is already in your Trash"
-                symbol: "trash.fill"
+                section: "trash"
                 tint: Theme.tint("pink")
                 onClicked: Store.scanTrash()
             }
