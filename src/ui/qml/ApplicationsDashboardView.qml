@@ -89,30 +89,13 @@ ColumnLayout {
             visible: view.panel === "checking"
         }
 
-        ColumnLayout {
+        ProgressPanel {
             objectName: "scanningPanel"
             anchors.centerIn: parent
             width: Math.min(parent.width, 520)
             visible: view.panel === "scanning"
-            spacing: 12
-            Spinner {
-                Layout.alignment: Qt.AlignHCenter
-            }
-            Text {
-                Layout.alignment: Qt.AlignHCenter
-                text: Store.applicationsState.text || ""
-                color: "white"
-                font.pixelSize: Theme.headline
-                font.weight: Font.DemiBold
-            }
-            Text {
-                Layout.fillWidth: true
-                text: "Matching app identifiers with support files and checking installer locations\u2026"
-                color: Theme.secondaryText
-                font.pixelSize: Theme.caption
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-            }
+            title: Store.applicationsState.text || ""
+            detail: "Matching app identifiers with support files and checking installer locations\u2026"
         }
 
         ColumnLayout {

@@ -107,21 +107,13 @@ ColumnLayout {
         Layout.fillWidth: true
         Layout.fillHeight: true
 
-        ColumnLayout {
+        ProgressPanel {
             objectName: "scanningPanel"
             anchors.centerIn: parent
             visible: view.scanKind === "scanning"
             spacing: 10
-            Spinner {
-                Layout.alignment: Qt.AlignHCenter
-            }
-            Text {
-                Layout.alignment: Qt.AlignHCenter
-                text: Store.displayedState.text || ""
-                color: "white"
-                font.pixelSize: Theme.headline
-                font.weight: Font.DemiBold
-            }
+            title: Store.displayedState.text || ""
+            // Its own caption, at its natural width: this panel has none to wrap a detail in.
             Text {
                 Layout.alignment: Qt.AlignHCenter
                 text: "Large folders can take a moment. You can keep using your Mac."
