@@ -167,22 +167,9 @@ ScrollView {
             }
         }
 
-        RowLayout {
+        Footnote {
             Layout.fillWidth: true
-            spacing: 8
-            SymbolIcon {
-                Layout.alignment: Qt.AlignTop
-                symbol: "checkmark.shield.fill"
-                size: 14
-                color: Theme.accent
-            }
-            Text {
-                Layout.fillWidth: true
-                text: "Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically."
-                color: Theme.secondaryText
-                font.pixelSize: Theme.caption
-                wrapMode: Text.WordWrap
-            }
+            text: "Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically."
         }
 
         GlassPanel {

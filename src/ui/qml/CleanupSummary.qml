@@ -173,22 +173,9 @@ ScrollView {
             }
         }
 
-        RowLayout {
+        Footnote {
             Layout.fillWidth: true
-            spacing: 8
-            SymbolIcon {
-                Layout.alignment: Qt.AlignTop
-                symbol: "checkmark.shield.fill"
-                size: 14
-                color: Theme.accent
-            }
-            Text {
-                Layout.fillWidth: true
-                text: "Quick Clean selects only re-creatable user caches and logs. Xcode data, Universal Binaries, backups, Mail attachments, shared system files, and Trash always require review."
-                color: Theme.secondaryText
-                font.pixelSize: Theme.caption
-                wrapMode: Text.WordWrap
-            }
+            text: "Quick Clean selects only re-creatable user caches and logs. Xcode data, Universal Binaries, backups, Mail attachments, shared system files, and Trash always require review."
         }
 
         GridLayout {
