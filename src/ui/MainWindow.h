@@ -18,7 +18,6 @@ public:
 
     // The loaded window; null when it could not be loaded.
     [[nodiscard]] QQuickWindow* window() const;
-    [[nodiscard]] QQmlApplicationEngine& engine() { return engine_; }
 
 private:
     FolderRequests folders_;

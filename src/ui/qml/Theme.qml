@@ -28,7 +28,6 @@ QtObject {
     })
 
     // The platform's text styles, in points.
-    readonly property int largeTitle: 26
     readonly property int title: 22
     readonly property int title2: 17
     readonly property int title3: 15
