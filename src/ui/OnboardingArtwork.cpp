@@ -17,11 +17,6 @@ QUrl OnboardingArtwork::image(const QString& name) {
     if (isReadableImage(bundled)) {
         return QUrl("qrc" + bundled);
     }
-    const QString development =
-        QStringLiteral(SORVALE_UI_SOURCE_DIR) + "/Resources/" + name + ".png";
-    if (isReadableImage(development)) {
-        return QUrl::fromLocalFile(development);
-    }
     return {};
 }
 

@@ -15,8 +15,7 @@ class OnboardingArtwork : public QObject {
 public:
     using QObject::QObject;
 
-    // The bundled "<name>.png"; else, in a development build, "Resources/<name>.png" beside the
-    // interface's sources; else empty, and the page shows a symbol instead.
+    // The bundled "<name>.png"; else empty, and the page shows a symbol instead.
     Q_INVOKABLE [[nodiscard]] static QUrl image(const QString& name);
 };
 
