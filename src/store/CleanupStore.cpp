@@ -4,7 +4,6 @@
 #include "StoreValues.h"
 #include "platform/StandardLocations.h"
 
-#include <QFile>
 #include <QMetaObject>
 
 #include <cmath>
@@ -368,10 +367,8 @@ void CleanupStore::chooseLargeFileFolder() {
 }
 
 void CleanupStore::scanLargeFiles(const QUrl& folder) {
-    if (folder.isLocalFile()) {
-        const QByteArray path = QFile::encodeName(folder.toLocalFile());
-        scanLargeFiles(
-            fs::path(std::string(path.constData(), static_cast<std::size_t>(path.size()))));
+    if (const auto path = pathOfLocalFile(folder)) {
+        scanLargeFiles(*path);
     }
 }
 

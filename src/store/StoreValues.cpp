@@ -1,6 +1,7 @@
 #include "StoreValues.h"
 
 #include <QDateTime>
+#include <QFile>
 
 namespace sorvale::store {
 namespace {
@@ -25,6 +26,15 @@ QString itemKey(const std::filesystem::path& id) {
 std::filesystem::path pathOfItemKey(const QString& key) {
     const QByteArray bytes = QByteArray::fromPercentEncoding(key.toLatin1());
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::optional<std::filesystem::path> pathOfLocalFile(const QUrl& url) {
+    if (!url.isLocalFile()) {
+        return std::nullopt;
+    }
+    const QByteArray path = QFile::encodeName(url.toLocalFile());
+    return std::filesystem::path(
+        std::string(path.constData(), static_cast<std::size_t>(path.size())));
 }
 
 QString displayText(std::string_view bytes) {

@@ -5,6 +5,7 @@
 #include "model/ScanState.h"
 
 #include <QString>
+#include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -21,6 +22,8 @@ namespace sorvale::store {
 
 [[nodiscard]] QString itemKey(const std::filesystem::path& id);
 [[nodiscard]] std::filesystem::path pathOfItemKey(const QString& key);
+// The bytes of a local file URL's path, as the file system names it; none for any other URL.
+[[nodiscard]] std::optional<std::filesystem::path> pathOfLocalFile(const QUrl& url);
 
 [[nodiscard]] QString displayText(std::string_view bytes);
 

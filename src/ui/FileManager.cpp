@@ -16,10 +16,7 @@
 namespace sorvale::ui {
 
 QUrl FileManager::fileUrl(const std::filesystem::path& path) {
-    const std::string& bytes = path.native();
-    return QUrl::fromEncoded(
-        "file://" +
-        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toPercentEncoding("/"));
+    return QUrl::fromEncoded("file://" + store::itemKey(path).toLatin1());
 }
 
 void FileManager::reveal(const QString& itemKey) {

@@ -1,5 +1,7 @@
 #include "FolderRequests.h"
 
+#include "store/StoreValues.h"
+
 #include <QFile>
 
 namespace sorvale::ui {
@@ -14,9 +16,7 @@ FolderRequests::FolderRequests(store::CleanupStore& store) {
 
 void FolderRequests::choose(const QUrl& folder) {
     if (auto answer = std::exchange(answer_, nullptr); answer && folder.isLocalFile()) {
-        const QByteArray path = QFile::encodeName(folder.toLocalFile());
-        answer(std::filesystem::path(
-            std::string(path.constData(), static_cast<std::size_t>(path.size()))));
+        answer(store::pathOfLocalFile(folder));
     }
 }
 
