@@ -204,6 +204,11 @@ void AppUpdater::showAlert(UpdateAlert::Kind kind, QString title, QString messag
     setAlert(UpdateAlert{QUuid::createUuid(), kind, std::move(title), std::move(message)});
 }
 
+void AppUpdater::fail(QString title, const QString& description, QString message) {
+    setStatus({Kind::failed, std::nullopt, description});
+    showAlert(UpdateAlert::Kind::error, std::move(title), std::move(message));
+}
+
 void AppUpdater::clearAlert() {
     setAlert(std::nullopt);
 }
@@ -301,9 +306,7 @@ void AppUpdater::startDownload() {
 void AppUpdater::download(const UpdateInfo& info) {
     downloadFile_ = std::make_unique<QTemporaryFile>();
     if (!downloadFile_->open()) {
-        const QString description = downloadFile_->errorString();
-        setStatus({Kind::failed, std::nullopt, description});
-        showAlert(UpdateAlert::Kind::error, "Download failed", description);
+        fail("Download failed", downloadFile_->errorString(), downloadFile_->errorString());
         return;
     }
     QNetworkReply* reply = network_.get(QNetworkRequest(info.url));
@@ -341,8 +344,7 @@ void AppUpdater::finishDownload(QNetworkReply* reply, const UpdateInfo& info) {
         showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(info));
     } catch (const UpdateError& error) {
         downloadFile_.reset();
-        setStatus({Kind::failed, std::nullopt, error.description()});
-        showAlert(UpdateAlert::Kind::error, "Download failed", error.description());
+        fail("Download failed", error.description(), error.description());
     }
 }
 
@@ -442,11 +444,10 @@ void AppUpdater::install() {
     }
     const fs::path current = configuration_.applicationBundle;
     if (current.parent_path() != systemPath("/Applications")) {
-        setStatus({Kind::failed, std::nullopt,
-                   "Sorvale isn't installed in /Applications, so it can't replace itself."});
-        showAlert(UpdateAlert::Kind::error, "Can't install update",
-                  "This copy of Sorvale isn't in your Applications folder, so it can't update in "
-                  "place. Download the latest version from the Sorvale website instead.");
+        fail("Can't install update",
+             "Sorvale isn't installed in /Applications, so it can't replace itself.",
+             "This copy of Sorvale isn't in your Applications folder, so it can't update in "
+             "place. Download the latest version from the Sorvale website instead.");
         return;
     }
     setStatus({Kind::installing, std::nullopt, {}});
@@ -459,9 +460,8 @@ void AppUpdater::install() {
             throw UpdateError("Could not start " + nohup + ".");
         }
     } catch (const UpdateError& error) {
-        setStatus({Kind::failed, std::nullopt, error.description()});
-        showAlert(UpdateAlert::Kind::error, "Install failed",
-                  "Sorvale couldn't start the installer: " + error.description());
+        fail("Install failed", error.description(),
+             "Sorvale couldn't start the installer: " + error.description());
         return;
     }
     if (configuration_.terminate) {

@@ -76,6 +76,9 @@ private:
     void setAlert(std::optional<UpdateAlert> alert);
     void setDownloadedAppURL(QUrl url);
     void showAlert(UpdateAlert::Kind kind, QString title, QString message);
+    // Ends a download or an install: the status fails with `description`, an error alert says
+    // `message` under `title`.
+    void fail(QString title, const QString& description, QString message);
 
     void performCheck(bool showUpToDateMessage);
     void finishCheck(QNetworkReply* reply, bool showUpToDateMessage);
