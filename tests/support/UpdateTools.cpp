@@ -21,4 +21,9 @@ std::string infoPlistOfVersion(const std::string& version) {
            "</string></dict></plist>";
 }
 
+std::vector<std::pair<std::string, std::string>> verifiedUpdateFiles(const std::string& version) {
+    return {{"Sorvale.app/Contents/Info.plist", infoPlistOfVersion(version)},
+            {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}};
+}
+
 } // namespace sorvale::test

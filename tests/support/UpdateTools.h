@@ -3,6 +3,8 @@
 #include "FixtureTree.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace sorvale::test {
 
@@ -15,5 +17,10 @@ void installUpdateTools(FixtureTree& root);
 
 // The Info.plist of an application bundle of this version.
 [[nodiscard]] std::string infoPlistOfVersion(const std::string& version);
+
+// The files of a Sorvale.app of this version signed by TEAM1: an update that the stand-in tools
+// verify, as (path inside an archive, contents).
+[[nodiscard]] std::vector<std::pair<std::string, std::string>>
+verifiedUpdateFiles(const std::string& version);
 
 } // namespace sorvale::test

@@ -20,7 +20,6 @@
 #include <QtQuickTest>
 
 #include <fstream>
-#include <sstream>
 
 Q_IMPORT_QML_PLUGIN(SorvalePlugin)
 
@@ -163,12 +162,9 @@ private:
         ::setenv("HOME", home_->root().c_str(), 1);
         ::unsetenv("XDG_DATA_HOME");
         QSettings().clear();
-        test::writeZip(tree_ / "update.zip",
-                       {{"Sorvale.app/Contents/Info.plist", test::infoPlistOfVersion("1.5")},
-                        {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
-        std::ostringstream archive;
-        archive << std::ifstream(tree_ / "update.zip", std::ios::binary).rdbuf();
-        server_->serve("/Sorvale.zip", {200, QByteArray::fromStdString(archive.str())});
+        server_->serve(
+            "/Sorvale.zip",
+            {200, QByteArray::fromStdString(test::zipBytes(test::verifiedUpdateFiles("1.5")))});
         std::ofstream(root_->file("Users/me/Applications/Sorvale.app/team"))
             << "TeamIdentifier=TEAM1\n";
     }

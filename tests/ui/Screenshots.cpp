@@ -22,8 +22,6 @@
 #include <QTest>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 Q_IMPORT_QML_PLUGIN(SorvalePlugin)
 
@@ -124,12 +122,6 @@ void selectOnly(store::CleanupStore& store, const QString& section,
 
 std::function<bool(const model::CleanupItem&)> ofCategory(model::CleanupCategory category) {
     return [category](const model::CleanupItem& item) { return item.category == category; };
-}
-
-std::string contents(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
 }
 
 } // namespace
@@ -306,11 +298,8 @@ int main(int argc, char** argv) {
         R"(", "notes": ["Faster Smart Cleanup scans", "Clearer Applications dashboard", "Fixes"]})");
     check();
     camera.shoot("update-updateAvailable");
-    test::writeZip(tree / "update.zip",
-                   {{"Sorvale.app/Contents/Info.plist", test::infoPlistOfVersion("1.5")},
-                    {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
-    server.serve("/Sorvale-1.5.zip",
-                 {200, QByteArray::fromStdString(contents(tree / "update.zip"))});
+    server.serve("/Sorvale-1.5.zip", {200, QByteArray::fromStdString(
+                                               test::zipBytes(test::verifiedUpdateFiles("1.5")))});
     updater.clearAlert();
     updater.startDownload();
     waitFor(&updater, &updater::AppUpdater::alertChanged);

@@ -74,8 +74,7 @@ protected:
     }
     void archive(const QString& path,
                  const std::vector<std::pair<std::string, std::string>>& files) {
-        sorvale::test::writeZip(tree / "archive.zip", files);
-        server.serve(path, {200, QByteArray::fromStdString(contents(tree / "archive.zip"))});
+        server.serve(path, {200, QByteArray::fromStdString(sorvale::test::zipBytes(files))});
     }
     // A check that finds version 1.5 on offer.
     void offerVersion(const QString& url = "/Sorvale-1.5.zip") {
@@ -160,9 +159,7 @@ TEST_F(Updater, AFailedCheckIsSilentUnlessTheUserAskedForIt) {
 
 TEST_F(Updater, AVerifiedDownloadIsReadyAndInstallsThroughTheHelperScript) {
     offerVersion("/downloads/Sorvale-1.5.zip?token=abc");
-    archive("/downloads/Sorvale-1.5.zip",
-            {{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")},
-             {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
+    archive("/downloads/Sorvale-1.5.zip", sorvale::test::verifiedUpdateFiles("1.5"));
     QSignalSpy checkWhileDownloading(updater.get(), &AppUpdater::statusChanged);
     updater->startDownload();
     updater->checkForUpdates(true);
@@ -243,9 +240,7 @@ TEST_F(Updater, ArchiveNamesThatLeaveTheUpdatesFolderAreRefusedBeforeAnythingIsW
 
 TEST_F(Updater, OnlyACopyInApplicationsReplacesItself) {
     offerVersion();
-    archive("/Sorvale-1.5.zip",
-            {{"Sorvale.app/Contents/Info.plist", sorvale::test::infoPlistOfVersion("1.5")},
-             {"Sorvale.app/team", "TeamIdentifier=TEAM1\n"}});
+    archive("/Sorvale-1.5.zip", sorvale::test::verifiedUpdateFiles("1.5"));
     std::ofstream(tree.file("root/Users/me/Applications/Sorvale.app/team"))
         << "TeamIdentifier=TEAM1\n";
     updater = std::make_unique<AppUpdater>(AppUpdater::Configuration{
