@@ -3,21 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 namespace sorvale::engine {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets the modification time of `path`, link or not, to `days` days ago.
-void ageBy(const fs::path& path, int days) {
-    const auto then = std::chrono::system_clock::now() - std::chrono::hours(24 * days);
-    const timespec time{std::chrono::system_clock::to_time_t(then), 0};
-    const std::array<timespec, 2> times{time, time};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times.data(), AT_SYMLINK_NOFOLLOW), 0);
-}
 
 std::vector<std::string> names(const std::vector<model::CleanupItem>& items) {
     std::vector<std::string> result;
@@ -46,9 +35,9 @@ class Leftovers : public ::testing::Test {
 protected:
     fs::path entry(const fs::path& relative, int daysOld, std::size_t bytes = 4096) {
         const auto path = tree.file(library / relative, bytes);
-        ageBy(path, daysOld);
+        tree.age(path, daysOld);
         const fs::path top = library / *relative.begin() / *std::next(relative.begin());
-        ageBy(top, daysOld);
+        tree.age(top, daysOld);
         return top;
     }
     std::vector<model::CleanupItem> discover(const std::set<std::string>& installed,
