@@ -80,7 +80,6 @@ TEST_F(TrashTest, AnItemOnAnotherFileSystemGoesToThatFileSystemsTrash) {
         shmStatus.st_dev == homeStatus.st_dev || ::access(shm.c_str(), W_OK) != 0) {
         GTEST_SKIP() << "no second writable file system";
     }
-    test::TempTree other;
     const fs::path folder = shm / ("sorvale-trash-test-" + std::to_string(::getpid()));
     fs::create_directory(folder);
     std::ofstream(folder / "clip.mov") << "data";
