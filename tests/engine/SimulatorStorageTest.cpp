@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace sorvale::engine {
 namespace {
 
@@ -19,11 +16,7 @@ protected:
         tree.script("root/usr/bin/xcrun",
                     "echo \"$@\" >> '" + (tree / "calls").native() + "'\n" + body);
     }
-    std::string calls() const {
-        std::ostringstream text;
-        text << std::ifstream(tree / "calls").rdbuf();
-        return text.str();
-    }
+    std::string calls() const { return test::contents(tree / "calls"); }
     model::CleanupItem runtime(const std::string& record) const {
         const auto items = engine.parseSimulatorRuntimes(R"({"KEY": )" + record + "}");
         model::CleanupItem none;

@@ -8,19 +8,13 @@
 #include <fstream>
 #include <memory>
 #include <set>
-#include <sstream>
 
 namespace sorvale::engine {
 namespace {
 
 namespace fs = std::filesystem;
 using model::CleanupCategory;
-
-std::string contents(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
+using test::contents;
 
 // Real universal Mach-O files, built once: arm64 and x86_64 objects joined by llvm-lipo. The
 // stand-in lipo answers -detailed_info with the same fat-header listing through llvm-objdump, and

@@ -7,18 +7,12 @@
 
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 namespace sorvale::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
+using test::contents;
 
 // A home whose data folder, and so whose trash, lies inside the fixture.
 class TrashTest : public ::testing::Test {

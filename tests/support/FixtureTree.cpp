@@ -4,6 +4,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -103,6 +104,12 @@ std::int64_t allocatedBytes(const std::filesystem::path& path) {
         throw std::runtime_error("cannot stat " + path.native());
     }
     return static_cast<std::int64_t>(status.st_blocks) * 512;
+}
+
+std::string contents(const std::filesystem::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 } // namespace sorvale::test

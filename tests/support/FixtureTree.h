@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,5 +47,8 @@ protected:
 
 // Allocated bytes of one file as the system reports them (blocks of 512 bytes).
 [[nodiscard]] std::int64_t allocatedBytes(const std::filesystem::path& path);
+
+// The whole contents of a file; empty when it cannot be read.
+[[nodiscard]] std::string contents(const std::filesystem::path& path);
 
 } // namespace sorvale::test

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 
@@ -21,12 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Kind = UpdateStatus::Kind;
-
-std::string contents(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
+using sorvale::test::contents;
 
 TEST(UpdateVersions, NumbersCompareByPositionAndOtherPiecesAreDropped) {
     EXPECT_TRUE(isNewerVersion("1.10", "1.9"));
