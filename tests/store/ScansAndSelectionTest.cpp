@@ -25,12 +25,10 @@ protected:
         ASSERT_EQ(store->itemsOf(model::AppSection::cleanup).size(), 8U);
     }
     void select(std::initializer_list<CleanupCategory> categories) {
-        store->setSelection(keysOfDisplayed([](const auto&) { return true; }), false);
-        store->setSelection(keysOfDisplayed([&](const model::CleanupItem& item) {
-                                return std::find(categories.begin(), categories.end(),
-                                                 item.category) != categories.end();
-                            }),
-                            true);
+        sorvale::test::selectOnly(*store, [&](const model::CleanupItem& item) {
+            return std::find(categories.begin(), categories.end(), item.category) !=
+                   categories.end();
+        });
     }
 };
 

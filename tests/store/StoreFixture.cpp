@@ -38,30 +38,6 @@ void StoreFixture::answerChecks(bool granted) {
     }
 }
 
-bool StoreFixture::waitForDisplayedCompletion() {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (store->displayedState().value("kind") == "complete") {
-            return true;
-        }
-        QSignalSpy spy(store.get(), &CleanupStore::displayedStateChanged);
-        if (!spy.wait(10'000)) {
-            return false;
-        }
-    }
-    return false;
-}
-
-QStringList
-StoreFixture::keysOfDisplayed(const std::function<bool(const model::CleanupItem&)>& which) const {
-    QStringList keys;
-    for (const auto& item : store->itemsOf(store->section())) {
-        if (which(item)) {
-            keys.append(itemKey(item.id));
-        }
-    }
-    return keys;
-}
-
 std::vector<std::string> StoreFixture::selectedNames() const {
     std::vector<std::string> names;
     for (const auto& item : store->selectedItemsOfDisplayedList()) {

@@ -2,6 +2,7 @@
 
 #include "store/CleanupStore.h"
 #include "store/StoreValues.h"
+#include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 
 #include <QSignalSpy>
@@ -30,12 +31,13 @@ protected:
         QSignalSpy spy(store.get(), signal);
         return spy.wait(10'000);
     }
-    // Runs the event loop until the displayed list's state is complete.
-    bool waitForDisplayedCompletion();
+    // Runs the event loop until the displayed list's state is complete (false when a change takes
+    // over 10 s, or after 100 changes).
+    bool waitForDisplayedCompletion() {
+        return sorvale::test::waitForDisplayedCompletion(*store, 10'000, 100);
+    }
 
     [[nodiscard]] QString key(const std::filesystem::path& id) const { return itemKey(id); }
-    [[nodiscard]] QStringList
-    keysOfDisplayed(const std::function<bool(const model::CleanupItem&)>& which) const;
     [[nodiscard]] std::vector<std::string> selectedNames() const;
 
     sorvale::test::TempTree tree;

@@ -7,6 +7,7 @@
 #include "QmlSingletons.h"
 #include "support/DemoHome.h"
 #include "support/LocalHttpServer.h"
+#include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 #include "support/UpdateTools.h"
 #include "support/ZipArchive.h"
@@ -54,15 +55,7 @@ public:
     }
 
     // Runs the event loop until the displayed list's scan has completed; false after 20 s.
-    Q_INVOKABLE bool finishScan() {
-        while (store->displayedState().value("kind") != "complete") {
-            QSignalSpy spy(store, &store::CleanupStore::displayedStateChanged);
-            if (!spy.wait(20'000)) {
-                return false;
-            }
-        }
-        return true;
-    }
+    Q_INVOKABLE bool finishScan() { return test::waitForDisplayedCompletion(*store, 20'000); }
 
     [[nodiscard]] QUrl home() const {
         return QUrl::fromLocalFile(QString::fromStdString(store->home().native()));

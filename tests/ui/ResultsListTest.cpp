@@ -6,6 +6,7 @@
 #include "store/StoreValues.h"
 #include "support/DemoHome.h"
 #include "support/QtPrinting.h"
+#include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 
 #include <QAbstractItemModelTester>
@@ -37,16 +38,7 @@ protected:
     }
     bool scan(const std::function<void()>& start) {
         start();
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            if (store.displayedState().value("kind") == "complete") {
-                return true;
-            }
-            QSignalSpy spy(&store, &store::CleanupStore::displayedStateChanged);
-            if (!spy.wait(20'000)) {
-                return false;
-            }
-        }
-        return false;
+        return sorvale::test::waitForDisplayedCompletion(store, 20'000, 100);
     }
     [[nodiscard]] QStringList column(Role role = Role::NameRole) const {
         QStringList values;

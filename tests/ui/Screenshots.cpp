@@ -6,6 +6,7 @@
 #include "store/StoreValues.h"
 #include "support/DemoHome.h"
 #include "support/LocalHttpServer.h"
+#include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 #include "support/UpdateTools.h"
 #include "support/ZipArchive.h"
@@ -94,30 +95,13 @@ bool waitFor(Object* object, Signal signal) {
 }
 
 bool waitForCompletion(store::CleanupStore& store) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (store.displayedState().value("kind") == "complete") {
-            return true;
-        }
-        if (!waitFor(&store, &store::CleanupStore::displayedStateChanged)) {
-            return false;
-        }
-    }
-    return false;
+    return test::waitForDisplayedCompletion(store, 20'000, 50);
 }
 
 void selectOnly(store::CleanupStore& store, const QString& section,
                 const std::function<bool(const model::CleanupItem&)>& which) {
     store.selectSection(section);
-    QStringList all;
-    QStringList chosen;
-    for (const auto& item : store.itemsOf(store.section())) {
-        all.append(store::itemKey(item.id));
-        if (which(item)) {
-            chosen.append(store::itemKey(item.id));
-        }
-    }
-    store.setSelection(all, false);
-    store.setSelection(chosen, true);
+    test::selectOnly(store, which);
 }
 
 std::function<bool(const model::CleanupItem&)> ofCategory(model::CleanupCategory category) {

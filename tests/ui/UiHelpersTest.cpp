@@ -4,8 +4,8 @@
 #include "Symbols.h"
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
-#include "store/StoreValues.h"
 #include "support/DemoHome.h"
+#include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 
 #include <QFile>
@@ -74,10 +74,7 @@ protected:
                  [] { store_->startJunkScan(); }, [] { store_->scanApplications(); },
                  [] { store_->scanDownloads(); }, [] { store_->scanTrash(); }}) {
             scan();
-            while (store_->displayedState().value("kind") != "complete") {
-                QSignalSpy spy(store_.get(), &store::CleanupStore::displayedStateChanged);
-                ASSERT_TRUE(spy.wait(20'000));
-            }
+            ASSERT_TRUE(test::waitForDisplayedCompletion(*store_, 20'000));
         }
     }
     static void TearDownTestSuite() {
@@ -89,16 +86,7 @@ protected:
     void select(const QString& section,
                 const std::function<bool(const model::CleanupItem&)>& which) {
         store_->selectSection(section);
-        QStringList all;
-        QStringList chosen;
-        for (const auto& item : store_->itemsOf(store_->section())) {
-            all.append(store::itemKey(item.id));
-            if (which(item)) {
-                chosen.append(store::itemKey(item.id));
-            }
-        }
-        store_->setSelection(all, false);
-        store_->setSelection(chosen, true);
+        const QStringList chosen = test::selectOnly(*store_, which);
         ASSERT_FALSE(chosen.isEmpty());
     }
     static std::function<bool(const model::CleanupItem&)> is(CleanupCategory category) {
