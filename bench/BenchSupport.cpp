@@ -32,6 +32,16 @@ Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree) {
     return options;
 }
 
+void ensureGenerated(const std::filesystem::path& root, const std::string& marker,
+                     const std::function<void(const std::filesystem::path&)>& generate) {
+    if (std::filesystem::exists(root / marker)) {
+        return;
+    }
+    std::filesystem::remove_all(root);
+    generate(root);
+    std::ofstream(root / marker) << "complete\n";
+}
+
 void writeFile(const std::filesystem::path& path, std::size_t bytes) {
     static const std::string data(64 * 1024, 'x');
     std::ofstream out(path, std::ios::binary);

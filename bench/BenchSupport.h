@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ Options parseOptions(int argc, char** argv, std::filesystem::path defaultTree);
 
 // The middle value (the upper one of an even count); `values` is not empty.
 [[nodiscard]] double median(std::vector<double> values);
+
+// Unless `root` holds the `marker` file of an earlier complete run, empties `root`, fills it with
+// `generate` and then writes the marker, so an interrupted generation is started over.
+void ensureGenerated(const std::filesystem::path& root, const std::string& marker,
+                     const std::function<void(const std::filesystem::path&)>& generate);
 
 // A file holding `bytes` bytes of data.
 void writeFile(const std::filesystem::path& path, std::size_t bytes);

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <string>
@@ -36,7 +35,6 @@ constexpr const char* kMarker = ".sorvale-bench-tree-v2";
 void generateTree(const fs::path& root) {
     std::cerr << "generating " << kFiles << " files in " << kFolders << " folders under " << root
               << " (once)...\n";
-    fs::remove_all(root);
     std::mt19937 random(42);
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
 
@@ -86,7 +84,6 @@ void generateTree(const fs::path& root) {
         }
         ::close(fd);
     }
-    std::ofstream(root / kMarker) << "complete\n";
 }
 
 } // namespace
@@ -94,9 +91,7 @@ void generateTree(const fs::path& root) {
 int main(int argc, char** argv) {
     const auto [tree, runs] =
         sorvale::bench::parseOptions(argc, argv, "/var/tmp/sorvale-bench-tree");
-    if (!fs::exists(tree / kMarker)) {
-        generateTree(tree);
-    }
+    sorvale::bench::ensureGenerated(tree, kMarker, generateTree);
     const std::string scan = SORVALE_SCAN_PATH;
     const std::string threshold = std::to_string(kLargeThreshold);
     std::printf("tree %s, median of %d runs after one warm-up run each\n", tree.c_str(), runs);

@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <string>
@@ -55,7 +54,6 @@ private:
 
 void generateHome(const fs::path& home) {
     std::cerr << "generating a demo home under " << home << " (once)...\n";
-    fs::remove_all(home);
     HomeBuilder build(home);
     for (int app = 0; app < 150; ++app) {
         build.fill("Library/Caches/com.example.app" + std::to_string(app), 300, 2);
@@ -97,7 +95,6 @@ void generateHome(const fs::path& home) {
     build.fill(".npm/_cacache", 10000, 2);
     build.fill(".cache/pip", 10000, 2);
     build.fill("Documents", 20000, 3);
-    std::ofstream(home / kMarker) << "complete\n";
     std::cerr << build.entries() << " entries\n";
 }
 
@@ -106,9 +103,7 @@ void generateHome(const fs::path& home) {
 int main(int argc, char** argv) {
     const auto [home, runs] =
         sorvale::bench::parseOptions(argc, argv, "/var/tmp/sorvale-bench-junk-home");
-    if (!fs::exists(home / kMarker)) {
-        generateHome(home);
-    }
+    sorvale::bench::ensureGenerated(home, kMarker, generateHome);
     // An empty system root: the benchmark times the home folder, not this machine's /Library.
     const fs::path systemRoot = home.parent_path() / (home.filename().native() + "-system-root");
     fs::create_directories(systemRoot);

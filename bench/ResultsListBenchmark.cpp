@@ -55,7 +55,6 @@ std::string fileName(std::mt19937& random, int index) {
 
 void generateHome(const fs::path& home) {
     std::cerr << "generating " << kItems << " downloads under " << home << " (once)...\n";
-    fs::remove_all(home);
     fs::create_directories(home / "Downloads");
     std::mt19937 random(11);
     std::uniform_int_distribution<std::size_t> bytes(0, 40'000);
@@ -68,7 +67,6 @@ void generateHome(const fs::path& home) {
         const timespec times[2] = {time, time};
         ::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW);
     }
-    std::ofstream(home / kMarker);
 }
 
 double milliseconds(const std::function<void()>& work) {
@@ -194,9 +192,7 @@ int main(int argc, char** argv) {
     const bool window = argc > 1 && std::strcmp(argv[argc - 1], "--window") == 0;
     const bench::Options options =
         bench::parseOptions(window ? argc - 1 : argc, argv, "/var/tmp/sorvale-bench-results-home");
-    if (!fs::exists(options.tree / kMarker)) {
-        generateHome(options.tree);
-    }
+    bench::ensureGenerated(options.tree, kMarker, generateHome);
     ::setenv("HOME", options.tree.c_str(), 1);
     QGuiApplication application(argc, argv);
     QCoreApplication::setOrganizationName("Sorvale");
