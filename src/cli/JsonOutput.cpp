@@ -67,9 +67,9 @@ void writeOperation(std::ostream& out, const model::CleanupOperation& operation)
 
 void writeItem(std::ostream& out, const model::CleanupItem& item) {
     out << R"({"id":)";
-    writeString(out, item.id.native());
+    writeString(out, item.id.bytes());
     out << R"(,"url":)";
-    writeString(out, item.url.native());
+    writeString(out, item.url.bytes());
     out << R"(,"name":)";
     writeString(out, item.name);
     out << R"(,"size":)" << item.size << R"(,"category":)";
@@ -79,7 +79,7 @@ void writeItem(std::ostream& out, const model::CleanupItem& item) {
     out << R"(,"relatedFiles":[)";
     for (std::size_t i = 0; i < item.relatedFiles.size(); ++i) {
         out << (i > 0 ? "," : "");
-        writeString(out, item.relatedFiles[i].native());
+        writeString(out, item.relatedFiles[i].bytes());
     }
     out << R"(],"operation":)";
     writeOperation(out, item.operation);

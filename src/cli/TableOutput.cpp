@@ -67,7 +67,7 @@ void writeTable(std::ostream& out, const model::ScanSnapshot& snapshot) {
     std::int64_t total = 0;
     for (const model::CleanupItem& item : snapshot.items) {
         rows.push_back({model::formatByteCount(item.size), std::string(model::title(item.category)),
-                        printable(item.name), printable(item.url.parent_path().native())});
+                        printable(item.name), printable(item.url.folder())});
         total += item.size;
     }
     std::size_t sizeWidth = 0;

@@ -1,6 +1,5 @@
 #include "ApplicationBundles.h"
 
-#include "DirectoryWalker.h"
 #include "UnicodeText.h"
 
 #include <algorithm>
@@ -14,15 +13,15 @@ bool hasOneOfExtensions(std::string_view name, std::span<const std::string_view>
                extensions.end();
 }
 
-bool findBundles(const std::filesystem::path& root, std::span<const std::string_view> extensions,
-                 const std::function<void(const std::filesystem::path&)>& found) {
+bool findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
+                 const std::function<void(const WalkEntry&)>& found) {
     return walkDirectory(
         root, WalkOptions{.skipHiddenEntries = true},
         [&](const WalkEntry& entry) {
             if (!hasOneOfExtensions(entry.name(), extensions)) {
                 return WalkAction::descend;
             }
-            found(entry.path());
+            found(entry);
             return WalkAction::skipDescendants;
         },
         [](const std::filesystem::path&, int) {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DirectoryWalker.h"
+
 #include <filesystem>
 #include <functional>
 #include <span>
@@ -15,8 +17,7 @@ namespace sorvale::engine {
 // Walks `root`, hidden entries left out, for entries whose extension in lower case is one of
 // `extensions` (without the dot), handing each to `found` as reached and never entering it.
 // False when the walk cannot start.
-[[nodiscard]] bool findBundles(const std::filesystem::path& root,
-                               std::span<const std::string_view> extensions,
-                               const std::function<void(const std::filesystem::path&)>& found);
+[[nodiscard]] bool findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
+                               const std::function<void(const WalkEntry&)>& found);
 
 } // namespace sorvale::engine

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace sorvale::engine {
 namespace {
@@ -86,10 +87,10 @@ ScanEngine::scanApplications(const fs::path& home,
     model::ScanSnapshot snapshot;
     const std::vector<fs::path> roots =
         applicationRoots.value_or(std::vector{systemPath("/Applications"), home / "Applications"});
-    const std::vector<fs::path> applications =
+    const std::vector<model::Location> applications =
         discoverApplications(roots, snapshot.inaccessibleCount);
 
-    std::vector<fs::path> identifierSources = applications;
+    std::vector<model::Location> identifierSources = applications;
     if (!applicationRoots) {
         std::vector<fs::path> identifierOnlyRoots;
         for (std::string_view root : kSystemIdentifierOnlyRoots) {
@@ -100,26 +101,28 @@ ScanEngine::scanApplications(const fs::path& home,
                           std::back_inserter(identifierSources));
     }
     std::set<std::string> installedIdentifiers;
-    for (const fs::path& bundle : identifierSources) {
+    for (const model::Location& bundle : identifierSources) {
         installedIdentifiers.merge(applicationBundleIdentifiers(bundle));
     }
 
     const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
     std::set<fs::path> claimed;
-    for (const fs::path& bundle : applications) {
-        const auto measured = measureEntry(bundle, snapshot.inaccessibleCount);
+    for (const model::Location& bundle : applications) {
+        const fs::path bundlePath = bundle.path();
+        const auto measured = measureEntry(bundlePath, snapshot.inaccessibleCount);
         if (!measured) {
             continue;
         }
-        const auto identifier = bundleIdentifier(bundle);
-        const std::string name = bundle.stem().native();
-        std::vector<fs::path> support = applicationSupportFiles(
+        const auto identifier = bundleIdentifier(bundlePath);
+        const std::string name = bundlePath.stem().native();
+        std::vector<model::Location> support = applicationSupportFiles(
             home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt, name,
             libraryEntries);
         std::int64_t size = measured->size;
-        for (const fs::path& file : support) {
-            claimed.insert(file); // already standardized
-            if (const auto supportFile = measureEntry(file, snapshot.inaccessibleCount)) {
+        for (const model::Location& file : support) {
+            const fs::path path = file.path();
+            claimed.insert(model::standardized(path));
+            if (const auto supportFile = measureEntry(path, snapshot.inaccessibleCount)) {
                 size += supportFile->size;
             }
         }
@@ -145,18 +148,17 @@ ScanEngine::scanApplications(const fs::path& home,
     return snapshot;
 }
 
-std::vector<fs::path> ScanEngine::discoverApplications(const std::vector<fs::path>& roots,
-                                                       std::int64_t& inaccessible) const {
-    std::vector<fs::path> applications;
+std::vector<model::Location> ScanEngine::discoverApplications(const std::vector<fs::path>& roots,
+                                                              std::int64_t& inaccessible) const {
+    std::vector<model::Location> applications;
     std::set<fs::path> seen;
     for (const fs::path& root : roots) {
         if (!platform::fileExists(root)) {
             continue;
         }
-        const bool walked = findBundles(root, kApplicationExtension, [&](const fs::path& bundle) {
-            fs::path location = model::standardized(bundle);
-            if (seen.insert(location).second) {
-                applications.push_back(std::move(location));
+        const bool walked = findBundles(root, kApplicationExtension, [&](const WalkEntry& bundle) {
+            if (seen.insert(model::standardized(bundle.path())).second) {
+                applications.push_back(bundle.location());
             }
         });
         if (!walked) {
@@ -165,13 +167,14 @@ std::vector<fs::path> ScanEngine::discoverApplications(const std::vector<fs::pat
     }
     const FinderOrder finderOrder;
     std::stable_sort(applications.begin(), applications.end(),
-                     [&](const fs::path& a, const fs::path& b) {
-                         return finderOrder(a.filename().native(), b.filename().native());
+                     [&](const model::Location& a, const model::Location& b) {
+                         return finderOrder(a.name(), b.name());
                      });
     return applications;
 }
 
-std::set<std::string> ScanEngine::applicationBundleIdentifiers(const fs::path& bundle) const {
+std::set<std::string>
+ScanEngine::applicationBundleIdentifiers(const model::Location& bundle) const {
     std::set<std::string> identifiers;
     const auto addBundle = [&](const fs::path& owner) {
         const platform::BundleInfo info = platform::readBundleInfo(owner);
@@ -180,31 +183,30 @@ std::set<std::string> ScanEngine::applicationBundleIdentifiers(const fs::path& b
         }
         identifiers.merge(groupIdentifiers(platform::readBundleEntitlements(owner, info)));
     };
-    addBundle(bundle);
+    addBundle(bundle.path());
+    const WalkRoot inside = walkRootOf(bundle);
     for (std::string_view folder : kEmbeddedBundleFolders) {
-        (void)findBundles(bundle / folder, kEmbeddedBundleExtensions, addBundle);
+        (void)findBundles(WalkRoot(inside.root, inside.below / folder), kEmbeddedBundleExtensions,
+                          [&](const WalkEntry& embedded) { addBundle(embedded.path()); });
     }
     return identifiers;
-}
-
-std::set<std::string> ScanEngine::signingOwnedIdentifiers(const fs::path& bundle) {
-    return groupIdentifiers(platform::readBundleEntitlements(bundle));
 }
 
 std::vector<ScanEngine::LibraryEntry>
 ScanEngine::prefixMatchedLibraryEntries(const fs::path& home) const {
     std::vector<LibraryEntry> entries;
     for (std::string_view folder : kPrefixMatchedFolders) {
-        for (fs::path& entry : listDirectory(home / "Library" / folder, /*skipHiddenEntries=*/false)
-                                   .value_or(std::vector<fs::path>{})) {
-            std::string lowerName = lowercased(entry.filename().native());
-            entries.push_back({std::move(lowerName), std::move(entry)});
+        for (ListedEntry& entry :
+             listDirectory(home / "Library" / folder, /*skipHiddenEntries=*/false)
+                 .value_or(std::vector<ListedEntry>{})) {
+            std::string lowerName = lowercased(entry.location.name());
+            entries.push_back({std::move(lowerName), std::move(entry.location)});
         }
     }
     return entries;
 }
 
-std::vector<fs::path>
+std::vector<model::Location>
 ScanEngine::applicationSupportFiles(const fs::path& home,
                                     const std::optional<std::string>& bundleIdentifier,
                                     std::string_view appName) const {
@@ -213,45 +215,54 @@ ScanEngine::applicationSupportFiles(const fs::path& home,
                                                     : std::vector<LibraryEntry>{});
 }
 
-std::vector<fs::path> ScanEngine::applicationSupportFiles(
+std::vector<model::Location> ScanEngine::applicationSupportFiles(
     const fs::path& home, const std::optional<std::string>& bundleIdentifier,
     std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const {
     const fs::path library = home / "Library";
-    std::vector<fs::path> candidates;
+    // (folder of the Library, name in it)
+    std::vector<std::pair<std::string_view, std::string>> candidates;
     const bool hasIdentifier = bundleIdentifier && isSingleName(*bundleIdentifier);
     if (hasIdentifier) {
         const std::string& id = *bundleIdentifier;
-        candidates = {library / "Caches" / id,
-                      library / "Containers" / id,
-                      library / "Group Containers" / ("group." + id),
-                      library / "Application Scripts" / id,
-                      library / "HTTPStorages" / id,
-                      library / "WebKit" / id,
-                      library / "Preferences" / (id + ".plist"),
-                      library / "Saved Application State" / (id + ".savedState"),
-                      library / "Application Support" / id};
+        candidates = {{"Caches", id},
+                      {"Containers", id},
+                      {"Group Containers", "group." + id},
+                      {"Application Scripts", id},
+                      {"HTTPStorages", id},
+                      {"WebKit", id},
+                      {"Preferences", id + ".plist"},
+                      {"Saved Application State", id + ".savedState"},
+                      {"Application Support", id}};
     }
     if (isSingleName(appName)) {
         for (std::string_view folder : {"Application Support", "Caches", "Logs"}) {
-            candidates.push_back(library / folder / appName);
+            candidates.emplace_back(folder, appName);
         }
     }
 
     // Ordered by the plain text of the path, as a listing for the user.
-    std::set<std::string> found;
-    for (const fs::path& candidate : candidates) {
-        if (platform::fileExists(candidate)) {
-            found.insert(model::standardized(candidate).native());
+    std::map<std::string, model::Location> found;
+    const auto add = [&](const model::Location& file) {
+        found.try_emplace(model::standardized(file.path()).native(), file);
+    };
+    for (const auto& [folder, name] : candidates) {
+        if (auto entry = findEntry(library / folder, name)) {
+            add(entry->location);
         }
     }
     if (hasIdentifier) {
         for (const LibraryEntry& entry : libraryEntries) {
             if (isOwnedEntryName(entry.lowerName, *bundleIdentifier)) {
-                found.insert(model::standardized(entry.path).native());
+                add(entry.location);
             }
         }
     }
-    return {found.begin(), found.end()};
+    std::vector<model::Location> files;
+    files.reserve(found.size());
+    for (auto& [path, file] : found) {
+        files.push_back(std::move(file));
+    }
+    return files;
 }
 
 } // namespace sorvale::engine

@@ -1,5 +1,6 @@
 #include "DirectoryWalker.h"
 
+#include "platform/Descriptors.h"
 #include "platform/EntryNames.h"
 
 #include <algorithm>
@@ -19,22 +20,26 @@ namespace sorvale::engine {
 namespace {
 
 using platform::EntryType;
+using FolderId = model::FileIdentity;
 
 // Deeper folders than this are walked by closing the shallowest descriptors and reopening them,
 // one name at a time from the walk's first folder, when the walk climbs back.
 constexpr std::size_t kMaxOpenFolders = 64;
 // The walk is bound by system calls on folder metadata; a few threads are all that pay.
 constexpr unsigned kMostWalkThreads = 4;
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-std::string joined(const std::string& folder, const char* name) {
-    std::string path;
-    path.reserve(folder.size() + 1 + std::strlen(name));
-    path = folder;
+void appendName(std::string& path, std::string_view name) {
     if (path.empty() || path.back() != '/') {
         path += '/';
     }
     path += name;
+}
+
+std::string joined(const std::string& folder, std::string_view name) {
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path = folder;
+    appendName(path, name);
     return path;
 }
 
@@ -55,21 +60,11 @@ bool isDotOrDotDot(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-struct FolderId {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FolderId&) const = default;
-};
-
 std::optional<FolderId> identify(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        return std::nullopt;
-    }
-    return FolderId{status.st_dev, status.st_ino};
+    return platform::identityOf(fd);
 }
 
-struct ListedEntry {
+struct ListedName {
     std::size_t nameOffset;
     unsigned char type;
 };
@@ -77,10 +72,9 @@ struct ListedEntry {
 struct Folder {
     int fd = -1;
     std::string name; // relative to the folder below it on the stack
-    std::string path;
     FolderId id;
     std::string names; // every entry name, each ending in a NUL
-    std::vector<ListedEntry> entries;
+    std::vector<ListedName> entries;
     std::size_t next = 0;
 };
 
@@ -210,29 +204,30 @@ private:
     std::atomic<std::size_t> queued_ = 0;
 };
 
+// A path whose first `rootLength` bytes name the scanned root, as that root and the rest.
+WalkRoot splitAtRoot(std::string_view path, std::size_t rootLength) {
+    std::string_view below = path.substr(std::min(rootLength, path.size()));
+    below.remove_prefix(std::min(below.find_first_not_of('/'), below.size()));
+    return WalkRoot(std::string(path.substr(0, rootLength)), std::string(below));
+}
+
+// What every folder of one walk shares: the scanned root it started from, and the device of its
+// first folder.
+struct WalkOrigin {
+    std::size_t rootLength = 0;
+    FolderId rootIdentity;
+    std::uint64_t device = 0;
+};
+
 } // namespace
-
-const std::filesystem::path& WalkEntry::path() const {
-    if (!path_) {
-        path_.emplace(joined(folderPath_, name_));
-    }
-    return *path_;
-}
-
-const std::optional<platform::EntryValues>& WalkEntry::values() const {
-    if (!valuesRead_) {
-        values_ = platform::readEntryValues(directory_, name_);
-        valuesRead_ = true;
-    }
-    return values_;
-}
 
 // The depth-first walk below one open folder, on one thread.
 class DirectoryWalk {
 public:
-    DirectoryWalk(const WalkOptions& options, const WalkWorker& worker)
+    DirectoryWalk(const WalkOptions& options, const WalkWorker& worker, const WalkOrigin& origin)
         : options_(options)
         , worker_(worker)
+        , origin_(origin)
         , buffer_(64 * 1024) {}
 
     DirectoryWalk(const DirectoryWalk&) = delete;
@@ -251,20 +246,39 @@ public:
     void run(HandedFolder folder) {
         baseDepth_ = folder.depth;
         ancestors_ = std::move(folder.ancestors);
-        pushOpen(folder.fd, {}, std::move(folder.path), folder.id);
+        base_ = std::move(folder.path);
+        pushOpen(folder.fd, {}, folder.id);
         while (!stack_.empty()) {
             step();
         }
     }
 
+    // The path of the folder on top of the stack: the one whose entries are being visited.
+    [[nodiscard]] const std::string& currentFolderPath() const {
+        if (!currentPath_) {
+            currentPath_ = folderPath(stack_.size() - 1);
+        }
+        return *currentPath_;
+    }
+    [[nodiscard]] const FolderId& currentFolderId() const { return stack_.back().id; }
+    [[nodiscard]] const WalkOrigin& origin() const { return origin_; }
+
 private:
+    [[nodiscard]] std::string folderPath(std::size_t level) const {
+        std::string path = base_;
+        for (std::size_t index = 1; index <= level; ++index) {
+            appendName(path, stack_[index].name);
+        }
+        return path;
+    }
+
     void step() {
         Folder& folder = stack_.back();
         if (folder.next == folder.entries.size()) {
-            pop();
+            leave();
             return;
         }
-        const ListedEntry listed = folder.entries[folder.next++];
+        const ListedName listed = folder.entries[folder.next++];
         const char* name = folder.names.data() + listed.nameOffset;
         if (options_.skipHiddenEntries && platform::isHiddenName(name)) {
             return;
@@ -277,7 +291,7 @@ private:
             queue_ = startSharing_();
         }
 
-        WalkEntry entry(folder.fd, folder.path, name, baseDepth_ + stack_.size());
+        WalkEntry entry(*this, folder.fd, name, baseDepth_ + stack_.size());
         entry.type_ = typeFromListing(listed.type);
         if (listed.type == DT_UNKNOWN) {
             if (const auto& values = entry.values()) {
@@ -289,30 +303,31 @@ private:
             (options_.skipPackageContents && platform::isPackageFolderName(name))) {
             return;
         }
-        descend(folder.fd, name, joined(folder.path, name));
+        descend(folder.fd, name);
     }
 
-    void descend(int parent, const char* name, std::string path) {
-        const int fd = ::openat(parent, name, kFolderFlags);
+    void descend(int parent, const char* name) {
+        const int fd = ::openat(parent, name, platform::realFolderFlags());
         if (fd < 0) {
-            worker_.onError(path, errno);
+            worker_.onError(joined(currentFolderPath(), name), errno);
             return;
         }
         const auto id = identify(fd);
         if (!id) {
             const int error = errno;
             ::close(fd);
-            worker_.onError(path, error);
+            worker_.onError(joined(currentFolderPath(), name), error);
             return;
         }
         // A folder that is its own ancestor (a bind mount or a directory hard link) would make
         // the walk endless.
         const auto isId = [&](const FolderId& other) { return other == *id; };
-        if (std::any_of(ancestors_.begin(), ancestors_.end(), isId) ||
-            std::any_of(stack_.begin(), stack_.end(),
-                        [&](const Folder& f) { return isId(f.id); })) {
+        const bool isLoop =
+            std::any_of(ancestors_.begin(), ancestors_.end(), isId) ||
+            std::any_of(stack_.begin(), stack_.end(), [&](const Folder& f) { return isId(f.id); });
+        if (isLoop || (options_.stayOnDevice && id->device != origin_.device)) {
             ::close(fd);
-            worker_.onError(path, ELOOP);
+            worker_.onError(joined(currentFolderPath(), name), isLoop ? ELOOP : EXDEV);
             return;
         }
         if (queue_ != nullptr && queue_->wantsWork()) {
@@ -320,15 +335,15 @@ private:
             for (const Folder& f : stack_) {
                 ancestors.push_back(f.id);
             }
-            queue_->give(
-                {fd, std::move(path), baseDepth_ + stack_.size(), *id, std::move(ancestors)});
+            queue_->give({fd, joined(currentFolderPath(), name), baseDepth_ + stack_.size(), *id,
+                          std::move(ancestors)});
             return;
         }
-        pushOpen(fd, name, std::move(path), *id);
+        pushOpen(fd, name, *id);
     }
 
     // Takes ownership of `fd`, lists the folder and puts it on the stack.
-    void pushOpen(int fd, std::string name, std::string path, FolderId id) {
+    void pushOpen(int fd, std::string name, FolderId id) {
         // The first folder keeps its descriptor: reopening starts from it.
         if (stack_.size() > firstOpen_ && stack_.size() - firstOpen_ + 1 >= kMaxOpenFolders) {
             ::close(stack_[firstOpen_].fd);
@@ -338,20 +353,34 @@ private:
         Folder& folder = stack_.emplace_back();
         folder.fd = fd;
         folder.name = std::move(name);
-        folder.path = std::move(path);
         folder.id = id;
+        currentPath_.reset();
         if (const int error = readListing(folder, buffer_); error != 0) {
-            worker_.onError(folder.path, error);
+            worker_.onError(currentFolderPath(), error);
         }
     }
 
-    void pop() {
+    // Every entry of the top folder has been visited: it is closed and, if the worker wants to
+    // know, reported from its parent.
+    void leave() {
         if (stack_.back().fd >= 0) {
             ::close(stack_.back().fd);
         }
+        const std::string name = std::move(stack_.back().name);
         stack_.pop_back();
+        currentPath_.reset();
         firstOpen_ =
             std::clamp<std::size_t>(firstOpen_, 1, std::max<std::size_t>(stack_.size(), 1));
+        if (!worker_.leave || stack_.empty()) {
+            return;
+        }
+        if (stack_.back().fd < 0 && !reopen(stack_.size() - 1)) {
+            stack_.back().next = stack_.back().entries.size();
+            return;
+        }
+        WalkEntry entry(*this, stack_.back().fd, name.c_str(), baseDepth_ + stack_.size());
+        entry.type_ = EntryType::directory;
+        worker_.leave(entry);
     }
 
     void closeAll() {
@@ -373,7 +402,7 @@ private:
         int error = 0;
         std::size_t level = 1;
         for (; level <= target; ++level) {
-            const int next = ::openat(fd, stack_[level].name.c_str(), kFolderFlags);
+            const int next = ::openat(fd, stack_[level].name.c_str(), platform::realFolderFlags());
             error = errno;
             if (level - 1 >= firstKept) {
                 stack_[level - 1].fd = fd;
@@ -399,14 +428,18 @@ private:
             ::close(stack_[opened].fd);
             stack_[opened].fd = -1;
         }
-        worker_.onError(stack_[target].path, error);
+        worker_.onError(folderPath(target), error);
         return false;
     }
 
     const WalkOptions& options_;
     const WalkWorker& worker_;
+    const WalkOrigin& origin_;
     std::vector<char> buffer_;
     std::vector<Folder> stack_;
+    // The path of the first folder; the others are named by the stack.
+    std::string base_;
+    mutable std::optional<std::string> currentPath_;
     // Depth of the first folder below the walk's root, and the folders above it.
     std::size_t baseDepth_ = 0;
     std::vector<FolderId> ancestors_;
@@ -418,26 +451,92 @@ private:
     std::size_t visited_ = 0;
 };
 
+const std::filesystem::path& WalkEntry::path() const {
+    if (!path_) {
+        path_.emplace(joined(walk_.currentFolderPath(), name_));
+    }
+    return *path_;
+}
+
+const std::optional<platform::EntryValues>& WalkEntry::values() const {
+    if (!valuesRead_) {
+        values_ = platform::readEntryValues(directory_, name_);
+        valuesRead_ = true;
+    }
+    return values_;
+}
+
+model::Location WalkEntry::location() const {
+    const auto& entryValues = values();
+    if (!entryValues) {
+        return model::Location(path());
+    }
+    const WalkOrigin& origin = walk_.origin();
+    return model::Location(path().native(),
+                           model::Sighting{static_cast<std::uint32_t>(origin.rootLength),
+                                           origin.rootIdentity, walk_.currentFolderId(),
+                                           entryValues->identity});
+}
+
+WalkRoot WalkEntry::asRoot() const {
+    return splitAtRoot(path().native(), walk_.origin().rootLength);
+}
+
+WalkRoot walkRootOf(const model::Location& location) {
+    if (const model::Sighting* sighting = location.sighting()) {
+        return splitAtRoot(location.bytes(), sighting->rootLength);
+    }
+    const std::filesystem::path path = location.path();
+    return path.has_filename() && path.has_parent_path()
+               ? WalkRoot(path.parent_path(), path.filename())
+               : WalkRoot(path);
+}
+
 namespace {
 
-// The walk's root, opened and identified; none when it cannot be walked.
-std::optional<HandedFolder> openRoot(const std::filesystem::path& root) {
-    const int fd = ::open(root.c_str(), kFolderFlags);
+// The walk's first folder, opened and identified, with the origin its folders share; none when
+// it cannot be walked.
+std::optional<HandedFolder> openFirstFolder(const WalkRoot& root, WalkOrigin& origin) {
+    std::string path = root.root.native();
+    origin.rootLength = path.size();
+    platform::Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const auto rootIdentity = folder ? identify(folder.get()) : std::nullopt;
+    if (!rootIdentity) {
+        return std::nullopt;
+    }
+    origin.rootIdentity = *rootIdentity;
+    FolderId id = *rootIdentity;
+    for (const std::filesystem::path& component : root.below) {
+        const std::string& name = component.native();
+        if (name.empty() || name == "/" || name == ".") {
+            continue;
+        }
+        if (name == "..") {
+            return std::nullopt;
+        }
+        platform::Descriptor next(
+            ::openat(folder.get(), name.c_str(), platform::realFolderFlags()));
+        const auto nextId = next ? identify(next.get()) : std::nullopt;
+        if (!nextId) {
+            return std::nullopt;
+        }
+        folder = std::move(next);
+        id = *nextId;
+        appendName(path, name);
+    }
+    origin.device = id.device;
+    const int fd = ::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0);
     if (fd < 0) {
         return std::nullopt;
     }
-    const auto id = identify(fd);
-    if (!id) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return HandedFolder{fd, root.native(), 0, *id, {}};
+    return HandedFolder{fd, std::move(path), 0, id, {}};
 }
 
 // Runs on each helper thread, and on the calling thread once its own walk is over.
-void takeFoldersUntilDone(WorkQueue& queue, const WalkOptions& options, const WalkWorker& worker) {
+void takeFoldersUntilDone(WorkQueue& queue, const WalkOptions& options, const WalkWorker& worker,
+                          const WalkOrigin& origin) {
     while (auto folder = queue.take()) {
-        DirectoryWalk walk(options, worker);
+        DirectoryWalk walk(options, worker, origin);
         walk.share(&queue);
         walk.run(std::move(*folder));
         queue.finish();
@@ -446,21 +545,38 @@ void takeFoldersUntilDone(WorkQueue& queue, const WalkOptions& options, const Wa
 
 } // namespace
 
-bool walkDirectory(const std::filesystem::path& root, const WalkOptions& options,
-                   const WalkVisitor& visit, const WalkErrorHandler& onError) {
-    auto folder = openRoot(root);
+bool walkDirectory(const WalkRoot& root, const WalkOptions& options, const WalkVisitor& visit,
+                   const WalkErrorHandler& onError) {
+    return walkDirectory(root, options, WalkWorker{visit, onError});
+}
+
+bool walkDirectory(const WalkRoot& root, const WalkOptions& options, const WalkWorker& worker) {
+    WalkOrigin origin;
+    auto folder = openFirstFolder(root, origin);
     if (!folder) {
         return false;
     }
-    const WalkWorker worker{visit, onError};
-    DirectoryWalk(options, worker).run(std::move(*folder));
+    DirectoryWalk(options, worker, origin).run(std::move(*folder));
     return true;
 }
 
-bool walkDirectoryConcurrently(const std::filesystem::path& root, const WalkOptions& options,
+void walkOpenFolder(int folder, const std::filesystem::path& path, const WalkOptions& options,
+                    const WalkWorker& worker) {
+    const auto id = identify(folder);
+    const int fd = id ? ::fcntl(folder, F_DUPFD_CLOEXEC, 0) : -1;
+    if (fd < 0) {
+        worker.onError(path, errno);
+        return;
+    }
+    const WalkOrigin origin{path.native().size(), *id, id->device};
+    DirectoryWalk(options, worker, origin).run(HandedFolder{fd, path.native(), 0, *id, {}});
+}
+
+bool walkDirectoryConcurrently(const WalkRoot& root, const WalkOptions& options,
                                const std::function<WalkWorker(std::size_t index)>& makeWorker,
                                std::size_t entriesBeforeSharing) {
-    auto folder = openRoot(root);
+    WalkOrigin origin;
+    auto folder = openFirstFolder(root, origin);
     if (!folder) {
         return false;
     }
@@ -469,13 +585,13 @@ bool walkDirectoryConcurrently(const std::filesystem::path& root, const WalkOpti
     WorkQueue queue;
     std::vector<std::jthread> helpers;
     {
-        DirectoryWalk walk(options, workers.front());
+        DirectoryWalk walk(options, workers.front(), origin);
         if (threads > 1) {
             walk.shareAfter(entriesBeforeSharing, [&]() -> WorkQueue* {
                 for (std::size_t index = 1; index < threads; ++index) {
                     const WalkWorker& worker = workers.emplace_back(makeWorker(index));
-                    helpers.emplace_back([&queue, &options, &worker] {
-                        takeFoldersUntilDone(queue, options, worker);
+                    helpers.emplace_back([&queue, &options, &worker, &origin] {
+                        takeFoldersUntilDone(queue, options, worker, origin);
                     });
                 }
                 return &queue;
@@ -484,18 +600,18 @@ bool walkDirectoryConcurrently(const std::filesystem::path& root, const WalkOpti
         walk.run(std::move(*folder));
     }
     queue.finish();
-    takeFoldersUntilDone(queue, options, workers.front());
+    takeFoldersUntilDone(queue, options, workers.front(), origin);
     return true;
 }
 
-std::optional<std::vector<std::filesystem::path>> listDirectory(const std::filesystem::path& folder,
-                                                                bool skipHiddenEntries) {
-    std::vector<std::filesystem::path> entries;
+std::optional<std::vector<ListedEntry>> listDirectory(const WalkRoot& folder,
+                                                      bool skipHiddenEntries) {
+    std::vector<ListedEntry> entries;
     bool failed = false;
     const bool opened = walkDirectory(
         folder, WalkOptions{.skipHiddenEntries = skipHiddenEntries},
         [&](const WalkEntry& entry) {
-            entries.push_back(entry.path());
+            entries.push_back({entry.location(), entry.values()});
             return WalkAction::skipDescendants;
         },
         [&](const std::filesystem::path&, int) { failed = true; });
@@ -503,6 +619,25 @@ std::optional<std::vector<std::filesystem::path>> listDirectory(const std::files
         return std::nullopt;
     }
     return entries;
+}
+
+std::optional<ListedEntry> findEntry(const std::filesystem::path& root,
+                                     const std::filesystem::path& below) {
+    int error = 0;
+    const auto folder = platform::openEntryFolder(root.native(), below.native(), error);
+    if (!folder) {
+        return std::nullopt;
+    }
+    auto values = platform::readEntryValues(folder->folder.get(), folder->name.c_str());
+    if (!values) {
+        return std::nullopt;
+    }
+    std::string path = root.native();
+    appendName(path, below.native());
+    model::Location location(path, model::Sighting{static_cast<std::uint32_t>(root.native().size()),
+                                                   folder->rootIdentity, folder->folderIdentity,
+                                                   values->identity});
+    return ListedEntry{std::move(location), std::move(values)};
 }
 
 } // namespace sorvale::engine

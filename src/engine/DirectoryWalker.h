@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/Location.h"
 #include "platform/EntryValues.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,15 +19,37 @@ struct WalkOptions {
     bool skipHiddenEntries = false;
     // Report a package folder (an application bundle and the like) as one entry, never entering it.
     bool skipPackageContents = false;
+    // Never enter a folder of another file system than the walk's first folder: a mount point is
+    // reported to the error handler (EXDEV) instead.
+    bool stayOnDevice = false;
 };
 
+// Where a walk starts: a scanned root, opened as named so that a link the user set up there is
+// listed through, and a path below it whose every folder must be a real folder, never a link.
+struct WalkRoot {
+    WalkRoot(std::filesystem::path scannedRoot, std::filesystem::path pathBelow = {})
+        : root(std::move(scannedRoot))
+        , below(std::move(pathBelow)) {}
+    WalkRoot(const char* scannedRoot)
+        : WalkRoot(std::filesystem::path(scannedRoot)) {}
+
+    std::filesystem::path root;
+    std::filesystem::path below;
+};
+
+// Where a walk of what lies inside `location` starts: below the scanned root that its sighting
+// names, or, for a location no scan has seen, below its parent folder.
+[[nodiscard]] WalkRoot walkRootOf(const model::Location& location);
+
 enum class WalkAction { descend, skipDescendants };
+
+class DirectoryWalk;
 
 // One entry met by the walk. It is valid only during the visitor call that receives it.
 class WalkEntry {
 public:
     [[nodiscard]] std::string_view name() const { return name_; }
-    // 1 for the direct entries of the walk's root.
+    // 1 for the direct entries of the walk's first folder.
     [[nodiscard]] std::size_t depth() const { return depth_; }
     // As the folder listing reports it; a listing that does not say is answered with a stat.
     [[nodiscard]] platform::EntryType type() const { return type_; }
@@ -33,17 +57,24 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const;
     // Read on first use, never through a link; none when the entry cannot be read.
     [[nodiscard]] const std::optional<platform::EntryValues>& values() const;
+    // The entry's path with the identities of the scanned root, its folder and itself, so that
+    // a later change can check it acts on this very entry; without them when it cannot be read.
+    [[nodiscard]] model::Location location() const;
+    // The entry as the first folder of a walk of its own below the same scanned root.
+    [[nodiscard]] WalkRoot asRoot() const;
+    // The open folder that holds the entry, to act on it relative to that folder.
+    [[nodiscard]] int folderDescriptor() const { return directory_; }
 
 private:
     friend class DirectoryWalk;
-    WalkEntry(int directory, const std::string& folderPath, const char* name, std::size_t depth)
-        : directory_(directory)
-        , folderPath_(folderPath)
+    WalkEntry(const DirectoryWalk& walk, int directory, const char* name, std::size_t depth)
+        : walk_(walk)
+        , directory_(directory)
         , name_(name)
         , depth_(depth) {}
 
+    const DirectoryWalk& walk_;
     int directory_;
-    const std::string& folderPath_;
     const char* name_;
     std::size_t depth_;
     platform::EntryType type_ = platform::EntryType::other;
@@ -57,20 +88,30 @@ using WalkVisitor = std::function<WalkAction(const WalkEntry&)>;
 // Called with the folder that could not be opened or listed, and the system's error code. The
 // walk goes on with the next entry.
 using WalkErrorHandler = std::function<void(const std::filesystem::path&, int error)>;
+// Called for a folder once everything inside it has been visited, with its parent open.
+using WalkLeaveVisitor = std::function<void(const WalkEntry&)>;
 
-// The engine's one recursive enumeration. Symbolic links are never followed, folders are opened
-// relative to their parent's descriptor, the pending folders live on an explicit stack, and the
-// number of descriptors held open stays bounded however deep the tree is. Entries are visited in
-// one fixed order, parents before their contents. Returns false, without visiting anything, when
-// `root` cannot be opened as a folder.
-[[nodiscard]] bool walkDirectory(const std::filesystem::path& root, const WalkOptions& options,
-                                 const WalkVisitor& visit, const WalkErrorHandler& onError);
-
-// The visitor and error handler of one thread of a concurrent walk.
+// The callbacks of one thread of a walk.
 struct WalkWorker {
     WalkVisitor visit;
     WalkErrorHandler onError;
+    WalkLeaveVisitor leave = {};
 };
+
+// The engine's one recursive enumeration. Symbolic links below the root are never followed,
+// folders are opened relative to their parent's descriptor, the pending folders live on an
+// explicit stack, and the number of descriptors held open stays bounded however deep the tree
+// is. Entries are visited in one fixed order, parents before their contents. Returns false,
+// without visiting anything, when the walk's first folder cannot be opened.
+[[nodiscard]] bool walkDirectory(const WalkRoot& root, const WalkOptions& options,
+                                 const WalkVisitor& visit, const WalkErrorHandler& onError);
+[[nodiscard]] bool walkDirectory(const WalkRoot& root, const WalkOptions& options,
+                                 const WalkWorker& worker);
+
+// The same walk of the folder open at `folder` (the caller keeps its descriptor), whose path is
+// `path`: for what has reached a folder itself and checked that it is the one it wants.
+void walkOpenFolder(int folder, const std::filesystem::path& path, const WalkOptions& options,
+                    const WalkWorker& worker);
 
 // Most measured items are small, and starting threads for them would cost more than it saves.
 inline constexpr std::size_t kEntriesBeforeSharingAWalk = 4096;
@@ -81,12 +122,24 @@ inline constexpr std::size_t kEntriesBeforeSharingAWalk = 4096;
 // thread's; the calls all happen on the calling thread, and every worker has finished when this
 // returns.
 [[nodiscard]] bool
-walkDirectoryConcurrently(const std::filesystem::path& root, const WalkOptions& options,
+walkDirectoryConcurrently(const WalkRoot& root, const WalkOptions& options,
                           const std::function<WalkWorker(std::size_t index)>& makeWorker,
                           std::size_t entriesBeforeSharing = kEntriesBeforeSharingAWalk);
 
+// One direct entry of a listed folder: its location as `WalkEntry::location` gives it, and its
+// values.
+struct ListedEntry {
+    model::Location location;
+    std::optional<platform::EntryValues> values;
+};
+
 // The direct entries of `folder` in listing order; none when the folder cannot be listed.
-[[nodiscard]] std::optional<std::vector<std::filesystem::path>>
-listDirectory(const std::filesystem::path& folder, bool skipHiddenEntries);
+[[nodiscard]] std::optional<std::vector<ListedEntry>> listDirectory(const WalkRoot& folder,
+                                                                    bool skipHiddenEntries);
+
+// The entry `below` the scanned root `root`, reached the way a walk reaches it: its location and
+// its values, or none when it cannot be reached or read.
+[[nodiscard]] std::optional<ListedEntry> findEntry(const std::filesystem::path& root,
+                                                   const std::filesystem::path& below);
 
 } // namespace sorvale::engine

@@ -33,8 +33,10 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
     // rather than a copy of it, and the list is sized once.
     snapshot.items.reserve(entries->size());
     for (auto& entry : *entries) {
-        if (const auto measured = measureEntry(entry, snapshot.inaccessibleCount)) {
-            snapshot.items.push_back(measuredEntryItem(std::move(entry), *measured, category));
+        if (const auto measured =
+                measureEntry(entry.location.path(), entry.values, snapshot.inaccessibleCount)) {
+            snapshot.items.push_back(
+                measuredEntryItem(std::move(entry.location), *measured, category));
         }
     }
     sortBySizeDescending(snapshot.items);
@@ -65,7 +67,7 @@ model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root
             }
             if (const std::int64_t size = allocatedSize(*values); size >= minimumSize) {
                 snapshot.items.push_back(measuredEntryItem(
-                    entry.path(), {.size = size, .modifiedAt = values->contentModificationDate},
+                    entry.location(), {.size = size, .modifiedAt = values->contentModificationDate},
                     model::CleanupCategory::largeFiles));
             }
             return WalkAction::descend;

@@ -2,6 +2,7 @@
 #include "ScanEngine.h"
 #include "UnicodeText.h"
 #include "model/Location.h"
+#include "platform/StandardLocations.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +21,7 @@ struct CatalogueRow {
 };
 
 // Folders under the home folder whose entries are offered one by one, in this order.
-constexpr std::array<CatalogueRow, 17> kHomeCatalogue{{
+constexpr std::array<CatalogueRow, 16> kHomeCatalogue{{
     {"Library/Logs", CleanupCategory::logs},
     {"Library/DiagnosticReports", CleanupCategory::logs},
     {"Library/Developer/Xcode/DerivedData", CleanupCategory::xcodeDerivedData},
@@ -31,7 +32,6 @@ constexpr std::array<CatalogueRow, 17> kHomeCatalogue{{
     {"Library/Developer/Xcode/Products", CleanupCategory::xcodeArchives},
     {"Library/Developer/CoreSimulator/Caches", CleanupCategory::xcodeCaches},
     {"Library/Application Support/MobileSync/Backup", CleanupCategory::deviceBackups},
-    {".Trash", CleanupCategory::trash},
     {".npm", CleanupCategory::developerCaches},
     {".cache", CleanupCategory::developerCaches},
     {".gradle/caches", CleanupCategory::developerCaches},
@@ -131,7 +131,7 @@ std::string_view containerLabel(CleanupCategory category) {
 void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
     std::set<fs::path> seen;
     std::erase_if(items, [&](const model::CleanupItem& item) {
-        const bool isFirst = seen.insert(model::standardized(item.url)).second;
+        const bool isFirst = seen.insert(model::standardized(item.id.path())).second;
         return !isFirst || item.size < 1;
     });
 }
@@ -143,24 +143,25 @@ void ScanEngine::appendCatalogueFolder(const fs::path& folder, model::ScanSnapsh
     if (!platform::fileExists(folder)) {
         return;
     }
-    const auto entries = listDirectory(folder, /*skipHiddenEntries=*/false);
+    auto entries = listDirectory(folder, /*skipHiddenEntries=*/false);
     if (!entries) {
         ++into.inaccessibleCount;
         return;
     }
-    for (const fs::path& entry : *entries) {
-        if (entry.filename() == ".DS_Store") {
+    for (ListedEntry& entry : *entries) {
+        if (entry.location.name() == ".DS_Store") {
             continue;
         }
-        if (const auto measured = measureEntry(entry, into.inaccessibleCount)) {
-            into.items.push_back(makeItem(entry, *measured));
+        if (const auto measured =
+                measureEntry(entry.location.path(), entry.values, into.inaccessibleCount)) {
+            into.items.push_back(makeItem(std::move(entry.location), *measured));
         }
     }
 }
 
 ScanEngine::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
-    return [category](const fs::path& entry, const MeasuredEntry& measured) {
-        return measuredEntryItem(entry, measured, category);
+    return [category](model::Location entry, const MeasuredEntry& measured) {
+        return measuredEntryItem(std::move(entry), measured, category);
     };
 }
 
@@ -168,13 +169,16 @@ model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
     model::ScanSnapshot junk;
 
     appendCatalogueFolder(home / "Library/Caches", junk,
-                          [](const fs::path& entry, const MeasuredEntry& measured) {
-                              return measuredEntryItem(
-                                  entry, measured, classifyCacheFolder(entry.filename().native()));
+                          [](model::Location entry, const MeasuredEntry& measured) {
+                              const CleanupCategory category = classifyCacheFolder(entry.name());
+                              return measuredEntryItem(std::move(entry), measured, category);
                           });
     for (const CatalogueRow& row : kHomeCatalogue) {
         appendCatalogueFolder(home / row.path, junk, measuredEntriesOf(row.category));
     }
+    // The one Trash the Trash section lists too.
+    appendCatalogueFolder(platform::trashFilesFolder(home), junk,
+                          measuredEntriesOf(CleanupCategory::trash));
     appendSimulatorDevices(home, junk);
     std::ranges::move(scanSimulatorRuntimes(), std::back_inserter(junk.items));
     appendSimulatorCaches(junk);
@@ -199,19 +203,22 @@ void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& con
     if (!containers) {
         return;
     }
-    for (const fs::path& container : *containers) {
+    for (const ListedEntry& container : *containers) {
+        const std::string containerName(container.location.name());
         for (const CatalogueRow& subPath : kContainerSubPaths) {
-            const fs::path candidate = container / subPath.path;
-            if (!platform::fileExists(candidate)) {
+            auto candidate =
+                findEntry(home / containerFolder, fs::path(containerName) / subPath.path);
+            if (!candidate) {
                 continue;
             }
-            const auto measured = measureEntry(candidate, into.inaccessibleCount);
+            const auto measured =
+                measureEntry(candidate->location.path(), candidate->values, into.inaccessibleCount);
             if (!measured || measured->size < 1) {
                 continue;
             }
-            model::CleanupItem item = measuredEntryItem(candidate, *measured, subPath.category);
-            item.name =
-                container.filename().native() + " " + std::string(containerLabel(subPath.category));
+            model::CleanupItem item =
+                measuredEntryItem(std::move(candidate->location), *measured, subPath.category);
+            item.name = containerName + " " + std::string(containerLabel(subPath.category));
             into.items.push_back(std::move(item));
         }
     }
@@ -251,7 +258,7 @@ void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
             if (!measured || measured->size < 1) {
                 return WalkAction::descend;
             }
-            model::CleanupItem item = measuredEntryItem(entry.path(), *measured, *category);
+            model::CleanupItem item = measuredEntryItem(entry.location(), *measured, *category);
             item.name = entry.path().parent_path().filename().native() + " \u2014 " +
                         std::string(entry.name());
             into.items.push_back(std::move(item));

@@ -105,30 +105,31 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
         if (!platform::fileExists(folder)) {
             continue;
         }
-        const auto entries = listDirectory(folder, /*skipHiddenEntries=*/true);
+        auto entries = listDirectory(folder, /*skipHiddenEntries=*/true);
         if (!entries) {
             ++inaccessible;
             continue;
         }
-        for (const fs::path& entry : *entries) {
-            if (excluding.contains(model::standardized(entry))) {
+        for (ListedEntry& entry : *entries) {
+            const fs::path path = entry.location.path();
+            if (excluding.contains(model::standardized(path))) {
                 continue;
             }
-            const auto identifier = leftoverIdentifier(entry.filename().native());
+            const auto identifier = leftoverIdentifier(entry.location.name());
             if (!identifier || isProtected(*identifier) ||
                 isOwned(*identifier, installedIdentifiers)) {
                 continue;
             }
-            const auto values = platform::readEntryValues(entry);
+            const auto& values = entry.values;
             if (!values || values->type == platform::EntryType::symbolicLink ||
                 !values->contentModificationDate ||
                 (location.requiresMinimumAge && !(*values->contentModificationDate < cutOff))) {
                 continue;
             }
-            if (const auto measured = measureEntry(entry, values, inaccessible);
+            if (const auto measured = measureEntry(path, values, inaccessible);
                 measured && measured->size >= 1) {
-                leftovers.push_back(
-                    measuredEntryItem(entry, *measured, CleanupCategory::appLeftovers));
+                leftovers.push_back(measuredEntryItem(std::move(entry.location), *measured,
+                                                      CleanupCategory::appLeftovers));
             }
         }
     }
@@ -153,7 +154,7 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                     if (const auto measured =
                             measureEntry(entry.path(), entry.values(), inaccessible);
                         measured && measured->size > 0) {
-                        installers.push_back(measuredEntryItem(entry.path(), *measured,
+                        installers.push_back(measuredEntryItem(entry.location(), *measured,
                                                                CleanupCategory::installers));
                     }
                 }

@@ -47,7 +47,7 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
         }
         if (const std::int64_t size = allocatedSize(*values); size > 0) {
             attachments.items.push_back(measuredEntryItem(
-                file.path(), {.size = size, .modifiedAt = values->contentModificationDate},
+                file.location(), {.size = size, .modifiedAt = values->contentModificationDate},
                 CleanupCategory::mailDownloads));
         }
         return WalkAction::descend;
@@ -66,7 +66,7 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
                 return WalkAction::descend;
             }
             if (!hasComponent(entry.path(), kMailboxes)) {
-                (void)walkDirectory(entry.path(), visibleEntries, appendAttachment, onError);
+                (void)walkDirectory(entry.asRoot(), visibleEntries, appendAttachment, onError);
             }
             // Its files were seen once; an "Attachments" folder inside is not walked again.
             return WalkAction::skipDescendants;

@@ -80,6 +80,9 @@ public:
                                      const std::vector<std::string>& arguments) const;
     // Xcode's tool launcher: `runTool` tells it which Xcode to use.
     static constexpr std::string_view kXcrun = "/usr/bin/xcrun";
+    // The tool that reads and thins universal executables, and the slice it keeps.
+    static constexpr std::string_view kLipo = "/usr/bin/lipo";
+    static constexpr std::string_view kNativeArchitecture = "arm64";
 
     // Smart Cleanup: caches, logs, developer and simulator storage, Mail attachments, backups,
     // the Trash, application data and universal applications, each location once, largest first.
@@ -120,13 +123,6 @@ public:
     // The size of the file's arm64 slice, as lipo reports it.
     [[nodiscard]] std::optional<std::int64_t>
     nativeSliceSize(const std::filesystem::path& file) const;
-    // Strips the other slices of every executable of the item, with a verified backup; none on
-    // success, else the message to show.
-    [[nodiscard]] std::optional<std::string>
-    optimizeUniversalApplication(const model::CleanupItem& item) const;
-    // Puts back (original, backup) pairs, the last replaced first; failures are silent.
-    static void
-    restore(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>>& replaced);
 
     // Installed applications with their support files, then leftovers of removed applications
     // and installer files, largest first. `applicationRoots` replaces the default roots.
@@ -135,18 +131,15 @@ public:
                      const std::optional<std::vector<std::filesystem::path>>& applicationRoots =
                          std::nullopt) const;
     // The application bundles below `roots`, each once, in the Finder's name order.
-    [[nodiscard]] std::vector<std::filesystem::path>
+    [[nodiscard]] std::vector<model::Location>
     discoverApplications(const std::vector<std::filesystem::path>& roots,
                          std::int64_t& inaccessible) const;
     // The normalized identifiers a bundle owns: its own, its signature's groups, and those of
     // the bundles embedded in it.
     [[nodiscard]] std::set<std::string>
-    applicationBundleIdentifiers(const std::filesystem::path& bundle) const;
-    // The application and keychain groups the bundle's signature claims, normalized.
-    [[nodiscard]] static std::set<std::string>
-    signingOwnedIdentifiers(const std::filesystem::path& bundle);
+    applicationBundleIdentifiers(const model::Location& bundle) const;
     // The files an application keeps in the home Library, ordered by path.
-    [[nodiscard]] std::vector<std::filesystem::path>
+    [[nodiscard]] std::vector<model::Location>
     applicationSupportFiles(const std::filesystem::path& home,
                             const std::optional<std::string>& bundleIdentifier,
                             std::string_view appName) const;
@@ -162,7 +155,7 @@ public:
 
     // The standard item for a measured entry: named after its last component, modified at its
     // content modification date, removed by moving it to the Trash.
-    [[nodiscard]] static model::CleanupItem measuredEntryItem(std::filesystem::path url,
+    [[nodiscard]] static model::CleanupItem measuredEntryItem(model::Location url,
                                                               const MeasuredEntry& measured,
                                                               model::CleanupCategory category);
     // A regular file's size: its allocated bytes, else its logical length, else 0.
@@ -175,12 +168,12 @@ private:
     // An entry of a Library folder matched by identifier prefix, with its lower-case name.
     struct LibraryEntry {
         std::string lowerName;
-        std::filesystem::path path;
+        model::Location location;
     };
     // The entries of those folders, listed once for all the applications of a scan.
     [[nodiscard]] std::vector<LibraryEntry>
     prefixMatchedLibraryEntries(const std::filesystem::path& home) const;
-    [[nodiscard]] std::vector<std::filesystem::path> applicationSupportFiles(
+    [[nodiscard]] std::vector<model::Location> applicationSupportFiles(
         const std::filesystem::path& home, const std::optional<std::string>& bundleIdentifier,
         std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const;
 
@@ -189,8 +182,8 @@ private:
     measureAllocatedSize(const std::filesystem::path& root,
                          const std::optional<platform::EntryValues>& values) const;
 
-    using ItemMaker = std::function<model::CleanupItem(const std::filesystem::path& entry,
-                                                       const MeasuredEntry& measured)>;
+    using ItemMaker =
+        std::function<model::CleanupItem(model::Location entry, const MeasuredEntry& measured)>;
     // Lists a catalogue folder and makes an item of every readable entry but ".DS_Store",
     // whatever its size; a missing folder adds nothing, an unlistable one counts once.
     void appendCatalogueFolder(const std::filesystem::path& folder, model::ScanSnapshot& into,

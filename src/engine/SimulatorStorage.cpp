@@ -123,9 +123,10 @@ std::optional<model::Date> parseInternetDateTime(std::string_view text) {
 
 void ScanEngine::appendSimulatorDevices(const fs::path& home, model::ScanSnapshot& into) const {
     appendCatalogueFolder(home / "Library/Developer/CoreSimulator/Devices", into,
-                          [](const fs::path& entry, const MeasuredEntry& measured) {
-                              model::CleanupItem item = measuredEntryItem(
-                                  entry, measured, CleanupCategory::xcodeSimulatorDevices);
+                          [](model::Location entry, const MeasuredEntry& measured) {
+                              model::CleanupItem item =
+                                  measuredEntryItem(std::move(entry), measured,
+                                                    CleanupCategory::xcodeSimulatorDevices);
                               item.operation = CleanupOperation::deleteSimulatorDevice(item.name);
                               return item;
                           });
@@ -163,18 +164,22 @@ std::vector<model::CleanupItem> ScanEngine::parseSimulatorRuntimes(std::string_v
         if (!path) {
             path = textValue(record, "path");
         }
+        const std::string identifier = textValue(record, "identifier").value_or(key);
         const fs::path location = path ? fs::path(*path) : systemPath(kCoreSimulatorFolder);
+        // Runtimes without a path of their own share one location; their identifiers tell
+        // them apart.
+        const model::Location id = path ? model::Location(location)
+                                        : model::Location(location.native() + "/" + identifier);
         const auto lastUsed = textValue(record, "lastUsedAt");
         items.push_back(model::CleanupItem{
-            .id = location,
+            .id = id,
             .url = location,
             .name = name,
             .size = byteCount(*sizeBytes),
             .category = CleanupCategory::xcodeRuntimes,
             .modifiedAt = lastUsed ? parseInternetDateTime(*lastUsed) : std::nullopt,
             .relatedFiles = {},
-            .operation = CleanupOperation::deleteSimulatorRuntime(
-                textValue(record, "identifier").value_or(key)),
+            .operation = CleanupOperation::deleteSimulatorRuntime(identifier),
             .isSelected = false,
         });
     }

@@ -75,23 +75,24 @@ ScanEngine::measureAllocatedSize(const std::filesystem::path& root,
         bool incomplete = false;
     };
     std::deque<Partial> partials;
-    const bool listed = walkDirectoryConcurrently(root, WalkOptions{}, [&](std::size_t) {
-        Partial& partial = partials.emplace_back();
-        return WalkWorker{
-            [&partial](const WalkEntry& entry) {
-                if (entry.type() == platform::EntryType::directory ||
-                    entry.type() == platform::EntryType::symbolicLink) {
+    const bool listed =
+        walkDirectoryConcurrently(walkRootOf(root), WalkOptions{}, [&](std::size_t) {
+            Partial& partial = partials.emplace_back();
+            return WalkWorker{
+                [&partial](const WalkEntry& entry) {
+                    if (entry.type() == platform::EntryType::directory ||
+                        entry.type() == platform::EntryType::symbolicLink) {
+                        return WalkAction::descend;
+                    }
+                    if (const auto& entryValues = entry.values(); !entryValues) {
+                        partial.incomplete = true;
+                    } else if (entryValues->type == platform::EntryType::regular) {
+                        partial.total += fileSize(*entryValues);
+                    }
                     return WalkAction::descend;
-                }
-                if (const auto& entryValues = entry.values(); !entryValues) {
-                    partial.incomplete = true;
-                } else if (entryValues->type == platform::EntryType::regular) {
-                    partial.total += fileSize(*entryValues);
-                }
-                return WalkAction::descend;
-            },
-            [&partial](const std::filesystem::path&, int) { partial.incomplete = true; }};
-    });
+                },
+                [&partial](const std::filesystem::path&, int) { partial.incomplete = true; }};
+        });
     std::int64_t total = 0;
     bool incomplete = false;
     for (const Partial& partial : partials) {
@@ -115,10 +116,9 @@ bool ScanEngine::appearsToHideContainerPayload(const std::filesystem::path& root
     return !hasFullDiskAccess(container.parent_path().parent_path().parent_path());
 }
 
-model::CleanupItem ScanEngine::measuredEntryItem(std::filesystem::path url,
-                                                 const MeasuredEntry& measured,
+model::CleanupItem ScanEngine::measuredEntryItem(model::Location url, const MeasuredEntry& measured,
                                                  model::CleanupCategory category) {
-    std::string name = url.filename().string();
+    std::string name(url.name());
     return model::CleanupItem{
         .id = url,
         .url = std::move(url),

@@ -5,8 +5,8 @@
 std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
     const sorvale::model::CleanupItem& item) const noexcept {
     using sorvale::model::hashCombine;
-    std::size_t seed = std::filesystem::hash_value(item.id);
-    hashCombine(seed, std::filesystem::hash_value(item.url));
+    std::size_t seed = std::hash<sorvale::model::Location>{}(item.id);
+    hashCombine(seed, std::hash<sorvale::model::Location>{}(item.url));
     hashCombine(seed, std::hash<std::string>{}(item.name));
     hashCombine(seed, std::hash<std::int64_t>{}(item.size));
     hashCombine(seed, std::hash<sorvale::model::CleanupCategory>{}(item.category));
@@ -15,7 +15,7 @@ std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
                           : 0x5bd1e995U);
     hashCombine(seed, item.relatedFiles.size());
     for (const auto& file : item.relatedFiles) {
-        hashCombine(seed, std::filesystem::hash_value(file));
+        hashCombine(seed, std::hash<sorvale::model::Location>{}(file));
     }
     hashCombine(seed, std::hash<sorvale::model::CleanupOperation>{}(item.operation));
     hashCombine(seed, std::hash<bool>{}(item.isSelected));

@@ -3,9 +3,9 @@
 #include "CleanupCategory.h"
 #include "CleanupOperation.h"
 #include "Date.h"
+#include "Location.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,14 +15,14 @@ namespace sorvale::model {
 // One cleanup candidate. Items are found, toggled and removed by `id`; two items are equal only
 // when every field is, so an item whose selection changed is a different value.
 struct CleanupItem {
-    std::filesystem::path id;
-    std::filesystem::path url;
+    Location id;
+    Location url;
     std::string name;
     std::int64_t size = 0;
     CleanupCategory category = CleanupCategory::userCaches;
     std::optional<Date> modifiedAt;
     // An application's matched support files, or a universal application's executables.
-    std::vector<std::filesystem::path> relatedFiles;
+    std::vector<Location> relatedFiles;
     CleanupOperation operation;
     bool isSelected = false;
 

@@ -1,11 +1,95 @@
 #pragma once
 
+#include <compare>
+#include <cstdint>
 #include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace sorvale::model {
+
+// What a file system calls one object, whatever its name: its device and its inode.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// How a scan reached an entry, so that whatever changes the disk later acts on that very entry
+// or on nothing. The location's first `rootLength` bytes name the scanned root, which may itself
+// be a symbolic link the user set up; every folder below it was a real folder, never a link.
+struct Sighting {
+    std::uint32_t rootLength = 0;
+    FileIdentity root;
+    // The folder that holds the entry.
+    FileIdentity folder;
+    FileIdentity entry;
+
+    bool operator==(const Sighting&) const = default;
+};
+
+// A place in the file system, held as its bytes: no encoding is assumed and no parsed copy of
+// its components is kept. Copies share one immutable buffer, so an item's id and url, and the
+// lists that hold an item, cost one buffer between them. Converts to std::filesystem::path only
+// where a system call or a path operation needs one.
+class Location {
+public:
+    Location() = default;
+    Location(std::string_view bytes, const std::optional<Sighting>& sighting = std::nullopt);
+    Location(const char* bytes)
+        : Location(std::string_view(bytes)) {}
+    Location(const std::string& bytes)
+        : Location(std::string_view(bytes)) {}
+    Location(const std::filesystem::path& path)
+        : Location(std::string_view(path.native())) {}
+
+    Location(const Location& other) noexcept;
+    Location(Location&& other) noexcept;
+    Location& operator=(const Location& other) noexcept;
+    Location& operator=(Location&& other) noexcept;
+    ~Location();
+
+    [[nodiscard]] std::string_view bytes() const;
+    // The bytes followed by a NUL, for system calls.
+    [[nodiscard]] const char* c_str() const;
+    [[nodiscard]] std::filesystem::path path() const { return std::string(bytes()); }
+    [[nodiscard]] bool empty() const { return bytes().empty(); }
+    // The last component, as std::filesystem::path::filename() gives it.
+    [[nodiscard]] std::string_view name() const;
+    // Everything before the last component, as std::filesystem::path::parent_path() gives it.
+    [[nodiscard]] std::string_view folder() const;
+    // How the scan reached it; none for a place no scan has seen.
+    [[nodiscard]] const Sighting* sighting() const;
+
+    // One place is one location, however the scans that saw it reached it: the bytes alone are
+    // compared.
+    friend bool operator==(const Location& a, const Location& b) { return a.bytes() == b.bytes(); }
+    friend std::strong_ordering operator<=>(const Location& a, const Location& b) {
+        return a.bytes().compare(b.bytes()) <=> 0;
+    }
+
+private:
+    struct Buffer;
+    void release() noexcept;
+
+    Buffer* buffer_ = nullptr;
+};
+
+// The bytes, as they are.
+std::ostream& operator<<(std::ostream& out, const Location& location);
 
 // The form in which locations are compared: "." and ".." removed lexically, symbolic links left
 // unresolved, and no trailing separator (so "a/b/" and "a/b" are one location).
 [[nodiscard]] std::filesystem::path standardized(const std::filesystem::path& location);
 
 } // namespace sorvale::model
+
+template <>
+struct std::hash<sorvale::model::Location> {
+    std::size_t operator()(const sorvale::model::Location& location) const noexcept {
+        return std::hash<std::string_view>{}(location.bytes());
+    }
+};

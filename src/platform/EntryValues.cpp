@@ -1,5 +1,7 @@
 #include "EntryValues.h"
 
+#include "Descriptors.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -34,8 +36,9 @@ EntryValues valuesOf(const struct stat& status) {
     // POSIX reports allocation in 512-byte units whatever the file system's block size.
     const auto allocated = static_cast<std::int64_t>(status.st_blocks) * 512;
     const auto logical = static_cast<std::int64_t>(status.st_size);
-    return EntryValues{typeOf(status.st_mode),  allocated, allocated, logical, logical,
-                       modificationDate(status)};
+    return EntryValues{
+        typeOf(status.st_mode),  identityOf(status), allocated, allocated, logical, logical,
+        modificationDate(status)};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Date.h"
+#include "model/Location.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +15,7 @@ enum class EntryType : std::uint8_t { regular, directory, symbolicLink, other };
 // is optional because some systems do not report every variant; here all four come from lstat.
 struct EntryValues {
     EntryType type = EntryType::other;
+    model::FileIdentity identity;
     // Blocks in use, including every fork and metadata of the file.
     std::optional<std::int64_t> totalFileAllocatedSize;
     // Blocks in use by the data.

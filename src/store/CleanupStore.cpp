@@ -1,6 +1,6 @@
 #include "CleanupStore.h"
 
-#include "Removal.h"
+#include "RemovalMessages.h"
 #include "StoreValues.h"
 #include "platform/StandardLocations.h"
 
@@ -486,10 +486,10 @@ void CleanupStore::removeSelected() {
     onEngine(
         [items = std::move(items), home = home_,
          needsPermission = needsAppManagementPermission_](const engine::ScanEngine& engine) {
-            return removeItems(engine, items, home, needsPermission);
+            return cleanup::removeItems(engine, items, home, needsPermission);
         },
         [this, section, count,
-         neededPermission = needsAppManagementPermission_](RemovalOutcome outcome) {
+         neededPermission = needsAppManagementPermission_](cleanup::RemovalOutcome outcome) {
             mutateItemsArray(section, ItemChange::contents,
                              [&](std::vector<model::CleanupItem>& list) {
                                  return std::erase_if(list, [&](const model::CleanupItem& item) {
@@ -503,6 +503,10 @@ void CleanupStore::removeSelected() {
                 needsAppManagementPermission_ = outcome.needsAppManagementPermission;
             }
             publish();
+            emit removalFinished(
+                static_cast<int>(outcome.removed), static_cast<int>(outcome.skipped),
+                static_cast<int>(outcome.failed),
+                outcome.firstMessage ? displayText(*outcome.firstMessage) : QString());
         });
     publish();
 }

@@ -195,8 +195,14 @@ public:
 
     Q_INVOKABLE void toggle(const QString& itemKey);
     Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
-    // The bytes of item ids.
-    using IdSet = std::unordered_set<std::string>;
+    // The bytes of item ids, looked up without a copy.
+    struct IdHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view bytes) const noexcept {
+            return std::hash<std::string_view>{}(bytes);
+        }
+    };
+    using IdSet = std::unordered_set<std::string, IdHash, std::equal_to<>>;
     void setSelectionOfIds(const IdSet& ids, bool selected);
     // Deselects every displayed item.
     Q_INVOKABLE void deselectAll();
@@ -252,6 +258,9 @@ signals:
     void hasApplicationSelectionChanged();
     void selectionActionTitleChanged();
     void isCheckingFullDiskAccessChanged();
+    // A removal has ended: how many items were removed, skipped (their application was running,
+    // or they changed after the scan) and failed, and the first skip's or failure's message.
+    void removalFinished(int removed, int skipped, int failed, const QString& firstMessage);
 
 private:
     // The five results lists, in the order of their sections.

@@ -178,11 +178,11 @@ QString CleanupStore::actionTitle(const SelectionSummary& selected) {
 }
 
 void CleanupStore::toggle(const QString& key) {
-    const fs::path id = pathOfItemKey(key);
+    const std::string id = bytesOfItemKey(key);
     mutateItemsArray(selection_, ItemChange::selection, [&](std::vector<CleanupItem>& items) {
         const auto item =
             std::find_if(items.begin(), items.end(),
-                         [&](const CleanupItem& candidate) { return candidate.id == id; });
+                         [&](const CleanupItem& candidate) { return candidate.id.bytes() == id; });
         if (item == items.end()) {
             return false;
         }
@@ -195,14 +195,14 @@ void CleanupStore::toggle(const QString& key) {
 void CleanupStore::setSelection(const QStringList& keys, bool selected) {
     IdSet ids;
     for (const QString& key : keys) {
-        ids.insert(pathOfItemKey(key).native());
+        ids.insert(bytesOfItemKey(key));
     }
     setSelectionOfIds(ids, selected);
 }
 
 void CleanupStore::setSelectionOfIds(const IdSet& ids, bool selected) {
     selectDisplayedItems([&](const CleanupItem& item) {
-        return ids.contains(item.id.native()) ? selected : item.isSelected;
+        return ids.contains(item.id.bytes()) ? selected : item.isSelected;
     });
     publish();
 }

@@ -16,14 +16,14 @@ QVariant dateValue(const std::optional<model::Date>& date) {
 
 } // namespace
 
-QString itemKey(const std::filesystem::path& id) {
-    const std::string& bytes = id.native();
+QString itemKey(const model::Location& id) {
+    const std::string_view bytes = id.bytes();
     // QByteArray's own encoding: QUrl's would first read the bytes as UTF-8.
     return QString::fromLatin1(
         QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toPercentEncoding("/"));
 }
 
-std::filesystem::path pathOfItemKey(const QString& key) {
+std::string bytesOfItemKey(const QString& key) {
     const QByteArray bytes = QByteArray::fromPercentEncoding(key.toLatin1());
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
@@ -44,10 +44,10 @@ QString displayText(std::string_view bytes) {
 QVariantMap toVariant(const model::CleanupItem& item) {
     QVariantList relatedFiles;
     for (const auto& file : item.relatedFiles) {
-        relatedFiles.append(displayText(file.native()));
+        relatedFiles.append(displayText(file.bytes()));
     }
     return {{"id", itemKey(item.id)},
-            {"url", displayText(item.url.native())},
+            {"url", displayText(item.url.bytes())},
             {"name", displayText(item.name)},
             {"size", QVariant::fromValue<qint64>(item.size)},
             {"category", rawText(item.category)},

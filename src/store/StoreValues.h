@@ -20,8 +20,9 @@ namespace sorvale::store {
 // every byte (percent-encoded), and shown through text in which bytes that are not UTF-8 read as
 // U+FFFD.
 
-[[nodiscard]] QString itemKey(const std::filesystem::path& id);
-[[nodiscard]] std::filesystem::path pathOfItemKey(const QString& key);
+[[nodiscard]] QString itemKey(const model::Location& id);
+// The bytes of the id an item key stands for.
+[[nodiscard]] std::string bytesOfItemKey(const QString& key);
 // The bytes of a local file URL's path, as the file system names it; none for any other URL.
 [[nodiscard]] std::optional<std::filesystem::path> pathOfLocalFile(const QUrl& url);
 

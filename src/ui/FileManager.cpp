@@ -20,7 +20,7 @@ QUrl FileManager::fileUrl(const std::filesystem::path& path) {
 }
 
 void FileManager::reveal(const QString& itemKey) {
-    const std::filesystem::path path = store::pathOfItemKey(itemKey);
+    const std::filesystem::path path = store::bytesOfItemKey(itemKey);
 #if defined(Q_OS_MACOS)
     QProcess::startDetached("/usr/bin/open", {"-R", QFile::decodeName(path.c_str())});
 #else

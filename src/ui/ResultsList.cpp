@@ -98,7 +98,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
     case NameRole:
         return text(item->name);
     case FolderRole:
-        return text(item->url.parent_path().native());
+        return text(item->url.folder());
     case SizeRole:
         return QVariant::fromValue<qint64>(item->size);
     case CategoryRole:
@@ -116,9 +116,8 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
         return item->modifiedAt ? dateText(*item->modifiedAt) : QString();
     case RelatedFilesRole: {
         QVariantList files;
-        for (const fs::path& file : item->relatedFiles) {
-            files.append(QVariantMap{{"name", text(file.filename().native())},
-                                     {"folder", text(file.parent_path().native())}});
+        for (const model::Location& file : item->relatedFiles) {
+            files.append(QVariantMap{{"name", text(file.name())}, {"folder", text(file.folder())}});
         }
         return files;
     }
@@ -131,7 +130,9 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
         }
         // Hexadecimal keeps every byte of the path through the image URL.
         return QStringLiteral("image://appicon/") +
-               QString::fromLatin1(QByteArray::fromStdString(item->url.native()).toHex());
+               QString::fromLatin1(QByteArray(item->url.bytes().data(),
+                                              static_cast<qsizetype>(item->url.bytes().size()))
+                                       .toHex());
     default:
         return {};
     }
@@ -140,7 +141,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
 bool ResultsList::hasIconFile(const CleanupItem& item, IconFile& known) {
     if (known == IconFile::unknown) {
         known = item.category == CleanupCategory::installedApplications &&
-                        platform::bundleIconFile(item.url).has_value()
+                        platform::bundleIconFile(item.url.path()).has_value()
                     ? IconFile::present
                     : IconFile::absent;
     }
@@ -213,7 +214,7 @@ void ResultsList::setRowsSelected(bool selected) {
     ids.reserve(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (const CleanupItem* item = itemAt(static_cast<int>(row))) {
-            ids.insert(item->id.native());
+            ids.emplace(item->id.bytes());
         }
     }
     store_->setSelectionOfIds(ids, selected);

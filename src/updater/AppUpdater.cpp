@@ -2,7 +2,6 @@
 
 #include "platform/BundleInfo.h"
 #include "platform/EntryValues.h"
-#include "platform/Trash.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -360,7 +359,9 @@ fs::path AppUpdater::supportDirectory() const {
 
 fs::path AppUpdater::verify(const fs::path& archive, const QString& expectedVersion) const {
     const fs::path extracted = archive.parent_path() / "Extracted";
-    (void)platform::deletePermanently(extracted);
+    // The updater's own folder: what a previous attempt left there goes.
+    std::error_code ignored;
+    fs::remove_all(extracted, ignored);
     if (!QDir().mkpath(textOf(extracted))) {
         throw UpdateError("The folder " + textOf(extracted) + " could not be created.");
     }

@@ -49,8 +49,8 @@ TEST_F(ApplicationScan, ApplicationsAreFoundOnceAtAnyDepthButNotInsideOtherBundl
                                                    inaccessible);
     std::vector<std::string> names;
     for (const auto& application : found) {
-        names.push_back(application.filename());
-        EXPECT_EQ(application, model::standardized(application));
+        names.emplace_back(application.name());
+        EXPECT_EQ(application.path(), model::standardized(application.path()));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"alpha.app", "App 2.app", "App 10.app", "Beta.app",
                                                "Zeta.app"}));
@@ -92,7 +92,7 @@ TEST_F(ApplicationScan, SupportFilesMatchTheIdentifierExactlyOrAsAPrefixAndTheNa
     const auto support = engine.applicationSupportFiles(home, "com.foo.app", "Foo");
     std::vector<std::string> relative;
     for (const auto& file : support) {
-        relative.push_back(file.lexically_relative(library));
+        relative.push_back(file.path().lexically_relative(library));
     }
     EXPECT_EQ(relative,
               (std::vector<std::string>{
@@ -125,8 +125,8 @@ TEST_F(ApplicationScan, ApplicationsCarryTheirSupportFilesThenComeLeftoversAndIn
     EXPECT_EQ(app.name, "Foo");
     EXPECT_EQ(app.category, CleanupCategory::installedApplications);
     EXPECT_EQ(app.operation, model::CleanupOperation::uninstallApplication());
-    EXPECT_EQ(app.relatedFiles,
-              (std::vector{library / "Caches/com.foo.app", library / "Containers/com.foo.app"}));
+    EXPECT_EQ(app.relatedFiles, (std::vector<model::Location>{library / "Caches/com.foo.app",
+                                                              library / "Containers/com.foo.app"}));
     EXPECT_EQ(app.size, engine.measureAllocatedSize(foo).size + 20 * 4096 + 4096);
     EXPECT_EQ(snapshot.items[1].url, leftover.parent_path()) << "equal sizes: leftovers first";
     EXPECT_EQ(snapshot.items[1].category, CleanupCategory::appLeftovers);

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <thread>
 
 namespace sorvale::engine {
@@ -92,7 +93,7 @@ TEST(DirectoryWalker, HiddenEntriesPackagesAndRefusedFoldersAreNotEntered) {
                                        {"keep/file.txt", EntryType::regular}}));
 }
 
-TEST(DirectoryWalker, LinksAreReportedButNeverFollowedEvenInLoopsOrAsTheRoot) {
+TEST(DirectoryWalker, LinksBelowTheRootAreNeverFollowedButARootThatIsALinkIsListedThrough) {
     test::TempTree tree;
     tree.file("outside/secret.txt");
     tree.folder("root/sub");
@@ -106,12 +107,16 @@ TEST(DirectoryWalker, LinksAreReportedButNeverFollowedEvenInLoopsOrAsTheRoot) {
                                                     {"loop-a", EntryType::symbolicLink},
                                                     {"loop-b", EntryType::symbolicLink}}));
 
-    const auto cannotWalk = [](const fs::path& root) {
+    EXPECT_EQ(walk(tree / "root/to-outside").entries,
+              (Entries{{"secret.txt", EntryType::regular}}));
+
+    const auto cannotWalk = [](const WalkRoot& root) {
         return !walkDirectory(
             root, {}, [](const WalkEntry&) { return WalkAction::descend; },
             [](const fs::path&, int) {});
     };
-    EXPECT_TRUE(cannotWalk(tree / "root/to-outside"));
+    EXPECT_TRUE(cannotWalk(WalkRoot(tree / "root", "to-outside")));
+    EXPECT_TRUE(cannotWalk(WalkRoot(tree / "root", "sub/to-parent")));
     EXPECT_TRUE(cannotWalk(tree / "outside/secret.txt"));
     EXPECT_TRUE(cannotWalk(tree / "missing"));
 }
@@ -222,10 +227,13 @@ TEST(DirectoryWalker, ListingGivesTheDirectEntriesOrNoneWhenTheFolderCannotBeRea
     tree.file("dir/.DS_Store");
     tree.file("dir/a/deep.txt");
     tree.file("dir/b.txt");
-    auto entries = listDirectory(tree / "dir", /*skipHiddenEntries=*/true);
+    const auto entries = listDirectory(tree / "dir", /*skipHiddenEntries=*/true);
     ASSERT_TRUE(entries);
-    std::sort(entries->begin(), entries->end());
-    EXPECT_EQ(*entries, (std::vector<fs::path>{tree / "dir/a", tree / "dir/b.txt"}));
+    std::set<model::Location> locations;
+    for (const ListedEntry& entry : *entries) {
+        locations.insert(entry.location);
+    }
+    EXPECT_EQ(locations, (std::set<model::Location>{tree / "dir/a", tree / "dir/b.txt"}));
     EXPECT_EQ(listDirectory(tree / "dir", false)->size(), 3U);
     EXPECT_FALSE(listDirectory(tree / "nowhere", false));
 }

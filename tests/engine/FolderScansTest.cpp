@@ -77,9 +77,9 @@ TEST(TopLevelScan, ItemsOfEqualSizeKeepTheirListingOrder) {
     const auto listed = listDirectory(tree / "Trash", true);
     ASSERT_TRUE(listed);
     std::vector<std::string> expected{"largest"};
-    for (const auto& path : *listed) {
-        if (path.filename() != "largest") {
-            expected.push_back(path.filename());
+    for (const auto& entry : *listed) {
+        if (entry.location.name() != "largest") {
+            expected.emplace_back(entry.location.name());
         }
     }
     EXPECT_EQ(names(ScanEngine().scanTopLevel(tree / "Trash", CleanupCategory::trash)), expected);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace sorvale::engine {
 namespace {
 
@@ -32,6 +34,7 @@ std::vector<Found> found(const std::vector<model::CleanupItem>& items) {
 // A home and a system root in which every kind of candidate has a size of its own, in blocks.
 class JunkScan : public ::testing::Test {
 protected:
+    void SetUp() override { ::unsetenv("XDG_DATA_HOME"); }
     void blocks(const fs::path& relative, std::size_t count) {
         tree.file(relative, count * kBlock);
     }
@@ -54,7 +57,7 @@ TEST_F(JunkScan, EveryKindOfCandidateIsFoundOnceInSizeOrder) {
     blocks("home/Library/Caches/.DS_Store", 1);
     blocks("home/Library/Logs/app.log", 9);
     tree.file("home/Library/Logs/empty.log");
-    blocks("home/.Trash/old.zip", 10);
+    blocks("home/.local/share/Trash/files/old.zip", 10);
     blocks("home/Library/Developer/CoreSimulator/Devices/DEVICE-1/data", 11);
     blocks("home/Library/Developer/CoreSimulator/Devices/stray.txt", 12);
     tree.script("root/usr/bin/xcrun",
@@ -106,12 +109,16 @@ TEST_F(JunkScan, EveryKindOfCandidateIsFoundOnceInSizeOrder) {
     EXPECT_EQ(junk.items[10].operation.identifier(), "R1");
 }
 
-TEST_F(JunkScan, TheFirstItemOfALocationWinsEvenWhenItIsTooSmallToKeep) {
+TEST_F(JunkScan, RuntimesWithoutAPathOfTheirOwnStayApartAndOnlyTheEmptyOneIsDropped) {
     tree.script("root/usr/bin/xcrun",
                 R"(echo '{"A": {"deletable": true, "sizeBytes": 0}, "B": {"deletable": true,)"
-                R"( "sizeBytes": 9000}}')");
-    EXPECT_TRUE(engine.scanJunk(home).items.empty())
-        << "both runtimes fall back to one location; the empty first one takes the second along";
+                R"( "sizeBytes": 9000}, "C": {"deletable": true, "sizeBytes": 7000}}')");
+    const auto items = engine.scanJunk(home).items;
+    ASSERT_EQ(items.size(), 2U);
+    EXPECT_EQ(items[0].operation.identifier(), "B");
+    EXPECT_EQ(items[1].operation.identifier(), "C");
+    EXPECT_NE(items[0].id, items[1].id);
+    EXPECT_EQ(items[0].url, items[1].url);
 }
 
 TEST_F(JunkScan, ApplicationSupportIsSearchedForCacheFoldersWithinItsLimits) {

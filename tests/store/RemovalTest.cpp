@@ -1,6 +1,5 @@
-#include "store/Removal.h"
-
 #include "StoreFixture.h"
+#include "store/RemovalMessages.h"
 #include "support/BundleFixtures.h"
 #include "support/Unprivileged.h"
 
@@ -147,14 +146,12 @@ TEST_F(Removal, AnUninstallTheSystemRefusesAsksForAppManagementUntilOneSucceeds)
     tree.file("home/Library/Caches/com.example.open/x", 4096);
     sorvale::test::giveToUnprivilegedUser(home);
     sorvale::test::giveToUnprivilegedUser(tree / "root/Open");
-    const auto application = [](const fs::path& bundle, const char* name,
-                                std::vector<fs::path> related = {}) {
-        model::CleanupItem item;
-        item.id = item.url = bundle;
-        item.name = name;
-        item.category = model::CleanupCategory::installedApplications;
-        item.relatedFiles = std::move(related);
-        return item;
+    // The applications as a scan of each folder finds them, with their support files.
+    const auto application = [&](const char* folder) {
+        const engine::ScanEngine engine(tree / "root");
+        auto items = engine.scanApplications(home, std::vector{tree / "root" / folder}).items;
+        EXPECT_FALSE(items.empty());
+        return items.empty() ? model::CleanupItem{} : items.front();
     };
     struct Outcome {
         bool raised;
@@ -163,13 +160,11 @@ TEST_F(Removal, AnUninstallTheSystemRefusesAsksForAppManagementUntilOneSucceeds)
     };
     const auto outcome = sorvale::test::runUnprivileged<Outcome>([&] {
         const engine::ScanEngine engine(tree / "root");
-        const auto refused = removeItems(engine, {application(locked, "Locked")}, home, false);
-        const auto done = removeItems(
-            engine, {application(open, "Open", {home / "Library/Caches/com.example.open"})}, home,
-            true);
+        const auto refused = cleanup::removeItems(engine, {application("Locked")}, home, false);
+        const auto done = cleanup::removeItems(engine, {application("Open")}, home, true);
         return Outcome{refused.needsAppManagementPermission,
                        refused.firstMessage && refused.firstMessage->starts_with("App Management"),
-                       !done.needsAppManagementPermission && done.failures == 0};
+                       !done.needsAppManagementPermission && done.removed == 1};
     });
     ASSERT_TRUE(outcome);
     EXPECT_TRUE(outcome->raised);
@@ -180,9 +175,10 @@ TEST_F(Removal, AnUninstallTheSystemRefusesAsksForAppManagementUntilOneSucceeds)
 }
 
 TEST(RemovalSummary, CountsAreWrittenAsTheUserReadsThem) {
-    RemovalOutcome outcome;
+    cleanup::RemovalOutcome outcome;
     EXPECT_EQ(removalSummary(outcome, 1), "Completed 1 item successfully.");
-    outcome.failures = 2;
+    outcome.skipped = 1;
+    outcome.failed = 1;
     outcome.firstMessage = "First.";
     EXPECT_EQ(removalSummary(outcome, 5), "Completed 3; 2 skipped. First.");
 }

@@ -12,7 +12,8 @@ protected:
     void SetUp() override {
         for (const char* file :
              {"Library/Caches/com.example.cache/x", "Library/Logs/app.log",
-              "Library/Containers/com.example.App/Data/Library/WebKit/x", ".Trash/old.zip",
+              "Library/Containers/com.example.App/Data/Library/WebKit/x",
+              ".local/share/Trash/files/old.zip",
               "Library/Containers/com.apple.mail/Data/Library/Mail Downloads/attached.pdf",
               "Library/Developer/Xcode/DerivedData/Project/x"}) {
             tree.file(home / file, 4096);

@@ -94,7 +94,6 @@ void buildDemoHome(FixtureTree& home, FixtureTree* systemRoot) {
     home.file("Downloads/notes.txt");
     home.allocatedFile("Movies/Holiday 2025.mov", 3200 * kMB);
     home.allocatedFile("Documents/Projects/archive-2024.zip", 860 * kMB);
-    home.allocatedFile(".Trash/Old presentation.key", 96 * kMB);
     home.allocatedFile(".local/share/Trash/files/Old presentation.key", 96 * kMB);
     home.allocatedFile(".local/share/Trash/files/screen recording.mov", 720 * kMB);
     home.file(".local/share/Trash/info/Old presentation.key.trashinfo");

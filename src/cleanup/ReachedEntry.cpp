@@ -1,0 +1,79 @@
+#include "ReachedEntry.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace sorvale::cleanup {
+
+std::string quotedName(const model::Location& location) {
+    return "\u201C" + std::string(location.name()) + "\u201D";
+}
+
+platform::FileOperationError changedAfterScan(const model::Location& location) {
+    return {ESTALE, quotedName(location) + " changed after the scan \u2014 scan again."};
+}
+
+namespace {
+
+std::optional<ReachedEntry> reachEntry(const model::Location& location, bool sameEntry,
+                                       platform::FileOperationError& error) {
+    const auto fail = [&](int code) -> std::optional<ReachedEntry> {
+        switch (code) {
+        case ENOENT:
+            error = {ENOENT, quotedName(location) + " is no longer where the scan found it \u2014 "
+                                                    "scan again."};
+            break;
+        case ESTALE:
+            error = changedAfterScan(location);
+            break;
+        default:
+            error = {code, quotedName(location) +
+                               " couldn\u2019t be reached: " + std::strerror(code) + "."};
+        }
+        return std::nullopt;
+    };
+    const model::Sighting* sighting = location.sighting();
+    if (sighting == nullptr || sighting->rootLength >= location.bytes().size()) {
+        // Nothing that no scan has seen is ever changed.
+        return fail(ESTALE);
+    }
+    const std::string_view bytes = location.bytes();
+    int code = 0;
+    auto folder = platform::openEntryFolder(std::string(bytes.substr(0, sighting->rootLength)),
+                                            bytes.substr(sighting->rootLength), code);
+    if (!folder) {
+        // A link where a folder was is a change, not an absence.
+        return fail(code == ELOOP || code == ENOTDIR ? ESTALE : code);
+    }
+    if (folder->rootIdentity != sighting->root || folder->folderIdentity != sighting->folder) {
+        return fail(ESTALE);
+    }
+    auto values = platform::readEntryValues(folder->folder.get(), folder->name.c_str());
+    if (!values) {
+        return fail(errno);
+    }
+    if (sameEntry && values->identity != sighting->entry) {
+        return fail(ESTALE);
+    }
+    return ReachedEntry{std::move(folder->folder), folder->folderIdentity, std::move(folder->name),
+                        *values};
+}
+
+} // namespace
+
+std::optional<ReachedEntry> reach(const model::Location& location,
+                                  platform::FileOperationError& error) {
+    return reachEntry(location, /*sameEntry=*/true, error);
+}
+
+std::optional<ReachedEntry> reachInFolder(const model::Location& location,
+                                          platform::FileOperationError& error) {
+    return reachEntry(location, /*sameEntry=*/false, error);
+}
+
+bool isStill(const ReachedEntry& entry, int folder, const std::string& name) {
+    const auto values = platform::readEntryValues(folder, name.c_str());
+    return values && values->identity == entry.values.identity;
+}
+
+} // namespace sorvale::cleanup

@@ -1,0 +1,127 @@
+#include "Removal.h"
+
+#include "ItemResult.h"
+#include "PermanentDeletion.h"
+#include "Trash.h"
+#include "Uninstall.h"
+#include "UniversalThinning.h"
+#include "platform/RunningApplications.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace sorvale::cleanup {
+namespace {
+
+namespace fs = std::filesystem;
+using model::CleanupCategory;
+using model::CleanupItem;
+
+constexpr std::string_view kMailIdentifier = "com.apple.mail";
+
+bool isMailRunning() {
+    const auto running = platform::runningApplications();
+    return std::any_of(running.begin(), running.end(), [](const platform::RunningApplication& app) {
+        return app.bundleIdentifier == kMailIdentifier;
+    });
+}
+
+bool isRunning(const model::Location& bundle) {
+    const fs::path location = model::standardized(bundle.path());
+    const auto running = platform::runningApplications();
+    return std::any_of(running.begin(), running.end(),
+                       [&](const platform::RunningApplication& app) {
+                           return model::standardized(app.bundle) == location;
+                       });
+}
+
+// A file operation's error as the item's result: an item that is gone or changed is skipped.
+ItemResult resultOf(const std::optional<platform::FileOperationError>& error) {
+    if (!error) {
+        return ItemResult::removed();
+    }
+    return error->code == ESTALE || error->code == ENOENT ? ItemResult::skipped(error->description)
+                                                          : ItemResult::failed(error->description);
+}
+
+ItemResult resultOf(const std::optional<std::string>& toolMessage) {
+    return toolMessage ? ItemResult::failed(*toolMessage) : ItemResult::removed();
+}
+
+// Deletes an item of the Trash for good, and its record in the trash can it lies in.
+ItemResult deleteFromTrash(const CleanupItem& item, const fs::path& home) {
+    platform::FileOperationError error;
+    const auto entry = reach(item.url, error);
+    if (!entry) {
+        return resultOf(error);
+    }
+    const TrashRecord record(*entry, item.url, home);
+    const auto deletion = deletePermanently(*entry, item.url);
+    if (!deletion) {
+        record.forget();
+    }
+    return resultOf(deletion);
+}
+
+ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem& item,
+                             const fs::path& home) {
+    if (item.operation.isManagedXcodeOperation()) {
+        return resultOf(engine.performManagedCleanup(item));
+    }
+    if (item.category == CleanupCategory::trash) {
+        return deleteFromTrash(item, home);
+    }
+    return resultOf(moveToTrash(item.url, home));
+}
+
+ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
+                      const fs::path& home, bool& needsAppManagementPermission) {
+    switch (item.category) {
+    case CleanupCategory::mailDownloads:
+        if (isMailRunning()) {
+            return ItemResult::skipped("Quit Apple Mail before removing downloaded attachments.");
+        }
+        return removeByOperation(engine, item, home);
+    case CleanupCategory::universalBinaries:
+        if (isRunning(item.url)) {
+            return ItemResult::skipped("Quit " + item.name + " before optimizing it.");
+        }
+        return resultOf(optimizeUniversalApplication(engine, item));
+    case CleanupCategory::installedApplications:
+        if (isRunning(item.url)) {
+            return ItemResult::skipped("Quit " + item.name + " before uninstalling it.");
+        }
+        return uninstall(item, home, needsAppManagementPermission);
+    default:
+        return removeByOperation(engine, item, home);
+    }
+}
+
+} // namespace
+
+RemovalOutcome removeItems(const engine::ScanEngine& engine, const std::vector<CleanupItem>& items,
+                           const fs::path& home, bool needsAppManagementPermission) {
+    RemovalOutcome outcome;
+    outcome.needsAppManagementPermission = needsAppManagementPermission;
+    for (const CleanupItem& item : items) {
+        ItemResult result = removeItem(engine, item, home, outcome.needsAppManagementPermission);
+        switch (result.kind) {
+        case ItemResult::Kind::removed:
+            ++outcome.removed;
+            outcome.handled.insert(item.id);
+            continue;
+        case ItemResult::Kind::skipped:
+            ++outcome.skipped;
+            break;
+        case ItemResult::Kind::failed:
+            ++outcome.failed;
+            break;
+        }
+        if (!outcome.firstMessage) {
+            outcome.firstMessage = std::move(result.message);
+        }
+    }
+    return outcome;
+}
+
+} // namespace sorvale::cleanup

@@ -1,0 +1,61 @@
+#include "Uninstall.h"
+
+#include "Trash.h"
+
+#include <cerrno>
+
+namespace sorvale::cleanup {
+
+ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path& home,
+                     bool& needsAppManagementPermission) {
+    std::vector<std::string> moved;
+    const auto failure = [&](const platform::FileOperationError& error) {
+        std::string message;
+        if (platform::isPermissionError(error)) {
+            needsAppManagementPermission = true;
+            message = "App Management permission is required to uninstall apps from "
+                      "Applications. Open Permission Settings and enable Sorvale.";
+        } else {
+            message = "Could not completely uninstall " + item.name + ": " + error.description;
+        }
+        if (!moved.empty()) {
+            message += " Already moved to the Trash:";
+            for (std::size_t index = 0; index < moved.size(); ++index) {
+                message += (index == 0 ? " " : ", ") + moved[index];
+            }
+            message += ".";
+        }
+        return error.code == ESTALE || error.code == ENOENT ? ItemResult::skipped(message)
+                                                            : ItemResult::failed(message);
+    };
+
+    struct Move {
+        ReachedEntry entry;
+        const model::Location* location;
+    };
+    std::vector<Move> moves;
+    platform::FileOperationError error;
+    for (const model::Location& file : item.relatedFiles) {
+        if (auto entry = reach(file, error)) {
+            moves.push_back({std::move(*entry), &file});
+        } else if (error.code != ENOENT) {
+            return failure(error);
+        }
+    }
+    auto bundle = reach(item.url, error);
+    if (!bundle) {
+        return failure(error);
+    }
+    moves.push_back({std::move(*bundle), &item.url});
+
+    for (const Move& move : moves) {
+        if (const auto moveError = moveToTrash(move.entry, *move.location, home)) {
+            return failure(*moveError);
+        }
+        moved.push_back(quotedName(*move.location));
+    }
+    needsAppManagementPermission = false;
+    return ItemResult::removed();
+}
+
+} // namespace sorvale::cleanup
