@@ -100,7 +100,10 @@ std::optional<FileOperationError> deletePermanently(const ReachedEntry& entry,
         return std::nullopt;
     }
     const std::string what = "\u201C" + remains.first.native() + "\u201D";
-    const std::string reason = std::string(" (") + std::strerror(remains.firstError) + ")";
+    const std::string reason = std::string(" (") +
+                               (remains.firstError == EXDEV ? "another file system is mounted there"
+                                                            : std::strerror(remains.firstError)) +
+                               ")";
     const std::size_t others = remains.count - 1;
     return FileOperationError{
         remains.firstError,

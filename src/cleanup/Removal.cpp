@@ -2,6 +2,7 @@
 
 #include "ItemResult.h"
 #include "PermanentDeletion.h"
+#include "ToolRemovals.h"
 #include "Trash.h"
 #include "Uninstall.h"
 #include "UniversalThinning.h"
@@ -66,7 +67,7 @@ ItemResult deleteFromTrash(const CleanupItem& item, const fs::path& home) {
 ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem& item,
                              const fs::path& home) {
     if (item.operation.isManagedXcodeOperation()) {
-        return resultOf(engine.performManagedCleanup(item));
+        return resultOf(removeThroughTool(engine, item));
     }
     if (item.category == CleanupCategory::trash) {
         return deleteFromTrash(item, home);

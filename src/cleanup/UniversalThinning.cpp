@@ -206,14 +206,14 @@ std::optional<std::string> optimizeUniversalApplication(const engine::ScanEngine
         }
         const Descriptor file(::openat(entry->folder.get(), entry->name.c_str(),
                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat status {};
-        if (!file || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-            platform::identityOf(status) != entry->values.identity) {
+        const auto opened = file ? platform::readOpenEntryValues(file.get()) : std::nullopt;
+        if (!opened || opened->type != platform::EntryType::regular ||
+            opened->identity != entry->values.identity) {
             return changedAfterScan(executable).description;
         }
         const std::string backupName = "backup-" + std::to_string(index);
         const fs::path thinned = working / ("thin-" + std::to_string(index));
-        const mode_t mode = status.st_mode & 07777;
+        const auto mode = static_cast<mode_t>(opened->permissions);
         if (!workingFolder || copyInto(file.get(), workingFolder.get(), backupName, 0600) != 0) {
             return failure;
         }

@@ -13,9 +13,9 @@ bool hasOneOfExtensions(std::string_view name, std::span<const std::string_view>
                extensions.end();
 }
 
-bool findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
-                 const std::function<void(const WalkEntry&)>& found) {
-    return walkDirectory(
+void findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
+                 const std::function<void(const WalkEntry&)>& found, std::int64_t& inaccessible) {
+    walkCounting(
         root, WalkOptions{.skipHiddenEntries = true},
         [&](const WalkEntry& entry) {
             if (!hasOneOfExtensions(entry.name(), extensions)) {
@@ -24,7 +24,7 @@ bool findBundles(const WalkRoot& root, std::span<const std::string_view> extensi
             found(entry);
             return WalkAction::skipDescendants;
         },
-        [](const std::filesystem::path&, int) {});
+        inaccessible);
 }
 
 } // namespace sorvale::engine

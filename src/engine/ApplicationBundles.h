@@ -2,6 +2,7 @@
 
 #include "DirectoryWalker.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <span>
@@ -15,9 +16,9 @@ namespace sorvale::engine {
                                       std::span<const std::string_view> extensions);
 
 // Walks `root`, hidden entries left out, for entries whose extension in lower case is one of
-// `extensions` (without the dot), handing each to `found` as reached and never entering it.
-// False when the walk cannot start.
-[[nodiscard]] bool findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
-                               const std::function<void(const WalkEntry&)>& found);
+// `extensions` (without the dot), handing each to `found` as reached and never entering it. What
+// cannot be read counts in `inaccessible`.
+void findBundles(const WalkRoot& root, std::span<const std::string_view> extensions,
+                 const std::function<void(const WalkEntry&)>& found, std::int64_t& inaccessible);
 
 } // namespace sorvale::engine

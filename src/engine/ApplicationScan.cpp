@@ -102,7 +102,8 @@ ScanEngine::scanApplications(const fs::path& home,
     }
     std::set<std::string> installedIdentifiers;
     for (const model::Location& bundle : identifierSources) {
-        installedIdentifiers.merge(applicationBundleIdentifiers(bundle));
+        installedIdentifiers.merge(
+            applicationBundleIdentifiers(bundle, snapshot.inaccessibleCount));
     }
 
     const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
@@ -153,17 +154,14 @@ std::vector<model::Location> ScanEngine::discoverApplications(const std::vector<
     std::vector<model::Location> applications;
     std::set<fs::path> seen;
     for (const fs::path& root : roots) {
-        if (!platform::fileExists(root)) {
-            continue;
-        }
-        const bool walked = findBundles(root, kApplicationExtension, [&](const WalkEntry& bundle) {
-            if (seen.insert(model::standardized(bundle.path())).second) {
-                applications.push_back(bundle.location());
-            }
-        });
-        if (!walked) {
-            ++inaccessible;
-        }
+        findBundles(
+            root, kApplicationExtension,
+            [&](const WalkEntry& bundle) {
+                if (seen.insert(model::standardized(bundle.path())).second) {
+                    applications.push_back(bundle.location());
+                }
+            },
+            inaccessible);
     }
     const FinderOrder finderOrder;
     std::stable_sort(applications.begin(), applications.end(),
@@ -173,8 +171,8 @@ std::vector<model::Location> ScanEngine::discoverApplications(const std::vector<
     return applications;
 }
 
-std::set<std::string>
-ScanEngine::applicationBundleIdentifiers(const model::Location& bundle) const {
+std::set<std::string> ScanEngine::applicationBundleIdentifiers(const model::Location& bundle,
+                                                               std::int64_t& inaccessible) const {
     std::set<std::string> identifiers;
     const auto addBundle = [&](const fs::path& owner) {
         const platform::BundleInfo info = platform::readBundleInfo(owner);
@@ -186,8 +184,9 @@ ScanEngine::applicationBundleIdentifiers(const model::Location& bundle) const {
     addBundle(bundle.path());
     const WalkRoot inside = walkRootOf(bundle);
     for (std::string_view folder : kEmbeddedBundleFolders) {
-        (void)findBundles(WalkRoot(inside.root, inside.below / folder), kEmbeddedBundleExtensions,
-                          [&](const WalkEntry& embedded) { addBundle(embedded.path()); });
+        findBundles(
+            WalkRoot(inside.root, inside.below / folder), kEmbeddedBundleExtensions,
+            [&](const WalkEntry& embedded) { addBundle(embedded.path()); }, inaccessible);
     }
     return identifiers;
 }

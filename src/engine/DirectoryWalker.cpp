@@ -330,7 +330,9 @@ private:
             worker_.onError(joined(currentFolderPath(), name), isLoop ? ELOOP : EXDEV);
             return;
         }
-        if (queue_ != nullptr && queue_->wantsWork()) {
+        // A folder deep down a chain stays with this thread: handing it over copies the chain.
+        if (queue_ != nullptr && baseDepth_ + stack_.size() < kMaxOpenFolders &&
+            queue_->wantsWork()) {
             std::vector<FolderId> ancestors = ancestors_;
             for (const Folder& f : stack_) {
                 ancestors.push_back(f.id);
@@ -558,6 +560,19 @@ bool walkDirectory(const WalkRoot& root, const WalkOptions& options, const WalkW
     }
     DirectoryWalk(options, worker, origin).run(std::move(*folder));
     return true;
+}
+
+void walkCounting(const WalkRoot& root, const WalkOptions& options, const WalkVisitor& visit,
+                  std::int64_t& inaccessible) {
+    if (!platform::fileExists(root.below.empty() ? root.root : root.root / root.below)) {
+        return;
+    }
+    bool failed = false;
+    const bool opened = walkDirectory(root, options, visit,
+                                      [&](const std::filesystem::path&, int) { failed = true; });
+    if (!opened || failed) {
+        ++inaccessible;
+    }
 }
 
 void walkOpenFolder(int folder, const std::filesystem::path& path, const WalkOptions& options,

@@ -4,6 +4,7 @@
 #include "platform/EntryValues.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -107,6 +108,12 @@ struct WalkWorker {
                                  const WalkVisitor& visit, const WalkErrorHandler& onError);
 [[nodiscard]] bool walkDirectory(const WalkRoot& root, const WalkOptions& options,
                                  const WalkWorker& worker);
+
+// A walk whose failures count the one way every scan counts them: one for a walk whose first
+// folder cannot be opened or that met a folder it could not open or list. A first folder that
+// does not exist is no failure: there is nothing to read.
+void walkCounting(const WalkRoot& root, const WalkOptions& options, const WalkVisitor& visit,
+                  std::int64_t& inaccessible);
 
 // The same walk of the folder open at `folder` (the caller keeps its descriptor), whose path is
 // `path`: for what has reached a folder itself and checked that it is the one it wants.

@@ -45,9 +45,12 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
 
 model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root,
                                                std::int64_t minimumSize) const {
+    if (!platform::fileExists(root)) {
+        // The folder the user chose is gone: that is worth saying.
+        return {.items = {}, .inaccessibleCount = 1};
+    }
     model::ScanSnapshot snapshot;
-    bool walkFailed = false;
-    const bool opened = walkDirectory(
+    walkCounting(
         root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
         [&](const WalkEntry& entry) {
             if (isSkippedLargeFileName(entry.name())) {
@@ -72,13 +75,7 @@ model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root
             }
             return WalkAction::descend;
         },
-        [&](const std::filesystem::path&, int) { walkFailed = true; });
-    if (!opened) {
-        return {.items = {}, .inaccessibleCount = 1};
-    }
-    if (walkFailed) {
-        ++snapshot.inaccessibleCount;
-    }
+        snapshot.inaccessibleCount);
     sortBySizeDescending(snapshot.items);
     return snapshot;
 }

@@ -190,7 +190,9 @@ model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
     appendContainerCaches(home, "Library/Containers", junk);
     appendContainerCaches(home, "Library/Group Containers", junk);
     appendGenericApplicationData(home, junk);
-    std::ranges::move(scanUniversalApplications(home), std::back_inserter(junk.items));
+    model::ScanSnapshot universal = scanUniversalApplications(home);
+    std::ranges::move(universal.items, std::back_inserter(junk.items));
+    junk.inaccessibleCount += universal.inaccessibleCount;
 
     keepFirstOfEachLocation(junk.items);
     sortBySizeDescending(junk.items);
@@ -234,11 +236,7 @@ void ScanEngine::appendGenericApplicationData(const fs::path& home,
 
 void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
                                                 model::ScanSnapshot& into) const {
-    if (!platform::fileExists(root)) {
-        return;
-    }
-    bool walkFailed = false;
-    const bool opened = walkDirectory(
+    walkCounting(
         root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
         [&](const WalkEntry& entry) {
             const std::string name = lowercased(entry.name());
@@ -264,10 +262,7 @@ void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
             into.items.push_back(std::move(item));
             return WalkAction::skipDescendants;
         },
-        [&](const fs::path&, int) { walkFailed = true; });
-    if (!opened || walkFailed) {
-        ++into.inaccessibleCount;
-    }
+        into.inaccessibleCount);
 }
 
 } // namespace sorvale::engine

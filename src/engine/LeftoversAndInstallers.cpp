@@ -140,12 +140,8 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                                                                std::int64_t& inaccessible) const {
     std::vector<model::CleanupItem> installers;
     for (std::string_view location : kInstallerLocations) {
-        const fs::path root = home / location;
-        if (!platform::fileExists(root)) {
-            continue;
-        }
-        const bool walked = walkDirectory(
-            root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
+        walkCounting(
+            home / location, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
             [&](const WalkEntry& entry) {
                 if (entry.depth() >= kInstallerDepthLimit) {
                     return WalkAction::skipDescendants;
@@ -160,10 +156,7 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                 }
                 return WalkAction::descend;
             },
-            [](const fs::path&, int) {});
-        if (!walked) {
-            ++inaccessible;
-        }
+            inaccessible);
     }
     return installers;
 }

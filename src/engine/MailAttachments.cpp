@@ -32,12 +32,7 @@ void ScanEngine::appendMailAttachments(const fs::path& home, model::ScanSnapshot
 }
 
 model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) const {
-    if (!platform::fileExists(root)) {
-        return {};
-    }
     model::ScanSnapshot attachments;
-    bool walkFailed = false;
-    const WalkErrorHandler onError = [&](const fs::path&, int) { walkFailed = true; };
     const WalkOptions visibleEntries{.skipHiddenEntries = true};
 
     const auto appendAttachment = [&](const WalkEntry& file) {
@@ -53,7 +48,7 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
         return WalkAction::descend;
     };
 
-    const bool opened = walkDirectory(
+    walkCounting(
         root, visibleEntries,
         [&](const WalkEntry& entry) {
             if (entry.type() != platform::EntryType::directory) {
@@ -66,17 +61,14 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
                 return WalkAction::descend;
             }
             if (!hasComponent(entry.path(), kMailboxes)) {
-                (void)walkDirectory(entry.asRoot(), visibleEntries, appendAttachment, onError);
+                walkCounting(entry.asRoot(), visibleEntries, appendAttachment,
+                             attachments.inaccessibleCount);
             }
             // Its files were seen once; an "Attachments" folder inside is not walked again.
             return WalkAction::skipDescendants;
         },
-        onError);
-    if (!opened) {
-        return {.items = {}, .inaccessibleCount = 1};
-    }
+        attachments.inaccessibleCount);
     sortBySizeDescending(attachments.items);
-    attachments.inaccessibleCount = walkFailed ? 1 : 0;
     return attachments;
 }
 

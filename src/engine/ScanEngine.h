@@ -106,10 +106,6 @@ public:
     parseSimulatorRuntimes(std::string_view listing) const;
     // The simulators' shared caches of the whole system, as one item.
     void appendSimulatorCaches(model::ScanSnapshot& into) const;
-    // Deletes a simulator runtime or device, or the shared caches, through simctl; none on
-    // success, else the message to show.
-    [[nodiscard]] std::optional<std::string>
-    performManagedCleanup(const model::CleanupItem& item) const;
 
     // Mail's downloaded attachments and the attachment copies kept below "Library/Mail".
     void appendMailAttachments(const std::filesystem::path& home, model::ScanSnapshot& into) const;
@@ -117,7 +113,7 @@ public:
     scanMailAttachmentTree(const std::filesystem::path& root) const;
 
     // Applications whose writable executables carry slices for other processors than arm64.
-    [[nodiscard]] std::vector<model::CleanupItem>
+    [[nodiscard]] model::ScanSnapshot
     scanUniversalApplications(const std::filesystem::path& home) const;
     [[nodiscard]] static bool isUniversalMachO(const std::filesystem::path& file);
     // The size of the file's arm64 slice, as lipo reports it.
@@ -137,7 +133,7 @@ public:
     // The normalized identifiers a bundle owns: its own, its signature's groups, and those of
     // the bundles embedded in it.
     [[nodiscard]] std::set<std::string>
-    applicationBundleIdentifiers(const model::Location& bundle) const;
+    applicationBundleIdentifiers(const model::Location& bundle, std::int64_t& inaccessible) const;
     // The files an application keeps in the home Library, ordered by path.
     [[nodiscard]] std::vector<model::Location>
     applicationSupportFiles(const std::filesystem::path& home,

@@ -15,7 +15,6 @@ using model::CleanupOperation;
 constexpr std::string_view kSharedSimulatorCaches = "/Library/Developer/CoreSimulator/Caches";
 // Where a runtime without a path of its own is said to live.
 constexpr std::string_view kCoreSimulatorFolder = "/Library/Developer/CoreSimulator";
-constexpr std::string_view kRemovalFailed = "Xcode could not remove the selected item.";
 
 struct PlatformName {
     std::string_view fragment;
@@ -199,29 +198,6 @@ void ScanEngine::appendSimulatorCaches(model::ScanSnapshot& into) const {
         item.operation = CleanupOperation::removeSimulatorCaches();
         into.items.push_back(std::move(item));
     }
-}
-
-std::optional<std::string> ScanEngine::performManagedCleanup(const model::CleanupItem& item) const {
-    std::vector<std::string> arguments;
-    switch (item.operation.kind()) {
-    case CleanupOperation::Kind::deleteSimulatorRuntime:
-        arguments = {"simctl", "runtime", "delete", item.operation.identifier()};
-        break;
-    case CleanupOperation::Kind::deleteSimulatorDevice:
-        arguments = {"simctl", "delete", item.operation.identifier()};
-        break;
-    case CleanupOperation::Kind::removeSimulatorCaches:
-        arguments = {"simctl", "runtime", "dyld_shared_cache", "remove", "--all"};
-        break;
-    default:
-        // Not an operation of Xcode's: running nothing is the safe answer.
-        return std::string(kRemovalFailed);
-    }
-    const ToolResult result = runTool(kXcrun, arguments);
-    if (result.status == 0) {
-        return std::nullopt;
-    }
-    return result.output.empty() ? std::string(kRemovalFailed) : result.output;
 }
 
 } // namespace sorvale::engine

@@ -26,29 +26,30 @@ constexpr std::array<std::array<unsigned char, 4>, 4> kUniversalSignatures{{
 // Thinning an executable that saves less is not worth touching a signed application for.
 constexpr std::int64_t kMinimumSaving = 64'001;
 
-// Every application bundle below the roots that exist; bundles inside bundles are not listed.
-std::vector<model::Location> findApplications(const std::vector<fs::path>& roots) {
+// Every application bundle below the roots; bundles inside bundles are not listed.
+std::vector<model::Location> findApplications(const std::vector<fs::path>& roots,
+                                              std::int64_t& inaccessible) {
     static constexpr std::array<std::string_view, 1> kApplicationExtension{"app"};
     std::vector<model::Location> applications;
     for (const fs::path& root : roots) {
-        if (platform::fileExists(root)) {
-            (void)findBundles(root, kApplicationExtension, [&](const WalkEntry& bundle) {
-                applications.push_back(bundle.location());
-            });
-        }
+        findBundles(
+            root, kApplicationExtension,
+            [&](const WalkEntry& bundle) { applications.push_back(bundle.location()); },
+            inaccessible);
     }
     return applications;
 }
 
 } // namespace
 
-std::vector<model::CleanupItem> ScanEngine::scanUniversalApplications(const fs::path& home) const {
-    std::vector<model::CleanupItem> items;
+model::ScanSnapshot ScanEngine::scanUniversalApplications(const fs::path& home) const {
+    model::ScanSnapshot universal;
     for (const model::Location& application :
-         findApplications({systemPath(kSystemApplications), home / "Applications"})) {
+         findApplications({systemPath(kSystemApplications), home / "Applications"},
+                          universal.inaccessibleCount)) {
         std::vector<model::Location> executables;
         std::int64_t saving = 0;
-        (void)walkDirectory(
+        walkCounting(
             walkRootOf(application), WalkOptions{.skipHiddenEntries = true},
             [&](const WalkEntry& entry) {
                 // Only regular files: frameworks link their executables from several places, and
@@ -69,11 +70,11 @@ std::vector<model::CleanupItem> ScanEngine::scanUniversalApplications(const fs::
                 }
                 return WalkAction::descend;
             },
-            [](const fs::path&, int) {});
+            universal.inaccessibleCount);
         if (saving >= 1) {
             const fs::path path = application.path();
             const auto values = platform::readEntryValues(path);
-            items.push_back(model::CleanupItem{
+            universal.items.push_back(model::CleanupItem{
                 .id = application,
                 .url = application,
                 .name = path.stem().native(),
@@ -86,7 +87,7 @@ std::vector<model::CleanupItem> ScanEngine::scanUniversalApplications(const fs::
             });
         }
     }
-    return items;
+    return universal;
 }
 
 bool ScanEngine::isUniversalMachO(const fs::path& file) {

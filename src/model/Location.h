@@ -10,10 +10,13 @@
 
 namespace sorvale::model {
 
-// What a file system calls one object, whatever its name: its device and its inode.
+// What a file system calls one object, whatever its name: its device and its inode, and the
+// moment the inode was made (nanoseconds since 1970; 0 where the file system does not say), so
+// that an inode number reused by a new file does not pass for the old one.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    std::int64_t birth = 0;
 
     bool operator==(const FileIdentity&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "Descriptors.h"
 
+#include "EntryValues.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -24,16 +26,9 @@ Descriptor::~Descriptor() {
     }
 }
 
-model::FileIdentity identityOf(const struct stat& status) {
-    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
-}
-
 std::optional<model::FileIdentity> identityOf(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        return std::nullopt;
-    }
-    return identityOf(status);
+    const auto values = readOpenEntryValues(fd);
+    return values ? std::optional(values->identity) : std::nullopt;
 }
 
 int realFolderFlags() {

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <utility>
 
-struct stat;
-
 namespace sorvale::platform {
 
 // An open file descriptor, closed when it goes out of scope.
@@ -31,7 +29,6 @@ private:
     int fd_ = -1;
 };
 
-[[nodiscard]] model::FileIdentity identityOf(const struct stat& status);
 // The identity of what `fd` has open; none when it cannot be read, with errno set.
 [[nodiscard]] std::optional<model::FileIdentity> identityOf(int fd);
 

@@ -12,10 +12,13 @@ namespace sorvale::platform {
 enum class EntryType : std::uint8_t { regular, directory, symbolicLink, other };
 
 // What the engine reads about one file-system entry, never through a symbolic link. Each size
-// is optional because some systems do not report every variant; here all four come from lstat.
+// is optional because some systems do not report every variant; here all four come from one
+// status request.
 struct EntryValues {
     EntryType type = EntryType::other;
     model::FileIdentity identity;
+    // The permission bits of its mode.
+    std::uint32_t permissions = 0;
     // Blocks in use, including every fork and metadata of the file.
     std::optional<std::int64_t> totalFileAllocatedSize;
     // Blocks in use by the data.
@@ -33,6 +36,9 @@ struct EntryValues {
 
 // The values of `name` inside the open folder `directory`, likewise.
 [[nodiscard]] std::optional<EntryValues> readEntryValues(int directory, const char* name);
+
+// The values of what `fd` has open.
+[[nodiscard]] std::optional<EntryValues> readOpenEntryValues(int fd);
 
 // Whether anything exists at `path`, following links as an existence test does.
 [[nodiscard]] bool fileExists(const std::filesystem::path& path);

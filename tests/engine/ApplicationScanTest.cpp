@@ -74,7 +74,8 @@ TEST_F(ApplicationScan, ABundleOwnsItsOwnItsSignaturesAndItsEmbeddedBundlesIdent
     for (const auto& [path, identifier] : embedded) {
         test::bundle(tree, fs::path("root/Applications/Suite.app") / path, identifier);
     }
-    EXPECT_EQ(engine.applicationBundleIdentifiers(app),
+    std::int64_t inaccessible = 0;
+    EXPECT_EQ(engine.applicationBundleIdentifiers(app, inaccessible),
               (std::set<std::string>{"com.foo.suite", "com.foo.shared", "team.com.foo.keychain",
                                      "com.foo.share", "com.foo.login", "com.foo.xpc", "com.foo.net",
                                      "com.foo.preview", "com.foo.agent", "com.foo.tool",

@@ -79,34 +79,6 @@ TEST_F(SimulatorStorage, TheListingIsReadOnlyWhenSimctlSucceedsWithPureJson) {
     EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
 }
 
-TEST_F(SimulatorStorage, RemovalsRunTheirCommandLinesAndReportTheToolsOwnWords) {
-    const auto item = [](CleanupOperation operation) {
-        model::CleanupItem managed;
-        managed.operation = std::move(operation);
-        return managed;
-    };
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::removeSimulatorCaches())),
-              "Xcode could not remove the selected item.")
-        << "xcrun is missing";
-
-    xcrun("exit 0");
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorRuntime("R-1"))),
-              std::nullopt);
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
-              std::nullopt);
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::removeSimulatorCaches())),
-              std::nullopt);
-    EXPECT_EQ(calls(), "simctl runtime delete R-1\nsimctl delete D-1\n"
-                       "simctl runtime dyld_shared_cache remove --all\n");
-
-    xcrun("printf 'Unable to delete:\\n  in use\\n'; exit 3");
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
-              "Unable to delete:\n  in use\n");
-    xcrun("exit 3");
-    EXPECT_EQ(engine.performManagedCleanup(item(CleanupOperation::deleteSimulatorDevice("D-1"))),
-              "Xcode could not remove the selected item.");
-}
-
 TEST_F(SimulatorStorage, SharedCachesAreOneItemOnlyWhenTheyHoldSomething) {
     tree.folder("root/Library/Developer/CoreSimulator/Caches");
     model::ScanSnapshot found;

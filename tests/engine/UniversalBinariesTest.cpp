@@ -50,7 +50,7 @@ TEST_F(UniversalBinaries, WritableUniversalExecutablesQualifyButLinksToThemDoNot
     tree.symlink(contents / "Frameworks/Kit.framework/Kit", "Versions/A/Kit");
     fs::copy_file(object("arm64.o"), tree.folder("home/Applications/Thin.app") / "Thin");
 
-    const auto items = engine.scanUniversalApplications(tree / "home");
+    const auto items = engine.scanUniversalApplications(tree / "home").items;
     ASSERT_EQ(items.size(), 1U);
     const auto& item = items.front();
     EXPECT_EQ(item.name, "Tool");
@@ -63,7 +63,7 @@ TEST_F(UniversalBinaries, WritableUniversalExecutablesQualifyButLinksToThemDoNot
               (std::set<model::Location>{main, kit}));
 
     const auto unprivilegedItems = test::runUnprivileged<std::size_t>(
-        [&] { return engine.scanUniversalApplications(tree / "home").size(); });
+        [&] { return engine.scanUniversalApplications(tree / "home").items.size(); });
     ASSERT_TRUE(unprivilegedItems);
     EXPECT_EQ(*unprivilegedItems, 0U) << "a bundle the user cannot write is left alone";
 }
@@ -77,7 +77,7 @@ TEST_F(UniversalBinaries, AnExecutableMustSaveMoreThan64000Bytes) {
     tree.script("root/usr/bin/lipo", "echo 'architecture arm64'\ncase \"$2\" in\n"
                                      "*Small.app*) echo '    size 36000';;\n"
                                      "*) echo '    size 35999';;\nesac");
-    const auto items = engine.scanUniversalApplications(tree / "home");
+    const auto items = engine.scanUniversalApplications(tree / "home").items;
     ASSERT_EQ(items.size(), 1U);
     EXPECT_EQ(items.front().name, "Enough");
     EXPECT_EQ(items.front().size, 64'001);

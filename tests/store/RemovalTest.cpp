@@ -3,6 +3,8 @@
 #include "support/BundleFixtures.h"
 #include "support/Unprivileged.h"
 
+#include <QSignalSpy>
+
 #include <csignal>
 #include <fstream>
 #include <set>
@@ -67,11 +69,14 @@ TEST_F(Removal, ApprovedDownloadsGoToTheTrashAndNothingElseChanges) {
                          key(home / "Downloads/c.txt")},
                         true);
     const auto before = treeListing(home);
+    QSignalSpy finished(store.get(), &CleanupStore::removalFinished);
     store->removeSelected();
     EXPECT_EQ(store->downloadsState().value("text"), "Applying cleanup\u2026");
     ASSERT_TRUE(waitForDisplayedCompletion());
 
     EXPECT_EQ(store->lastMessage(), "Completed 3 items successfully.");
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0], (QVariantList{3, 0, 0, QString()}));
     ASSERT_EQ(store->downloadsItems().size(), 1);
     EXPECT_EQ(store->downloadsItems()[0].toMap().value("name"), "kept.pdf");
     std::set<std::string> expected = before;
@@ -111,7 +116,11 @@ TEST_F(Removal, RunningApplicationsAndMailAreSkippedAndStaySelected) {
     ASSERT_TRUE(waitForDisplayedCompletion());
     store->review("mail");
     selectAll();
+    QSignalSpy finished(store.get(), &CleanupStore::removalFinished);
     removeAndWait();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0],
+              (QVariantList{0, 2, 0, "Quit Apple Mail before removing downloaded attachments."}));
     EXPECT_EQ(store->lastMessage(),
               "Completed 0; 2 skipped. Quit Apple Mail before removing downloaded attachments.");
     EXPECT_EQ(store->selectedItems().size(), 2);

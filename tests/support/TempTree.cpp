@@ -9,8 +9,8 @@ namespace sorvale::test {
 
 namespace {
 
-std::filesystem::path makeTemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sorvale-test-XXXXXX").native();
+std::filesystem::path makeTemporaryFolder(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "sorvale-test-XXXXXX").native();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }
@@ -20,8 +20,8 @@ std::filesystem::path makeTemporaryFolder() {
 
 } // namespace
 
-TempTree::TempTree()
-    : FixtureTree(makeTemporaryFolder()) {}
+TempTree::TempTree(const std::filesystem::path& parent)
+    : FixtureTree(makeTemporaryFolder(parent)) {}
 
 TempTree::~TempTree() {
     for (const auto& path : inaccessible_) {

@@ -4,11 +4,11 @@
 
 namespace sorvale::test {
 
-// A fixture tree in the temporary folder, removed when it goes out of scope. The root is
-// world-readable so that a child process that dropped its privileges can walk it.
+// A fixture tree in the temporary folder (or in `parent`), removed when it goes out of scope. The
+// root is world-readable so that a child process that dropped its privileges can walk it.
 class TempTree : public FixtureTree {
 public:
-    TempTree();
+    explicit TempTree(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempTree() override;
 };
 
