@@ -127,8 +127,14 @@ public slots:
             });
         fixture_->store = store_.get();
         updater_ = std::make_unique<updater::AppUpdater>(updater::AppUpdater::Configuration{
-            server_->url("/appcast.json"), "1.4",
-            root_->root() / "Users/me/Applications/Sorvale.app", root_->root(), [] {}});
+            .feedURL = server_->url("/appcast.json"),
+            .currentVersion = "1.4",
+            .applicationBundle = root_->root() / "Users/me/Applications/Sorvale.app",
+            .systemRoot = root_->root(),
+            .updatesFolder = tree_ / "updater/Updates",
+            .temporaryFolder = tree_ / "updater/tmp",
+            .preferencesFile = tree_ / "updater/preferences.conf",
+            .terminate = [] {}});
         folders_ = std::make_unique<ui::FolderRequests>(*store_);
         ui::StoreSingleton::instance = store_.get();
         ui::UpdaterSingleton::instance = updater_.get();

@@ -143,8 +143,14 @@ int main(int argc, char** argv) {
                                       answer(accessGranted);
                                   }
                               });
-    updater::AppUpdater updater({server.url("/appcast.json"), "1.4",
-                                 root / "Applications/Sorvale.app", root.root(), [] {}});
+    updater::AppUpdater updater({.feedURL = server.url("/appcast.json"),
+                                 .currentVersion = "1.4",
+                                 .applicationBundle = root / "Applications/Sorvale.app",
+                                 .systemRoot = root.root(),
+                                 .updatesFolder = tree / "updater/Updates",
+                                 .temporaryFolder = tree / "updater/tmp",
+                                 .preferencesFile = tree / "updater/preferences.conf",
+                                 .terminate = [] {}});
     ui::MainWindow mainWindow(store, updater);
     QQuickWindow* window = mainWindow.window();
     if (window == nullptr) {
