@@ -145,6 +145,8 @@ AppUpdater::Configuration AppUpdater::defaultConfiguration() {
     }
     Configuration configuration;
     configuration.feedURL = QUrl(SORVALE_FEED_URL);
+    // The same address as the Help menu's "Sorvale Website".
+    configuration.websiteURL = QUrl(SORVALE_WEBSITE_URL);
     configuration.currentVersion = version;
     configuration.applicationBundle = bundle;
     configuration.updatesFolder = applicationSupportFolder() / "Sorvale/Updates";
@@ -176,6 +178,11 @@ fs::path AppUpdater::systemPath(std::string_view absolutePath) const {
     return configuration_.systemRoot / fs::path(absolutePath).relative_path();
 }
 
+bool AppUpdater::canVerifyUpdates() const {
+    return std::all_of(kVerificationTools.begin(), kVerificationTools.end(),
+                       [this](std::string_view tool) { return isRunnable(systemPath(tool)); });
+}
+
 // Observable state.
 
 QVariantMap AppUpdater::status() const {
@@ -194,7 +201,8 @@ QVariantMap AppUpdater::status() const {
 }
 
 QVariantMap AppUpdater::alert() const {
-    static constexpr std::array<const char*, 4> kKinds{"updateAvailable", "ready", "error", "info"};
+    static constexpr std::array<const char*, 5> kKinds{"updateAvailable", "ready", "error", "info",
+                                                       "updateOnWebsite"};
     if (!alert_) {
         return {};
     }
@@ -238,6 +246,13 @@ void AppUpdater::fail(QString title, const QString& description, QString message
 
 void AppUpdater::clearAlert() {
     setAlert(std::nullopt);
+}
+
+void AppUpdater::openWebsite() {
+    clearAlert();
+    if (configuration_.openURL && configuration_.websiteURL.isValid()) {
+        configuration_.openURL(configuration_.websiteURL);
+    }
 }
 
 // Checking.
@@ -304,6 +319,12 @@ void AppUpdater::finishCheck(const std::optional<QString>& failure, bool showUpT
         return;
     }
     setStatus({Kind::updateAvailable, info, {}});
+    if (!canVerifyUpdates()) {
+        showAlert(UpdateAlert::Kind::updateOnWebsite, "Update available",
+                  "Sorvale " + info->version + " is available on the Sorvale website." +
+                      notesText(info->notes));
+        return;
+    }
     showAlert(UpdateAlert::Kind::updateAvailable, "Update available",
               "Sorvale " + info->version + " is ready. Download it now?" + notesText(info->notes));
 }
@@ -319,7 +340,8 @@ void AppUpdater::dismissUpdate() {
 // Downloading and verifying.
 
 void AppUpdater::startDownload() {
-    if (status_.kind != Kind::updateAvailable) {
+    // What cannot be verified here is never fetched.
+    if (status_.kind != Kind::updateAvailable || !canVerifyUpdates()) {
         return;
     }
     const UpdateInfo info = *status_.info;

@@ -24,6 +24,10 @@ namespace sorvale::updater {
 // window never waits for either. Every failure ends in the `failed` status, with an alert where
 // the user should hear of it, and writes nothing outside the updates and temporary folders.
 //
+// A system without the verification tools (ditto, codesign, spctl under the system root) never
+// downloads: a newer version is announced with an `updateOnWebsite` alert, whose action opens
+// the website.
+//
 // QML sees the status as {kind, version, url, notes, minMacOSVersion, message} and the alert as
 // {id, kind, title, message}, an empty map when there is none.
 class AppUpdater : public QObject {
@@ -49,16 +53,20 @@ public:
         std::filesystem::path temporaryFolder;
         // The user-defaults file that keeps the version the user declined.
         std::filesystem::path preferencesFile;
+        // Where a system that cannot verify an update sends the user for it.
+        QUrl websiteURL{};
         // Asks the application to quit normally once the installer runs.
         std::function<void()> terminate{};
+        // Shows a web page in the user's browser.
+        std::function<void(const QUrl&)> openURL{};
         // A transfer that receives nothing for this long fails.
         std::chrono::milliseconds stallLimit = std::chrono::seconds(60);
         // A verification tool still running after this long is ended, and the update fails.
         std::chrono::milliseconds toolTimeLimit = std::chrono::minutes(5);
     };
 
-    // The configuration of this build: its feed, its version, its own bundle and the user's
-    // folders.
+    // The configuration of this build: its feed and website, its version, its own bundle and the
+    // user's folders. Opening a web page needs the application's windowing layer, which sets it.
     [[nodiscard]] static Configuration defaultConfiguration();
 
     explicit AppUpdater(Configuration configuration, QObject* parent = nullptr);
@@ -74,11 +82,15 @@ public:
     [[nodiscard]] QUrl downloadedAppURL() const { return downloadedAppURL_; }
     [[nodiscard]] QVariantMap alert() const;
     [[nodiscard]] QString currentVersion() const { return configuration_.currentVersion; }
+    // Whether ditto, codesign and spctl can be run, so that an update can be verified here.
+    [[nodiscard]] bool canVerifyUpdates() const;
 
     Q_INVOKABLE void checkForUpdates(bool showUpToDateMessage);
     Q_INVOKABLE void dismissUpdate();
     Q_INVOKABLE void startDownload();
     Q_INVOKABLE void install();
+    // Opens the website, where a system that cannot verify an update gets it; clears the alert.
+    Q_INVOKABLE void openWebsite();
     // The interface clears the alert once the user has answered it.
     Q_INVOKABLE void clearAlert();
 

@@ -56,7 +56,9 @@ struct UpdateStatus {
 
 // A message for the user; every alert has an identity of its own.
 struct UpdateAlert {
-    enum class Kind { updateAvailable, ready, error, info };
+    // updateOnWebsite announces a newer version on a system that cannot verify it, so the
+    // website offers it instead of a download.
+    enum class Kind { updateAvailable, ready, error, info, updateOnWebsite };
     QUuid id = QUuid::createUuid();
     Kind kind = Kind::info;
     QString title;

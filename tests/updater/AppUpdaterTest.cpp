@@ -124,7 +124,9 @@ protected:
                 .updatesFolder = updates(),
                 .temporaryFolder = temporary(),
                 .preferencesFile = tree / "updater/preferences.conf",
+                .websiteURL = QUrl("https://sorvale.example/"),
                 .terminate = [this] { ++terminations; },
+                .openURL = [this](const QUrl& url) { opened.append(url); },
                 .toolTimeLimit = std::chrono::seconds(20)};
     }
     void replaceUpdater(AppUpdater::Configuration changed) {
@@ -190,6 +192,7 @@ protected:
     sorvale::test::LocalHttpServer server;
     std::unique_ptr<AppUpdater> updater;
     int terminations = 0;
+    QList<QUrl> opened;
 };
 
 const QString kVerificationFailed = "Download failed / The downloaded update failed verification: ";
@@ -407,8 +410,10 @@ TEST_F(Updater, EveryFailedVerificationEndsTheDownloadWithItsReason) {
     EXPECT_EQ(attempt({{"Sorvale.app/Contents/Info.plist", plist}}),
               kVerificationFailed + "a sealed resource is missing");
     fs::permissions(tree / "root/usr/bin/ditto", fs::perms(0644));
-    EXPECT_TRUE(attempt({}).startsWith("Download failed / Could not start " +
-                                       QString::fromStdString((root / "usr/bin/ditto").native())));
+    // Once it is not runnable, the system cannot verify: nothing is downloaded at all.
+    offerVersion();
+    updater->startDownload();
+    EXPECT_EQ(updater->currentStatus().kind, Kind::updateAvailable);
 }
 
 TEST_F(Updater, ArchiveNamesThatLeaveTheUpdatesFolderAreRefusedBeforeAnythingIsWritten) {
@@ -573,6 +578,31 @@ TEST_F(Updater, AMissingHelperToolFailsTheInstallAndTheApplicationKeepsRunning) 
     EXPECT_EQ(terminations, 0);
     EXPECT_FALSE(fs::exists(root / "nohup-arguments"));
     EXPECT_FALSE(fs::exists(updates() / "install-update.sh"));
+}
+
+TEST_F(Updater, WithoutTheVerificationToolsTheWebsiteOffersTheUpdate) {
+    fs::remove(root / "usr/bin/ditto");
+    fs::remove(root / "usr/bin/codesign");
+    fs::remove(root / "usr/sbin/spctl");
+    archive("/Sorvale-1.5.zip", sorvale::test::verifiedUpdateFiles("1.5"));
+    feed(R"({"version": "1.5", "url": ")" + server.url("/Sorvale-1.5.zip").toString().toUtf8() +
+         R"(", "notes": ["Faster scans", "Fixes"]})");
+    check(false);
+    EXPECT_EQ(updater->currentStatus().kind, Kind::updateAvailable);
+    EXPECT_EQ(updater->alert().value("kind"), "updateOnWebsite");
+    EXPECT_EQ(alertText(),
+              QString::fromUtf8("Update available / Sorvale 1.5 is available on the Sorvale "
+                                "website.\n\n\u2022 Faster scans\n\u2022 Fixes"));
+    updater->startDownload();
+    EXPECT_EQ(updater->currentStatus().kind, Kind::updateAvailable);
+    updater->openWebsite();
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://sorvale.example/")});
+    EXPECT_EQ(alertText(), "(none)");
+    EXPECT_EQ(updater->currentStatus().kind, Kind::updateAvailable);
+    QTest::qWait(100);
+    EXPECT_FALSE(server.requests().contains("/Sorvale-1.5.zip")) << "nothing was downloaded";
+    EXPECT_TRUE(isEmptyFolder(updates()));
+    EXPECT_TRUE(isEmptyFolder(temporary()));
 }
 
 TEST_F(Updater, UpdatesFolderThatCannotBeMadeFailsTheDownloadAndDropsTheTransfer) {
