@@ -3,6 +3,9 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -158,6 +161,83 @@ std::optional<QString> blockedWay(const Tree& tree, const Components& components
 
 using ArchiveReader = std::unique_ptr<archive, decltype(&archive_read_free)>;
 
+std::uint64_t littleEndian(std::string_view bytes, std::size_t at, std::size_t size) {
+    std::uint64_t value = 0;
+    for (std::size_t index = size; index-- > 0;) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + index]);
+    }
+    return value;
+}
+
+// A central directory larger than this is no application's.
+constexpr std::uint64_t kMaxDirectorySize = 64 * 1024 * 1024;
+
+// The names the archive's central directory lists, as written. libarchive names each entry after
+// its local header, while another unpacking tool may go by the central directory: where the two
+// disagree, what was inspected is not what is unpacked. None when the directory cannot be read.
+std::optional<std::vector<std::string>> centralDirectoryNames(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    const auto read = [&](std::uint64_t offset, std::uint64_t size) -> std::optional<std::string> {
+        std::string bytes(size, '\0');
+        file.clear();
+        file.seekg(static_cast<std::streamoff>(offset));
+        if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) {
+            return std::nullopt;
+        }
+        return bytes;
+    };
+    file.seekg(0, std::ios::end);
+    const auto fileSize = static_cast<std::uint64_t>(std::max<std::streamoff>(file.tellg(), 0));
+    // The end record (22 bytes and a comment of up to 65,535) and a ZIP64 locator before it.
+    const std::uint64_t tailSize = std::min<std::uint64_t>(fileSize, 22 + 65535 + 20);
+    const auto tail = read(fileSize - tailSize, tailSize);
+    if (!tail || tail->size() < 22) {
+        return std::nullopt;
+    }
+    const std::size_t end = tail->rfind(std::string_view("PK\x05\x06", 4), tail->size() - 22);
+    if (end == std::string::npos) {
+        return std::nullopt;
+    }
+    std::uint64_t count = littleEndian(*tail, end + 10, 2);
+    std::uint64_t size = littleEndian(*tail, end + 12, 4);
+    std::uint64_t offset = littleEndian(*tail, end + 16, 4);
+    if (count == 0xffff || size == 0xffffffff || offset == 0xffffffff) {
+        if (end < 20 || tail->compare(end - 20, 4, "PK\x06\x07") != 0) {
+            return std::nullopt;
+        }
+        const auto record = read(littleEndian(*tail, end - 20 + 8, 8), 56);
+        if (!record || record->compare(0, 4, "PK\x06\x06") != 0) {
+            return std::nullopt;
+        }
+        count = littleEndian(*record, 32, 8);
+        size = littleEndian(*record, 40, 8);
+        offset = littleEndian(*record, 48, 8);
+    }
+    if (size > kMaxDirectorySize || offset > fileSize || size > fileSize - offset) {
+        return std::nullopt;
+    }
+    const auto directory = read(offset, size);
+    if (!directory) {
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    while (names.size() < count) {
+        if (at + 46 > directory->size() || directory->compare(at, 4, "PK\x01\x02") != 0) {
+            return std::nullopt;
+        }
+        const std::size_t nameSize = littleEndian(*directory, at + 28, 2);
+        const std::size_t next = at + 46 + nameSize + littleEndian(*directory, at + 30, 2) +
+                                 littleEndian(*directory, at + 32, 2);
+        if (next > directory->size()) {
+            return std::nullopt;
+        }
+        names.push_back(directory->substr(at + 46, nameSize));
+        at = next;
+    }
+    return names;
+}
+
 } // namespace
 
 std::optional<QString> inspectArchive(const fs::path& archivePath, std::string_view bundleName) {
@@ -225,6 +305,21 @@ std::optional<QString> inspectArchive(const fs::path& archivePath, std::string_v
         if (!inserted &&
             (existing->second.type != Entry::Type::folder || entry.type != Entry::Type::folder)) {
             return "the archive holds \"" + shown(name) + "\" more than once.";
+        }
+    }
+
+    const auto listed = centralDirectoryNames(archivePath);
+    if (!listed) {
+        return "the archive's central directory could not be read.";
+    }
+    for (const std::string& name : *listed) {
+        const auto components = relativeComponents(name);
+        if (!components) {
+            return outsideEntry(name);
+        }
+        if (!components->empty() && !tree.contains(joined(*components, components->size()))) {
+            return "the archive's central directory names \"" + shown(name) +
+                   "\", which none of its entries is.";
         }
     }
 

@@ -11,7 +11,8 @@ namespace sorvale::updater {
 // Reads the ZIP archive at `archive` without writing anything. None when it may be unpacked:
 // every entry is a file, a folder or a link, named relative to the folder it is unpacked into
 // without "..", written through no link, each link and hard link leading to a place inside that
-// folder, and `bundleName` at its top not a link. Else why not, as a reason for the user.
+// folder, `bundleName` at its top not a link, and its central directory naming no other entries.
+// Else why not, as a reason for the user.
 [[nodiscard]] std::optional<QString> inspectArchive(const std::filesystem::path& archive,
                                                     std::string_view bundleName);
 

@@ -137,9 +137,6 @@ protected:
     void feed(const QByteArray& json, int status = 200) {
         server.serve("/appcast.json", {status, json});
     }
-    void archive(const QString& path, const std::vector<ZipEntry>& entries) {
-        server.serve(path, {200, QByteArray::fromStdString(sorvale::test::zipBytes(entries))});
-    }
     void archive(const QString& path, const Files& files) {
         server.serve(path, {200, QByteArray::fromStdString(sorvale::test::zipBytes(files))});
     }
@@ -163,9 +160,9 @@ protected:
             ASSERT_TRUE(done.wait(30'000)) << "the download ended";
         }
     }
-    // Offers 1.5 with an archive of `entries` and downloads it; the alert that follows.
-    QString downloadArchive(const std::vector<ZipEntry>& entries) {
-        archive("/Sorvale-1.5.zip", entries);
+    // Offers 1.5 with an archive of these bytes and downloads it; the alert that follows.
+    QString downloadArchive(const std::string& bytes) {
+        server.serve("/Sorvale-1.5.zip", {200, QByteArray::fromStdString(bytes)});
         offerVersion();
         downloadAndWait();
         return alertText();
@@ -433,15 +430,21 @@ TEST_F(Updater, ArchiveNamesThatLeaveTheUpdatesFolderAreRefusedBeforeAnythingIsW
 TEST_F(Updater, AHostileArchiveIsRefusedBeforeAnythingIsUnpacked) {
     const std::string plist = sorvale::test::infoPlistOfVersion("1.5");
     const std::string outside = (tree / "outside").native();
+    // A ZIP archive of a bundle that verifies, with the `extra` entries.
     const auto bundle = [&](std::vector<ZipEntry> extra) {
         std::vector<ZipEntry> entries{
             {ZipEntry::Type::file, "Sorvale.app/Contents/Info.plist", plist},
             {ZipEntry::Type::file, "Sorvale.app/team", "TeamIdentifier=TEAM1\n"}};
         entries.insert(entries.end(), extra.begin(), extra.end());
-        return entries;
+        return sorvale::test::zipBytes(entries);
+    };
+    // The same archive, but its central directory names `listed` where the entry says `name`.
+    const auto misnamed = [&](const std::string& name, const std::string& listed) {
+        std::string bytes = bundle({{ZipEntry::Type::file, name, "x"}});
+        return bytes.replace(bytes.rfind(name), name.size(), listed);
     };
     using enum ZipEntry::Type;
-    const std::vector<std::pair<std::vector<ZipEntry>, QString>> hostile{
+    const std::vector<std::pair<std::string, QString>> hostile{
         {bundle({{file, "../../../escape", "x"}}),
          "the archive entry \"../../../escape\" would be written outside the update's folder."},
         {bundle({{file, "Sorvale.app/..\\..\\..\\..\\escape", "x"}}),
@@ -470,17 +473,23 @@ TEST_F(Updater, AHostileArchiveIsRefusedBeforeAnythingIsUnpacked) {
          "the archive entry \"Sorvale.app/null\" is not a file, folder or link."},
         {bundle({{blockDevice, "Sorvale.app/disk", ""}}),
          "the archive entry \"Sorvale.app/disk\" is not a file, folder or link."},
-        {{{file, "Other.app/Contents/Info.plist", plist},
-          {file, "Other.app/team", "TeamIdentifier=TEAM1\n"},
-          {link, "Sorvale.app", "Other.app"}},
+        {sorvale::test::zipBytes({{file, "Other.app/Contents/Info.plist", plist},
+                                  {file, "Other.app/team", "TeamIdentifier=TEAM1\n"},
+                                  {link, "Sorvale.app", "Other.app"}}),
          "Sorvale.app in the downloaded archive is a link."},
+        // What libarchive reads is named by the entries; another tool may go by the directory.
+        {misnamed("Sorvale.app/aaa", "../../../escape"),
+         "the archive entry \"../../../escape\" would be written outside the update's folder."},
+        {misnamed("Sorvale.app/aaa", "Sorvale.app/bbb"),
+         "the archive's central directory names \"Sorvale.app/bbb\", which none of its entries "
+         "is."},
     };
-    for (const auto& [entries, reason] : hostile) {
+    for (const auto& [bytes, reason] : hostile) {
         replaceUpdater(configuration());
         // What an earlier download left unpacked stays as it was: nothing was unpacked.
         std::ofstream(tree.file("updater/Updates/Extracted/earlier")) << "earlier";
         const auto before = outsideTheUpdatersFolders();
-        EXPECT_EQ(downloadArchive(entries), kVerificationFailed + reason);
+        EXPECT_EQ(downloadArchive(bytes), kVerificationFailed + reason);
         EXPECT_EQ(changedSince(before), std::vector<std::string>{}) << reason.toStdString();
         EXPECT_EQ(snapshot(updates() / "Extracted", {}).size(), 1U) << reason.toStdString();
         EXPECT_EQ(contents(updates() / "Extracted/earlier"), "earlier");
@@ -505,11 +514,9 @@ TEST_F(Updater, WhatTheUnpackingToolMadeIsCheckedAgainAndRemovedWhenItReachesOut
         replaceUpdater(configuration());
         std::ofstream(root / "ditto-also") << misdeed << "\n";
         const auto before = outsideTheUpdatersFolders();
-        std::vector<ZipEntry> entries;
-        for (const auto& [name, contents] : sorvale::test::verifiedUpdateFiles("1.5")) {
-            entries.push_back({ZipEntry::Type::file, name, contents});
-        }
-        EXPECT_EQ(downloadArchive(entries), kVerificationFailed + reason);
+        EXPECT_EQ(
+            downloadArchive(sorvale::test::zipBytes(sorvale::test::verifiedUpdateFiles("1.5"))),
+            kVerificationFailed + reason);
         EXPECT_FALSE(fs::exists(fs::symlink_status(updates() / "Extracted")))
             << reason.toStdString();
         EXPECT_EQ(changedSince(before), std::vector<std::string>{}) << reason.toStdString();
