@@ -120,7 +120,8 @@ private:
         case ToolRun::Ending::exited:
             return run;
         case ToolRun::Ending::notStarted:
-            throw UpdateError("Could not start " + shown(path) + ": " + errorText(run.startError));
+            throw UpdateError("Could not start " + shown(path) + ": " + errorText(run.startError) +
+                              ".");
         case ToolRun::Ending::timedOut:
             throw UpdateError::verificationFailed(shown(path.filename()) +
                                                   " did not finish in time.");
