@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     using namespace sorvale;
     store::CleanupStore store{engine::ScanEngine()};
     store.setUrlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); });
-    updater::AppUpdater updater{updater::AppUpdater::defaultConfiguration()};
+    auto updaterConfiguration = updater::AppUpdater::defaultConfiguration();
+    updaterConfiguration.openURL = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    updater::AppUpdater updater{std::move(updaterConfiguration)};
     const ui::MainWindow mainWindow(store, updater);
     if (mainWindow.window() == nullptr) {
         return 1;

@@ -1,18 +1,21 @@
 #include "AppUpdater.h"
 
+#include "ToolRunner.h"
+#include "UpdateError.h"
 #include "platform/BundleInfo.h"
-#include "platform/EntryValues.h"
+#include "platform/StandardLocations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QNetworkReply>
-#include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include <stdexcept>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace sorvale::updater {
@@ -22,22 +25,8 @@ namespace fs = std::filesystem;
 using Kind = UpdateStatus::Kind;
 
 constexpr const char* kDismissedUpdateKey = "dismissedUpdateVersion";
-const QString kInvalidResponse = "The update server returned an invalid response.";
 const QString kCheckFailedMessage =
     "Sorvale couldn't reach the update server. Check your connection and try again.";
-
-// The one kind of failure the private steps raise; its description is what the user reads.
-class UpdateError : public std::runtime_error {
-public:
-    explicit UpdateError(const QString& description)
-        : std::runtime_error(description.toStdString()) {}
-    [[nodiscard]] QString description() const { return QString::fromStdString(what()); }
-
-    static UpdateError verificationFailed(const QString& reason) {
-        return UpdateError("The downloaded update failed verification: " + reason);
-    }
-    static UpdateError invalidResponse() { return UpdateError(kInvalidResponse); }
-};
 
 // Waits for the running process to end, then swaps the bundle and opens the new copy. The text
 // is fixed byte for byte (424 bytes, no final line feed).
@@ -68,6 +57,13 @@ fi
 /usr/bin/open "$APP_PATH")";
 static_assert(kHelperScript.size() == 424);
 
+// Everything the helper script and its launcher run, each by its absolute path: when one is
+// missing, the application must not quit, for nothing would replace it or open it again.
+constexpr std::string_view kNohup = "/usr/bin/nohup";
+constexpr std::string_view kZsh = "/bin/zsh";
+constexpr std::array<std::string_view, 6> kInstallTools{kNohup,    kZsh,      kDitto,
+                                                        "/bin/mv", "/bin/rm", "/usr/bin/open"};
+
 QString readyMessage(const UpdateInfo& info) {
     return "Sorvale " + info.version +
            " has been downloaded and verified. Install it now? Sorvale will restart automatically.";
@@ -85,25 +81,6 @@ QString notesText(const std::optional<QStringList>& notes) {
     return "\n\n" + lines.join('\n');
 }
 
-bool isSuccessful(const QNetworkReply* reply) {
-    const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    return code.isValid() && code.toInt() >= 200 && code.toInt() <= 299;
-}
-
-// The name the archive is stored under: the URL's last path component, which must name one
-// entry of the updates folder. It comes from the network, so "..", "." or a name holding a
-// separator is refused before anything is written.
-QString archiveName(const QUrl& url) {
-    // The last segment of the path as sent, decoded afterwards: an encoded "/" stays inside it.
-    const QString segment = url.path(QUrl::FullyEncoded).section('/', -1);
-    const QString name = QUrl::fromPercentEncoding(segment.toUtf8());
-    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') ||
-        name.contains(QChar(0))) {
-        throw UpdateError::invalidResponse();
-    }
-    return name;
-}
-
 fs::path pathOf(const QString& text) {
     const QByteArray bytes = QFile::encodeName(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -111,6 +88,24 @@ fs::path pathOf(const QString& text) {
 
 QString textOf(const fs::path& path) {
     return QFile::decodeName(path.c_str());
+}
+
+QString errorText(int error) {
+    return QString::fromStdString(std::generic_category().message(error));
+}
+
+// The name the archive is stored under: the URL's last path component, which must name one
+// entry of the updates folder. It comes from the network, so "..", "." or a name holding a
+// separator is refused before anything is fetched.
+std::optional<fs::path> archiveName(const QUrl& url) {
+    // The last segment of the path as sent, decoded afterwards: an encoded "/" stays inside it.
+    const QString segment = url.path(QUrl::FullyEncoded).section('/', -1);
+    const QByteArray name = QByteArray::fromPercentEncoding(segment.toUtf8());
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') ||
+        name.contains('\0')) {
+        return std::nullopt;
+    }
+    return fs::path(std::string(name.constData(), static_cast<std::size_t>(name.size())));
 }
 
 // The .app bundle that holds the running executable, else the executable's own folder.
@@ -125,6 +120,14 @@ fs::path runningBundle() {
     return executable.parent_path();
 }
 
+fs::path applicationSupportFolder() {
+#ifdef __APPLE__
+    return platform::homeFolder() / "Library/Application Support";
+#else
+    return platform::dataHomeFolder(platform::homeFolder());
+#endif
+}
+
 } // namespace
 
 AppUpdater::Configuration AppUpdater::defaultConfiguration() {
@@ -135,19 +138,49 @@ AppUpdater::Configuration AppUpdater::defaultConfiguration() {
 #else
     const QString version = SORVALE_VERSION;
 #endif
-    return Configuration{QUrl(SORVALE_FEED_URL), version, bundle, "/",
-                         [] { QCoreApplication::quit(); }};
+    std::error_code noTemporaryFolder;
+    fs::path temporary = fs::temp_directory_path(noTemporaryFolder);
+    if (noTemporaryFolder) {
+        temporary = "/tmp";
+    }
+    Configuration configuration;
+    configuration.feedURL = QUrl(SORVALE_FEED_URL);
+    // The same address as the Help menu's "Sorvale Website".
+    configuration.websiteURL = QUrl(SORVALE_WEBSITE_URL);
+    configuration.currentVersion = version;
+    configuration.applicationBundle = bundle;
+    configuration.updatesFolder = applicationSupportFolder() / "Sorvale/Updates";
+    configuration.temporaryFolder = temporary;
+    // The application's standard user defaults, which also keep its other settings.
+    configuration.preferencesFile = pathOf(QSettings().fileName());
+    configuration.terminate = [] { QCoreApplication::quit(); };
+    return configuration;
 }
 
 AppUpdater::AppUpdater(Configuration configuration, QObject* parent)
     : QObject(parent)
     , configuration_(std::move(configuration))
-    , network_(this) {}
+    , network_(this) {
+    connect(&verification_, &QFutureWatcher<VerificationOutcome>::finished, this,
+            &AppUpdater::finishVerification);
+}
 
-AppUpdater::~AppUpdater() = default;
+AppUpdater::~AppUpdater() {
+    // Transfers answer into this object; end them while it is whole.
+    delete check_;
+    delete download_;
+    disconnect(&verification_, nullptr, this, nullptr);
+    verification_.cancel();
+    verification_.waitForFinished();
+}
 
 fs::path AppUpdater::systemPath(std::string_view absolutePath) const {
     return configuration_.systemRoot / fs::path(absolutePath).relative_path();
+}
+
+bool AppUpdater::canVerifyUpdates() const {
+    return std::all_of(kVerificationTools.begin(), kVerificationTools.end(),
+                       [this](std::string_view tool) { return isRunnable(systemPath(tool)); });
 }
 
 // Observable state.
@@ -168,7 +201,8 @@ QVariantMap AppUpdater::status() const {
 }
 
 QVariantMap AppUpdater::alert() const {
-    static constexpr std::array<const char*, 4> kKinds{"updateAvailable", "ready", "error", "info"};
+    static constexpr std::array<const char*, 5> kKinds{"updateAvailable", "ready", "error", "info",
+                                                       "updateOnWebsite"};
     if (!alert_) {
         return {};
     }
@@ -192,7 +226,9 @@ void AppUpdater::setAlert(std::optional<UpdateAlert> alert) {
     }
 }
 
-void AppUpdater::setDownloadedAppURL(QUrl url) {
+void AppUpdater::setDownloadedApp(std::optional<fs::path> bundle) {
+    downloadedApp_ = std::move(bundle);
+    QUrl url = downloadedApp_ ? QUrl::fromLocalFile(textOf(*downloadedApp_)) : QUrl();
     if (url != downloadedAppURL_) {
         downloadedAppURL_ = std::move(url);
         emit downloadedAppURLChanged();
@@ -212,6 +248,13 @@ void AppUpdater::clearAlert() {
     setAlert(std::nullopt);
 }
 
+void AppUpdater::openWebsite() {
+    clearAlert();
+    if (configuration_.openURL && configuration_.websiteURL.isValid()) {
+        configuration_.openURL(configuration_.websiteURL);
+    }
+}
+
 // Checking.
 
 void AppUpdater::checkForUpdates(bool showUpToDateMessage) {
@@ -223,43 +266,42 @@ void AppUpdater::checkForUpdates(bool showUpToDateMessage) {
         showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(*status_.info));
         return;
     }
-    if (QNetworkReply* previous = std::exchange(checkReply_, nullptr)) {
-        previous->abort();
-    }
+    delete check_;
     setStatus({Kind::checking, std::nullopt, {}});
     performCheck(showUpToDateMessage);
 }
 
 void AppUpdater::performCheck(bool showUpToDateMessage) {
-    QNetworkReply* reply = network_.get(QNetworkRequest(configuration_.feedURL));
-    reply->setParent(this);
-    checkReply_ = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, showUpToDateMessage] {
-        reply->deleteLater();
-        if (reply == checkReply_) {
-            finishCheck(reply, showUpToDateMessage);
-        }
-    });
+    check_ = new Transfer(
+        network_, configuration_.feedURL, configuration_.stallLimit, {},
+        [this, showUpToDateMessage](const std::optional<QString>& failure) {
+            finishCheck(failure, showUpToDateMessage);
+        },
+        this);
 }
 
-void AppUpdater::finishCheck(QNetworkReply* reply, bool showUpToDateMessage) {
+QString AppUpdater::dismissedVersion() const {
+    return QSettings(textOf(configuration_.preferencesFile), QSettings::NativeFormat)
+        .value(kDismissedUpdateKey)
+        .toString();
+}
+
+void AppUpdater::finishCheck(const std::optional<QString>& failure, bool showUpToDateMessage) {
+    // It answers from within its own reply's signal.
+    Transfer* transfer = std::exchange(check_, nullptr);
+    transfer->deleteLater();
     const auto fail = [&](const QString& description) {
         setStatus({Kind::failed, std::nullopt, description});
         if (showUpToDateMessage) {
             showAlert(UpdateAlert::Kind::error, "Update check failed", kCheckFailedMessage);
         }
     };
-    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (!answered) {
-        fail(reply->errorString());
-        return;
-    }
-    if (!isSuccessful(reply)) {
-        fail(kInvalidResponse);
+    if (failure) {
+        fail(*failure);
         return;
     }
     QString decodingError;
-    const auto info = decodeUpdateInfo(reply->readAll(), decodingError);
+    const auto info = decodeUpdateInfo(transfer->body(), decodingError);
     if (!info) {
         fail(decodingError);
         return;
@@ -272,19 +314,25 @@ void AppUpdater::finishCheck(QNetworkReply* reply, bool showUpToDateMessage) {
         }
         return;
     }
-    if (!showUpToDateMessage &&
-        QSettings().value(kDismissedUpdateKey).toString() == info->version) {
+    if (!showUpToDateMessage && dismissedVersion() == info->version) {
         setStatus({Kind::upToDate, std::nullopt, {}});
         return;
     }
     setStatus({Kind::updateAvailable, info, {}});
+    if (!canVerifyUpdates()) {
+        showAlert(UpdateAlert::Kind::updateOnWebsite, "Update available",
+                  "Sorvale " + info->version + " is available on the Sorvale website." +
+                      notesText(info->notes));
+        return;
+    }
     showAlert(UpdateAlert::Kind::updateAvailable, "Update available",
               "Sorvale " + info->version + " is ready. Download it now?" + notesText(info->notes));
 }
 
 void AppUpdater::dismissUpdate() {
     if (status_.kind == Kind::updateAvailable) {
-        QSettings().setValue(kDismissedUpdateKey, status_.info->version);
+        QSettings(textOf(configuration_.preferencesFile), QSettings::NativeFormat)
+            .setValue(kDismissedUpdateKey, status_.info->version);
     }
     clearAlert();
 }
@@ -292,155 +340,122 @@ void AppUpdater::dismissUpdate() {
 // Downloading and verifying.
 
 void AppUpdater::startDownload() {
-    if (status_.kind != Kind::updateAvailable) {
+    // What cannot be verified here is never fetched.
+    if (status_.kind != Kind::updateAvailable || !canVerifyUpdates()) {
         return;
     }
     const UpdateInfo info = *status_.info;
     clearAlert();
-    setDownloadedAppURL({});
+    setDownloadedApp(std::nullopt);
     setStatus({Kind::downloading, std::nullopt, {}});
     download(info);
 }
 
 void AppUpdater::download(const UpdateInfo& info) {
-    downloadFile_ = std::make_unique<QTemporaryFile>();
-    if (!downloadFile_->open()) {
-        fail("Download failed", downloadFile_->errorString(), downloadFile_->errorString());
+    if (!archiveName(info.url)) {
+        fail("Download failed", kInvalidResponse, kInvalidResponse);
         return;
     }
-    QNetworkReply* reply = network_.get(QNetworkRequest(info.url));
-    reply->setParent(this);
-    connect(reply, &QNetworkReply::readyRead, this,
-            [this, reply] { downloadFile_->write(reply->readAll()); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, info] {
-        reply->deleteLater();
-        finishDownload(reply, info);
-    });
+    QString error;
+    receivedFile_.reset();
+    if (auto file = ReceivedFile::create(configuration_.temporaryFolder, error)) {
+        receivedFile_.emplace(std::move(*file));
+    } else {
+        fail("Download failed", error, error);
+        return;
+    }
+    download_ = new Transfer(
+        network_, info.url, configuration_.stallLimit,
+        [this](const QByteArray& bytes) { return receivedFile_->write(bytes); },
+        [this, info](const std::optional<QString>& failure) { finishTransfer(failure, info); },
+        this);
 }
 
-void AppUpdater::finishDownload(QNetworkReply* reply, const UpdateInfo& info) {
-    try {
-        downloadFile_->write(reply->readAll());
-        const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        if (!answered && reply->error() != QNetworkReply::NoError) {
-            throw UpdateError(reply->errorString());
-        }
-        if (!isSuccessful(reply)) {
-            throw UpdateError::invalidResponse();
-        }
-        const QString name = archiveName(info.url);
-        const fs::path archive = supportDirectory() / pathOf(name);
-        QFile::remove(textOf(archive));
-        downloadFile_->close();
-        if (!downloadFile_->rename(textOf(archive))) {
-            throw UpdateError(downloadFile_->errorString());
-        }
-        downloadFile_->setAutoRemove(false);
-        downloadFile_.reset();
-        const fs::path bundle = verify(archive, info.version);
-        setDownloadedAppURL(QUrl::fromLocalFile(textOf(bundle)));
-        setStatus({Kind::downloaded, info, {}});
-        showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(info));
-    } catch (const UpdateError& error) {
-        downloadFile_.reset();
-        fail("Download failed", error.description(), error.description());
+void AppUpdater::finishTransfer(const std::optional<QString>& failure, const UpdateInfo& info) {
+    std::exchange(download_, nullptr)->deleteLater();
+    std::optional<QString> problem = failure;
+    if (!problem) {
+        problem = receivedFile_->close();
     }
+    if (problem) {
+        receivedFile_.reset();
+        fail("Download failed", *problem, *problem);
+        return;
+    }
+    const Verification verification{receivedFile_->path(),
+                                    configuration_.updatesFolder,
+                                    *archiveName(info.url),
+                                    info.version,
+                                    configuration_.applicationBundle,
+                                    configuration_.systemRoot,
+                                    configuration_.toolTimeLimit};
+    verifying_ = info;
+    verification_.setFuture(QtConcurrent::run([verification](
+                                                  QPromise<VerificationOutcome>& promise) {
+        promise.addResult(verifyUpdate(verification, [&promise] { return promise.isCanceled(); }));
+    }));
 }
 
-fs::path AppUpdater::supportDirectory() const {
-    const QString applicationSupport =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString updates = applicationSupport + "/Sorvale/Updates";
-    if (applicationSupport.isEmpty() || !QDir().mkpath(updates)) {
-        throw UpdateError("The folder " + updates + " could not be created.");
+void AppUpdater::finishVerification() {
+    // The archive was moved into the updates folder, or it is no longer wanted.
+    receivedFile_.reset();
+    const auto info = std::exchange(verifying_, std::nullopt);
+    const QFuture<VerificationOutcome> future = verification_.future();
+    if (!info || future.isCanceled() || future.resultCount() == 0) {
+        return;
     }
-    return pathOf(updates);
-}
-
-fs::path AppUpdater::verify(const fs::path& archive, const QString& expectedVersion) const {
-    const fs::path extracted = archive.parent_path() / "Extracted";
-    // The updater's own folder: what a previous attempt left there goes.
-    std::error_code ignored;
-    fs::remove_all(extracted, ignored);
-    if (!QDir().mkpath(textOf(extracted))) {
-        throw UpdateError("The folder " + textOf(extracted) + " could not be created.");
+    const VerificationOutcome outcome = future.result();
+    if (!outcome.bundle) {
+        fail("Download failed", outcome.failure, outcome.failure);
+        return;
     }
-    (void)run(systemPath("/usr/bin/ditto"), {"-x", "-k", textOf(archive), textOf(extracted)});
-    const fs::path bundle = extracted / "Sorvale.app";
-    if (!platform::fileExists(bundle)) {
-        throw UpdateError::verificationFailed(
-            "Sorvale.app was not found in the downloaded archive.");
-    }
-    (void)run(systemPath("/usr/bin/codesign"),
-              {"--verify", "--deep", "--strict", "--verbose=2", textOf(bundle)});
-    (void)run(systemPath("/usr/sbin/spctl"), {"-a", "-vv", textOf(bundle)});
-    const QString found =
-        QString::fromStdString(platform::readBundleInfo(bundle).shortVersion.value_or(""));
-    if (found != expectedVersion) {
-        throw UpdateError::verificationFailed("version mismatch (" + found + " instead of " +
-                                              expectedVersion + ").");
-    }
-    const auto runningTeam = teamIdentifier(configuration_.applicationBundle);
-    if (!runningTeam || runningTeam != teamIdentifier(bundle)) {
-        throw UpdateError::verificationFailed("the update isn't signed by the same developer.");
-    }
-    return bundle;
-}
-
-std::optional<QString> AppUpdater::teamIdentifier(const fs::path& bundle) const {
-    QString output;
-    try {
-        output = run(systemPath("/usr/bin/codesign"), {"-dvv", textOf(bundle)});
-    } catch (const UpdateError&) {
-        return std::nullopt;
-    }
-    static const QString kPrefix = "TeamIdentifier=";
-    for (const QString& line : output.split('\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(kPrefix)) {
-            return line.mid(kPrefix.size());
-        }
-    }
-    return std::nullopt;
-}
-
-QString AppUpdater::run(const fs::path& tool, const QStringList& arguments) const {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(textOf(tool), arguments);
-    if (!process.waitForStarted(-1)) {
-        throw UpdateError("Could not start " + textOf(tool) + ": " + process.errorString());
-    }
-    // QProcess keeps reading the shared pipe while the tool runs, so it never fills.
-    process.waitForFinished(-1);
-    const QString output = QString::fromUtf8(process.readAll());
-    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
-        return output;
-    }
-    throw UpdateError::verificationFailed(output.trimmed());
+    setDownloadedApp(outcome.bundle);
+    setStatus({Kind::downloaded, info, {}});
+    showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(*info));
 }
 
 // Installing.
 
 fs::path AppUpdater::writeHelperScript() const {
-    const fs::path script = supportDirectory() / "install-update.sh";
-    QSaveFile file(textOf(script));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(kHelperScript.data(), static_cast<qint64>(kHelperScript.size())) !=
-            static_cast<qint64>(kHelperScript.size()) ||
-        !file.commit()) {
-        throw UpdateError(file.errorString());
+    const fs::path folder = configuration_.updatesFolder;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    const fs::path script = folder / "install-update.sh";
+    std::string temporary = (folder / ".install-update.sh-XXXXXX").native();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        throw UpdateError("The helper script could not be written to " + textOf(folder) + ": " +
+                          errorText(errno) + ".");
     }
-    constexpr auto kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                 QFile::ExeOther;
-    if (!QFile::setPermissions(textOf(script), kExecutable)) {
-        throw UpdateError("The permissions of " + textOf(script) + " could not be set.");
+    std::string_view left = kHelperScript;
+    int failure = 0;
+    while (!left.empty() && failure == 0) {
+        const ssize_t written = ::write(fd, left.data(), left.size());
+        if (written > 0) {
+            left.remove_prefix(static_cast<std::size_t>(written));
+        } else if (written == 0 || errno != EINTR) {
+            failure = written == 0 ? EIO : errno;
+        }
+    }
+    if (failure == 0 && ::fchmod(fd, 0755) != 0) {
+        failure = errno;
+    }
+    if (::close(fd) != 0 && failure == 0) {
+        failure = errno;
+    }
+    if (failure == 0 && ::rename(temporary.c_str(), script.c_str()) != 0) {
+        failure = errno;
+    }
+    if (failure != 0) {
+        ::unlink(temporary.c_str());
+        throw UpdateError("The helper script " + textOf(script) +
+                          " could not be written: " + errorText(failure) + ".");
     }
     return script;
 }
 
 void AppUpdater::install() {
-    if (status_.kind != Kind::downloaded || downloadedAppURL_.isEmpty()) {
+    if (status_.kind != Kind::downloaded || !downloadedApp_) {
         return;
     }
     const fs::path current = configuration_.applicationBundle;
@@ -453,12 +468,18 @@ void AppUpdater::install() {
     }
     setStatus({Kind::installing, std::nullopt, {}});
     try {
+        for (const std::string_view tool : kInstallTools) {
+            if (!isRunnable(systemPath(tool))) {
+                throw UpdateError(textOf(systemPath(tool)) + " is missing or cannot be run.");
+            }
+        }
         const fs::path script = writeHelperScript();
-        const QString nohup = textOf(systemPath("/usr/bin/nohup"));
-        if (!QProcess::startDetached(nohup, {textOf(systemPath("/bin/zsh")), textOf(script),
-                                             textOf(current), downloadedAppURL_.toLocalFile(),
-                                             QString::number(::getpid())})) {
-            throw UpdateError("Could not start " + nohup + ".");
+        const fs::path nohup = systemPath(kNohup);
+        if (const int error =
+                startDetached(nohup, {systemPath(kZsh).native(), script.native(), current.native(),
+                                      downloadedApp_->native(), std::to_string(::getpid())});
+            error != 0) {
+            throw UpdateError("Could not start " + textOf(nohup) + ": " + errorText(error) + ".");
         }
     } catch (const UpdateError& error) {
         fail("Install failed", error.description(),

@@ -24,6 +24,11 @@ std::vector<long long> versionNumbers(const QString& version) {
 
 } // namespace
 
+bool isWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == "https" || scheme == "http") && !url.host().isEmpty();
+}
+
 std::optional<UpdateInfo> decodeUpdateInfo(const QByteArray& json, QString& error) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
@@ -51,6 +56,11 @@ std::optional<UpdateInfo> decodeUpdateInfo(const QByteArray& json, QString& erro
     UpdateInfo info{*version, QUrl(*url, QUrl::StrictMode), std::nullopt, std::nullopt};
     if (!info.url.isValid() || info.url.isRelative()) {
         error = "The feed's \"url\" is not an absolute URL.";
+        return std::nullopt;
+    }
+    // An archive that is never fetched is not offered either.
+    if (!isWebAddress(info.url)) {
+        error = "The feed's \"url\" is not an http or https address.";
         return std::nullopt;
     }
     // A key given as null is absent, as the platform's decoder reads optional keys.

@@ -21,9 +21,12 @@ struct UpdateInfo {
     bool operator==(const UpdateInfo&) const = default;
 };
 
-// The feed decoded: "version" and an absolute "url" are required texts, "notes" an optional
-// array of texts, "minMacOSVersion" an optional text; other keys are ignored. None, with the
-// reason in `error`, for anything else.
+// Whether the updater fetches `url` at all: only http and https addresses are.
+[[nodiscard]] bool isWebAddress(const QUrl& url);
+
+// The feed decoded: "version" and an http or https "url" are required texts, "notes" an
+// optional array of texts, "minMacOSVersion" an optional text; other keys are ignored. None,
+// with the reason in `error`, for anything else.
 [[nodiscard]] std::optional<UpdateInfo> decodeUpdateInfo(const QByteArray& json, QString& error);
 
 // Whether `version` is newer than `other`, comparing dot-separated integers position by position;
@@ -53,7 +56,9 @@ struct UpdateStatus {
 
 // A message for the user; every alert has an identity of its own.
 struct UpdateAlert {
-    enum class Kind { updateAvailable, ready, error, info };
+    // updateOnWebsite announces a newer version on a system that cannot verify it, so the
+    // website offers it instead of a download.
+    enum class Kind { updateAvailable, ready, error, info, updateOnWebsite };
     QUuid id = QUuid::createUuid();
     Kind kind = Kind::info;
     QString title;

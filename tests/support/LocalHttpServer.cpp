@@ -4,6 +4,24 @@
 
 namespace sorvale::test {
 
+LocalHttpServer::Response LocalHttpServer::Response::redirect(const QByteArray& location) {
+    Response response(302);
+    response.headers.append("Location: " + location);
+    return response;
+}
+
+LocalHttpServer::Response LocalHttpServer::Response::cutShort(QByteArray body, qint64 announced) {
+    Response response(200, std::move(body));
+    response.announcedLength = announced;
+    return response;
+}
+
+LocalHttpServer::Response LocalHttpServer::Response::silentAfter(QByteArray body, qsizetype count) {
+    Response response(200, std::move(body));
+    response.sentBytes = count;
+    return response;
+}
+
 LocalHttpServer::LocalHttpServer() {
     server_.listen(QHostAddress::LocalHost);
     QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
@@ -27,10 +45,22 @@ void LocalHttpServer::answer(QTcpSocket* socket) {
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
     const QString path = requestLine.size() > 1 ? QUrl(requestLine[1]).path() : QString();
+    requests_.append(path);
     const Response response = routes_.value(path, Response{404, "not found"});
-    socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n" +
-                  "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n" +
-                  "Connection: close\r\n\r\n" + response.body);
+    QByteArray answer =
+        "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n" + "Content-Length: " +
+        QByteArray::number(response.announcedLength.value_or(response.body.size())) +
+        "\r\nConnection: close\r\n";
+    for (const QByteArray& header : response.headers) {
+        answer += header + "\r\n";
+    }
+    answer += "\r\n" + response.body;
+    if (response.sentBytes) {
+        // Nothing more comes, and the connection stays until the server goes.
+        socket->write(answer.left(*response.sentBytes));
+        return;
+    }
+    socket->write(answer);
     socket->disconnectFromHost();
 }
 

@@ -38,6 +38,10 @@ class Fixture : public QObject {
     // True holds every access check until answerAccessChecks().
     Q_PROPERTY(bool holdAccessChecks MEMBER holdAccessChecks)
     Q_PROPERTY(QUrl home READ home CONSTANT)
+    // False takes ditto, codesign and spctl away, as on a system that cannot verify updates.
+    Q_PROPERTY(bool verificationTools READ verificationTools WRITE setVerificationTools)
+    // Every address the updater opened in a browser, in order.
+    Q_PROPERTY(QStringList openedUrls MEMBER openedUrls)
 
 public:
     explicit Fixture(test::LocalHttpServer& server)
@@ -75,6 +79,19 @@ public:
         return true;
     }
 
+    [[nodiscard]] bool verificationTools() const {
+        return fs::exists(root->root() / "usr/bin/codesign");
+    }
+    void setVerificationTools(bool present) {
+        if (present) {
+            test::installUpdateTools(*root);
+            return;
+        }
+        for (const char* tool : {"usr/bin/ditto", "usr/bin/codesign", "usr/sbin/spctl"}) {
+            fs::remove(root->root() / tool);
+        }
+    }
+
     Q_INVOKABLE void answerAccessChecks() {
         for (auto& answer : std::exchange(heldChecks, {})) {
             answer(accessGranted);
@@ -85,6 +102,8 @@ public:
     bool holdAccessChecks = false;
     std::vector<std::function<void(bool)>> heldChecks;
     store::CleanupStore* store = nullptr;
+    test::FixtureTree* root = nullptr;
+    QStringList openedUrls;
 
 private:
     test::LocalHttpServer& server_;
@@ -126,9 +145,19 @@ public slots:
                     Qt::QueuedConnection);
             });
         fixture_->store = store_.get();
+        fixture_->openedUrls.clear();
         updater_ = std::make_unique<updater::AppUpdater>(updater::AppUpdater::Configuration{
-            server_->url("/appcast.json"), "1.4",
-            root_->root() / "Users/me/Applications/Sorvale.app", root_->root(), [] {}});
+            .feedURL = server_->url("/appcast.json"),
+            .currentVersion = "1.4",
+            .applicationBundle = root_->root() / "Users/me/Applications/Sorvale.app",
+            .systemRoot = root_->root(),
+            .updatesFolder = tree_ / "updater/Updates",
+            .temporaryFolder = tree_ / "updater/tmp",
+            .preferencesFile = tree_ / "updater/preferences.conf",
+            .websiteURL = QUrl("https://sorvale.example/"),
+            .terminate = [] {},
+            .openURL = [fixture = fixture_.get()](
+                           const QUrl& url) { fixture->openedUrls.append(url.toString()); }});
         folders_ = std::make_unique<ui::FolderRequests>(*store_);
         ui::StoreSingleton::instance = store_.get();
         ui::UpdaterSingleton::instance = updater_.get();
@@ -152,6 +181,7 @@ private:
         root_ = std::make_unique<test::FixtureTree>(tree_ / "root");
         test::buildDemoHome(*home_, root_.get());
         test::installUpdateTools(*root_);
+        fixture_->root = root_.get();
         ::setenv("HOME", home_->root().c_str(), 1);
         ::unsetenv("XDG_DATA_HOME");
         QSettings().clear();

@@ -143,8 +143,14 @@ int main(int argc, char** argv) {
                                       answer(accessGranted);
                                   }
                               });
-    updater::AppUpdater updater({server.url("/appcast.json"), "1.4",
-                                 root / "Applications/Sorvale.app", root.root(), [] {}});
+    updater::AppUpdater updater({.feedURL = server.url("/appcast.json"),
+                                 .currentVersion = "1.4",
+                                 .applicationBundle = root / "Applications/Sorvale.app",
+                                 .systemRoot = root.root(),
+                                 .updatesFolder = tree / "updater/Updates",
+                                 .temporaryFolder = tree / "updater/tmp",
+                                 .preferencesFile = tree / "updater/preferences.conf",
+                                 .terminate = [] {}});
     ui::MainWindow mainWindow(store, updater);
     QQuickWindow* window = mainWindow.window();
     if (window == nullptr) {
@@ -282,6 +288,14 @@ int main(int argc, char** argv) {
         R"(", "notes": ["Faster Smart Cleanup scans", "Clearer Applications dashboard", "Fixes"]})");
     check();
     camera.shoot("update-updateAvailable");
+    // A system without the verification tools, as Linux is, sends the user to the website.
+    for (const char* tool : {"usr/bin/ditto", "usr/bin/codesign", "usr/sbin/spctl"}) {
+        fs::remove(root / tool);
+    }
+    check();
+    camera.shoot("update-updateOnWebsite");
+    test::installUpdateTools(root);
+    check();
     server.serve("/Sorvale-1.5.zip", {200, QByteArray::fromStdString(
                                                test::zipBytes(test::verifiedUpdateFiles("1.5")))});
     updater.clearAlert();

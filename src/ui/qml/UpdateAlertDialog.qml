@@ -23,6 +23,14 @@ AlertDialog {
             Updater.startDownload();
         }
     }
+    // Where no update can be verified, the website offers it instead of a download.
+    AlertButton {
+        objectName: "websiteButton"
+        visible: dialog.kind === "updateOnWebsite"
+        prominent: true
+        text: "Visit Website"
+        onClicked: Updater.openWebsite()
+    }
     AlertButton {
         objectName: "installButton"
         visible: dialog.kind === "ready"
@@ -35,10 +43,10 @@ AlertDialog {
     }
     AlertButton {
         objectName: "laterButton"
-        visible: dialog.kind === "updateAvailable" || dialog.kind === "ready"
+        visible: ["updateAvailable", "updateOnWebsite", "ready"].includes(dialog.kind)
         text: "Later"
         onClicked: {
-            if (dialog.kind === "updateAvailable") {
+            if (dialog.kind === "updateAvailable" || dialog.kind === "updateOnWebsite") {
                 Updater.dismissUpdate();
             }
             Updater.clearAlert();

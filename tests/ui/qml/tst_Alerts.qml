@@ -32,7 +32,7 @@ TestCase {
     function visibleButtons(dialog) {
         const names = [];
         for (const name of ["cancelButton", "appManagementButton", "removeButton", "laterButton",
-                            "downloadButton", "installButton", "okButton"]) {
+                            "downloadButton", "websiteButton", "installButton", "okButton"]) {
             const button = findChild(dialog, name);
             if (button && button.visible) {
                 names.push(button.text);
@@ -101,5 +101,22 @@ TestCase {
         tryCompare(dialog, "visible", true);
         compare(findChild(dialog, "alertTitle").text, "Can't install update");
         press(dialog, "okButton");
+    }
+
+    function test_withoutVerificationToolsTheUpdateIsOfferedOnTheWebsite() {
+        const dialog = createTemporaryObject(updateAlertComponent, testCase);
+        Fixture.verificationTools = false;
+        Fixture.serveFeed("1.6");
+        Updater.checkForUpdates(true);
+        tryCompare(dialog, "visible", true);
+        compare(findChild(dialog, "alertTitle").text, "Update available");
+        compare(findChild(dialog, "alertMessage").text,
+                "Sorvale 1.6 is available on the Sorvale website.");
+        compare(visibleButtons(dialog), ["Later", "Visit Website"]);
+        press(dialog, "websiteButton");
+        compare(Fixture.openedUrls, ["https://sorvale.example/"]);
+        compare(Updater.alert.kind, undefined);
+        compare(Updater.status.kind, "updateAvailable");
+        Fixture.verificationTools = true;
     }
 }
