@@ -75,8 +75,8 @@ double secondsToRun(const std::vector<std::string>& command) {
 }
 
 void compare(const std::string& label, const std::vector<std::string>& ours,
-             const std::string& referenceLabel, const std::vector<std::string>& reference,
-             int runs) {
+             const std::string& referenceLabel, const std::vector<std::string>& reference, int runs,
+             double targetRatio) {
     secondsToRun(ours);
     secondsToRun(reference);
     std::vector<double> oursTimes;
@@ -87,8 +87,16 @@ void compare(const std::string& label, const std::vector<std::string>& ours,
     }
     const double a = median(oursTimes);
     const double b = median(referenceTimes);
-    std::printf("%-28s %8.3f s   %-22s %8.3f s   ratio %.2f\n", label.c_str(), a,
-                referenceLabel.c_str(), b, a / b);
+    std::printf("%-28s %8.3f s   %-22s %8.3f s   ratio %.2f   target <= %.2f  %s\n", label.c_str(),
+                a, referenceLabel.c_str(), b, a / b, targetRatio,
+                a / b <= targetRatio ? "met" : "MISSED");
+    std::fflush(stdout);
+}
+
+void reportGoal(const std::string& label, double value, double limit, const std::string& unit) {
+    std::printf("%-48s %8.1f %s   target < %.0f %s  %s\n", label.c_str(), value, unit.c_str(),
+                limit, unit.c_str(), value < limit ? "met" : "MISSED");
+    std::fflush(stdout);
 }
 
 } // namespace sorvale::bench

@@ -31,9 +31,13 @@ void writeFile(const std::filesystem::path& path, std::size_t bytes);
 double secondsToRun(const std::vector<std::string>& command);
 
 // Runs both commands once to warm the cache, then `runs` times each, alternating so that both see
-// the same machine state, and prints their median wall times and the ratio ours / reference.
+// the same machine state, and prints their median wall times and the ratio ours / reference
+// against the largest ratio that meets the goal.
 void compare(const std::string& label, const std::vector<std::string>& ours,
-             const std::string& referenceLabel, const std::vector<std::string>& reference,
-             int runs);
+             const std::string& referenceLabel, const std::vector<std::string>& reference, int runs,
+             double targetRatio);
+
+// Prints one measured figure against its goal: `value` must stay below `limit`, in `unit`.
+void reportGoal(const std::string& label, double value, double limit, const std::string& unit);
 
 } // namespace sorvale::bench

@@ -111,6 +111,6 @@ int main(int argc, char** argv) {
     sorvale::bench::compare(
         "sorvale-scan junk",
         {SORVALE_SCAN_PATH, "junk", "--home", home, "--system-root", systemRoot, "--json"}, "du -s",
-        {"du", "-s", home}, runs);
+        {"du", "-s", home}, runs, 0.60);
     return 0;
 }

@@ -32,20 +32,22 @@ std::optional<ReachedEntry> reachEntry(const model::Location& location, bool sam
         }
         return std::nullopt;
     };
-    const model::Sighting* sighting = location.sighting();
-    if (sighting == nullptr || sighting->rootLength >= location.bytes().size()) {
+    const auto sighting = location.sighting();
+    if (!sighting || sighting->folder.rootLength >= location.bytes().size()) {
         // Nothing that no scan has seen is ever changed.
         return fail(ESTALE);
     }
     const std::string_view bytes = location.bytes();
     int code = 0;
-    auto folder = platform::openEntryFolder(std::string(bytes.substr(0, sighting->rootLength)),
-                                            bytes.substr(sighting->rootLength), code);
+    const std::uint32_t rootLength = sighting->folder.rootLength;
+    auto folder = platform::openEntryFolder(std::string(bytes.substr(0, rootLength)),
+                                            bytes.substr(rootLength), code);
     if (!folder) {
         // A link where a folder was is a change, not an absence.
         return fail(code == ELOOP || code == ENOTDIR ? ESTALE : code);
     }
-    if (folder->rootIdentity != sighting->root || folder->folderIdentity != sighting->folder) {
+    if (folder->rootIdentity != sighting->folder.root ||
+        folder->folderIdentity != sighting->folder.folder) {
         return fail(ESTALE);
     }
     auto values = platform::readEntryValues(folder->folder.get(), folder->name.c_str());

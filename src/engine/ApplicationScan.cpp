@@ -106,34 +106,45 @@ ScanEngine::scanApplications(const fs::path& home,
             applicationBundleIdentifiers(bundle, snapshot.inaccessibleCount));
     }
 
+    // Every bundle and support file is measured at once; each application's entries are its
+    // bundle, then its support files.
     const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
+    std::vector<ListedEntry> entries;
+    std::vector<std::vector<model::Location>> supportFiles;
     std::set<fs::path> claimed;
     for (const model::Location& bundle : applications) {
-        const fs::path bundlePath = bundle.path();
-        const auto measured = measureEntry(bundlePath, snapshot.inaccessibleCount);
-        if (!measured) {
-            continue;
-        }
-        const auto identifier = bundleIdentifier(bundlePath);
-        const std::string name = bundlePath.stem().native();
+        entries.push_back({bundle, platform::readEntryValues(bundle.path())});
+        const auto identifier = bundleIdentifier(bundle.path());
         std::vector<model::Location> support = applicationSupportFiles(
-            home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt, name,
-            libraryEntries);
-        std::int64_t size = measured->size;
+            home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt,
+            bundle.path().stem().native(), libraryEntries);
         for (const model::Location& file : support) {
             const fs::path path = file.path();
             claimed.insert(model::standardized(path));
-            if (const auto supportFile = measureEntry(path, snapshot.inaccessibleCount)) {
-                size += supportFile->size;
-            }
+            entries.push_back({file, platform::readEntryValues(path)});
         }
+        supportFiles.push_back(std::move(support));
+    }
+    const auto measured = measureEntries(entries, snapshot.inaccessibleCount);
+    std::size_t next = 0;
+    for (std::size_t application = 0; application < applications.size(); ++application) {
+        const auto& bundle = measured[next++];
+        std::vector<model::Location>& support = supportFiles[application];
+        std::int64_t size = bundle ? bundle->size : 0;
+        for (std::size_t file = 0; file < support.size(); ++file, ++next) {
+            size += measured[next] ? measured[next]->size : 0;
+        }
+        if (!bundle) {
+            continue;
+        }
+        const model::Location& location = applications[application];
         snapshot.items.push_back(model::CleanupItem{
-            .id = bundle,
-            .url = bundle,
-            .name = name,
+            .id = location,
+            .url = location,
+            .name = location.path().stem().native(),
             .size = size,
             .category = model::CleanupCategory::installedApplications,
-            .modifiedAt = measured->modifiedAt,
+            .modifiedAt = bundle->modifiedAt,
             .relatedFiles = std::move(support),
             .operation = model::CleanupOperation::uninstallApplication(),
             .isSelected = false,

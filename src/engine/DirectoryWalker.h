@@ -3,8 +3,10 @@
 #include "model/Location.h"
 #include "platform/EntryValues.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -23,6 +25,14 @@ struct WalkOptions {
     // Never enter a folder of another file system than the walk's first folder: a mount point is
     // reported to the error handler (EXDEV) instead.
     bool stayOnDevice = false;
+};
+
+// How many threads a concurrent walk may use, and how many entries the calling thread meets
+// alone before it starts the others (most walks are small, and threads would cost more than
+// they save). One thread walks exactly as the sequential walk does.
+struct WalkConcurrency {
+    unsigned threads = 4;
+    std::size_t entriesBeforeSharing = 4096;
 };
 
 // Where a walk starts: a scanned root, opened as named so that a link the user set up there is
@@ -65,6 +75,10 @@ public:
     [[nodiscard]] WalkRoot asRoot() const;
     // The open folder that holds the entry, to act on it relative to that folder.
     [[nodiscard]] int folderDescriptor() const { return directory_; }
+    // Where a sequential walk meets the entry: the positions of the folders above it, and of the
+    // entry itself, in their folders' listings. Entries met in this order are met in walk order,
+    // whichever thread of a concurrent walk met them.
+    [[nodiscard]] std::vector<std::uint32_t> order() const;
 
 private:
     friend class DirectoryWalk;
@@ -120,18 +134,61 @@ void walkCounting(const WalkRoot& root, const WalkOptions& options, const WalkVi
 void walkOpenFolder(int folder, const std::filesystem::path& path, const WalkOptions& options,
                     const WalkWorker& worker);
 
-// Most measured items are small, and starting threads for them would cost more than it saves.
-inline constexpr std::size_t kEntriesBeforeSharingAWalk = 4096;
-
-// The same walk for results that do not depend on the order of the visits (a total, a flag).
-// Once the walk has met `entriesBeforeSharing` entries, helper threads take over folders as they
-// fall idle. Each thread gets its own worker from `makeWorker(index)`, index 0 being the calling
-// thread's; the calls all happen on the calling thread, and every worker has finished when this
-// returns.
+// The same walk for results that do not depend on the order of the visits (a total, a flag),
+// or that put their findings back in order (`WalkEntry::order`). Once the walk has met enough
+// entries, helper threads take over folders as they fall idle. Each thread gets its own worker
+// from `makeWorker(index)`, index 0 being the calling thread's; the calls all happen on the
+// calling thread, and every worker has finished when this returns.
 [[nodiscard]] bool
 walkDirectoryConcurrently(const WalkRoot& root, const WalkOptions& options,
-                          const std::function<WalkWorker(std::size_t index)>& makeWorker,
-                          std::size_t entriesBeforeSharing = kEntriesBeforeSharingAWalk);
+                          const WalkConcurrency& concurrency,
+                          const std::function<WalkWorker(std::size_t index)>& makeWorker);
+
+// The callbacks of one thread of a concurrent walk of several roots, told which root an entry
+// or a failure belongs to.
+struct RootsWorker {
+    std::function<WalkAction(std::size_t root, const WalkEntry&)> visit;
+    std::function<void(std::size_t root, const std::filesystem::path&, int error)> onError;
+};
+
+// Walks every root of `roots`, the threads sharing the roots and their folders alike; which roots
+// could be opened.
+[[nodiscard]] std::vector<bool>
+walkRootsConcurrently(const std::vector<WalkRoot>& roots, const WalkOptions& options,
+                      const WalkConcurrency& concurrency,
+                      const std::function<RootsWorker(std::size_t index)>& makeWorker);
+
+// What the threads of a concurrent walk found, each finding with its place in the walk's order,
+// so that the findings of all the threads put together come out as a sequential walk meets them.
+template <class Finding>
+class WalkFindings {
+public:
+    void add(const WalkEntry& entry, Finding finding) {
+        found_.push_back({entry.order(), std::move(finding)});
+    }
+
+    // The findings of every thread, in walk order.
+    [[nodiscard]] static std::vector<Finding> inWalkOrder(std::deque<WalkFindings>& threads) {
+        // The findings are put in order by reference and moved once: they may be large.
+        std::vector<std::pair<std::vector<std::uint32_t>, Finding>*> all;
+        for (WalkFindings& thread : threads) {
+            for (auto& found : thread.found_) {
+                all.push_back(&found);
+            }
+        }
+        std::sort(all.begin(), all.end(),
+                  [](const auto* a, const auto* b) { return a->first < b->first; });
+        std::vector<Finding> ordered;
+        ordered.reserve(all.size());
+        for (auto* found : all) {
+            ordered.push_back(std::move(found->second));
+        }
+        return ordered;
+    }
+
+private:
+    std::vector<std::pair<std::vector<std::uint32_t>, Finding>> found_;
+};
 
 // One direct entry of a listed folder: its location as `WalkEntry::location` gives it, and its
 // values.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct UCollator;
 
@@ -23,7 +26,20 @@ public:
     // their keys is far faster than comparing the names.
     [[nodiscard]] std::string sortKey(std::string_view name) const;
 
+    // The keys of `count` names, read through `nameAt`, one after another in `bytes`, the key of
+    // name i ending at `ends[i]`. A long list is shared among a few threads, each with collators
+    // of its own, and comes out exactly as one thread makes it.
+    struct SortKeys {
+        std::string bytes;
+        std::vector<std::uint32_t> ends;
+    };
+    [[nodiscard]] static SortKeys
+    sortKeys(std::size_t count, const std::function<std::string_view(std::size_t)>& nameAt);
+
 private:
+    // Appends the key of `name` to `key`, `text` being room for its UTF-16 form.
+    void appendSortKey(std::string_view name, std::string& key, std::vector<char16_t>& text) const;
+
     std::shared_ptr<const UCollator> ignoringCase_;
     std::shared_ptr<const UCollator> withCase_;
 };

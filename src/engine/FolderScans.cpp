@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <string_view>
 
 namespace sorvale::engine {
@@ -29,14 +30,14 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
         return {.items = {}, .inaccessibleCount = 1};
     }
     model::ScanSnapshot snapshot;
-    // A folder may hold a hundred thousand entries: each listed path becomes its item's location
+    const auto measured = measureEntries(*entries, snapshot.inaccessibleCount);
+    // A folder may hold a hundred thousand entries: each listed location becomes its item's
     // rather than a copy of it, and the list is sized once.
     snapshot.items.reserve(entries->size());
-    for (auto& entry : *entries) {
-        if (const auto measured =
-                measureEntry(entry.location.path(), entry.values, snapshot.inaccessibleCount)) {
-            snapshot.items.push_back(
-                measuredEntryItem(std::move(entry.location), *measured, category));
+    for (std::size_t index = 0; index < entries->size(); ++index) {
+        if (measured[index]) {
+            snapshot.items.push_back(measuredEntryItem(std::move((*entries)[index].location),
+                                                       *measured[index], category));
         }
     }
     sortBySizeDescending(snapshot.items);
@@ -49,33 +50,55 @@ model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root
         // The folder the user chose is gone: that is worth saying.
         return {.items = {}, .inaccessibleCount = 1};
     }
+    struct Part {
+        WalkFindings<model::CleanupItem> found;
+        std::int64_t unreadable = 0;
+        bool failed = false;
+    };
+    std::deque<Part> parts;
+    const bool opened = walkDirectoryConcurrently(
+        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true}, concurrency_,
+        [&](std::size_t) {
+            Part& part = parts.emplace_back();
+            return WalkWorker{
+                [&part, minimumSize](const WalkEntry& entry) {
+                    if (isSkippedLargeFileName(entry.name())) {
+                        return WalkAction::skipDescendants;
+                    }
+                    if (entry.type() == platform::EntryType::directory ||
+                        entry.type() == platform::EntryType::symbolicLink) {
+                        return WalkAction::descend;
+                    }
+                    const auto& values = entry.values();
+                    if (!values) {
+                        ++part.unreadable;
+                    } else if (values->type == platform::EntryType::regular) {
+                        if (const std::int64_t size = allocatedSize(*values); size >= minimumSize) {
+                            part.found.add(
+                                entry,
+                                measuredEntryItem(
+                                    entry.location(),
+                                    {.size = size, .modifiedAt = values->contentModificationDate},
+                                    model::CleanupCategory::largeFiles));
+                        }
+                    }
+                    return WalkAction::descend;
+                },
+                [&part](const std::filesystem::path&, int) { part.failed = true; }};
+        });
+    if (!opened) {
+        return {.items = {}, .inaccessibleCount = 1};
+    }
+    std::deque<WalkFindings<model::CleanupItem>> found;
     model::ScanSnapshot snapshot;
-    walkCounting(
-        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
-        [&](const WalkEntry& entry) {
-            if (isSkippedLargeFileName(entry.name())) {
-                return WalkAction::skipDescendants;
-            }
-            if (entry.type() == platform::EntryType::directory ||
-                entry.type() == platform::EntryType::symbolicLink) {
-                return WalkAction::descend;
-            }
-            const auto& values = entry.values();
-            if (!values) {
-                ++snapshot.inaccessibleCount;
-                return WalkAction::descend;
-            }
-            if (values->type != platform::EntryType::regular) {
-                return WalkAction::descend;
-            }
-            if (const std::int64_t size = allocatedSize(*values); size >= minimumSize) {
-                snapshot.items.push_back(measuredEntryItem(
-                    entry.location(), {.size = size, .modifiedAt = values->contentModificationDate},
-                    model::CleanupCategory::largeFiles));
-            }
-            return WalkAction::descend;
-        },
-        snapshot.inaccessibleCount);
+    bool failed = false;
+    for (Part& part : parts) {
+        found.push_back(std::move(part.found));
+        snapshot.inaccessibleCount += part.unreadable;
+        failed = failed || part.failed;
+    }
+    snapshot.inaccessibleCount += failed ? 1 : 0;
+    snapshot.items = WalkFindings<model::CleanupItem>::inWalkOrder(found);
     sortBySizeDescending(snapshot.items);
     return snapshot;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <set>
 #include <string_view>
+#include <unordered_set>
 
 namespace sorvale::engine {
 namespace {
@@ -129,17 +130,17 @@ std::string_view containerLabel(CleanupCategory category) {
 
 // Keeps the first item of every location, then drops the empty ones.
 void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
-    std::set<fs::path> seen;
+    std::unordered_set<std::string> seen;
     std::erase_if(items, [&](const model::CleanupItem& item) {
-        const bool isFirst = seen.insert(model::standardized(item.id.path())).second;
+        const bool isFirst = seen.insert(model::standardizedBytes(item.id.bytes())).second;
         return !isFirst || item.size < 1;
     });
 }
 
 } // namespace
 
-void ScanEngine::appendCatalogueFolder(const fs::path& folder, model::ScanSnapshot& into,
-                                       const ItemMaker& makeItem) const {
+void ScanEngine::appendCatalogueFolder(const fs::path& folder, Candidates& into,
+                                       std::size_t maker) const {
     if (!platform::fileExists(folder)) {
         return;
     }
@@ -149,93 +150,125 @@ void ScanEngine::appendCatalogueFolder(const fs::path& folder, model::ScanSnapsh
         return;
     }
     for (ListedEntry& entry : *entries) {
-        if (entry.location.name() == ".DS_Store") {
-            continue;
-        }
-        if (const auto measured =
-                measureEntry(entry.location.path(), entry.values, into.inaccessibleCount)) {
-            into.items.push_back(makeItem(std::move(entry.location), *measured));
+        if (entry.location.name() != ".DS_Store") {
+            into.add(std::move(entry), maker, /*keepEmpty=*/true);
         }
     }
 }
 
-ScanEngine::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
+Candidates::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
     return [category](model::Location entry, const MeasuredEntry& measured) {
         return measuredEntryItem(std::move(entry), measured, category);
     };
 }
 
 model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
-    model::ScanSnapshot junk;
-
-    appendCatalogueFolder(home / "Library/Caches", junk,
-                          [](model::Location entry, const MeasuredEntry& measured) {
+    Candidates found;
+    appendCatalogueFolder(home / "Library/Caches", found,
+                          found.addMaker([](model::Location entry, const MeasuredEntry& measured) {
                               const CleanupCategory category = classifyCacheFolder(entry.name());
                               return measuredEntryItem(std::move(entry), measured, category);
-                          });
+                          }));
     for (const CatalogueRow& row : kHomeCatalogue) {
-        appendCatalogueFolder(home / row.path, junk, measuredEntriesOf(row.category));
+        appendCatalogueFolder(home / row.path, found,
+                              found.addMaker(measuredEntriesOf(row.category)));
     }
     // The one Trash the Trash section lists too.
-    appendCatalogueFolder(platform::trashFilesFolder(home), junk,
-                          measuredEntriesOf(CleanupCategory::trash));
-    appendSimulatorDevices(home, junk);
-    std::ranges::move(scanSimulatorRuntimes(), std::back_inserter(junk.items));
-    appendSimulatorCaches(junk);
-    appendMailAttachments(home, junk);
-    for (std::string_view folder : kSystemCatalogue) {
-        appendCatalogueFolder(systemPath(folder), junk,
-                              measuredEntriesOf(CleanupCategory::systemCaches));
+    appendCatalogueFolder(platform::trashFilesFolder(home), found,
+                          found.addMaker(measuredEntriesOf(CleanupCategory::trash)));
+    appendSimulatorDevices(home, found);
+    for (model::CleanupItem& runtime : scanSimulatorRuntimes()) {
+        found.add(std::move(runtime));
     }
-    appendContainerCaches(home, "Library/Containers", junk);
-    appendContainerCaches(home, "Library/Group Containers", junk);
-    appendGenericApplicationData(home, junk);
-    model::ScanSnapshot universal = scanUniversalApplications(home);
-    std::ranges::move(universal.items, std::back_inserter(junk.items));
-    junk.inaccessibleCount += universal.inaccessibleCount;
+    appendSimulatorCaches(found);
+    appendMailAttachments(home, found);
+    const std::size_t systemCaches =
+        found.addMaker(measuredEntriesOf(CleanupCategory::systemCaches));
+    for (std::string_view folder : kSystemCatalogue) {
+        appendCatalogueFolder(systemPath(folder), found, systemCaches);
+    }
+    appendContainerCaches(home, "Library/Containers", found);
+    appendContainerCaches(home, "Library/Group Containers", found);
+    appendGenericApplicationData(home, found);
+    found.add(scanUniversalApplications(home));
 
+    model::ScanSnapshot junk = std::move(found).measure(*this);
     keepFirstOfEachLocation(junk.items);
     sortBySizeDescending(junk.items);
     return junk;
 }
 
 void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& containerFolder,
-                                       model::ScanSnapshot& into) const {
-    const auto containers = listDirectory(home / containerFolder, /*skipHiddenEntries=*/false);
-    if (!containers) {
-        return;
+                                       Candidates& into) const {
+    const fs::path root = home / containerFolder;
+    // Each item is named after its container: the first name below the containers' folder.
+    std::vector<std::size_t> makers;
+    for (const CatalogueRow& subPath : kContainerSubPaths) {
+        makers.push_back(
+            into.addMaker([subPath](model::Location entry, const MeasuredEntry& measured) {
+                const auto sighting = entry.sighting();
+                std::string_view below =
+                    entry.bytes().substr(sighting ? sighting->folder.rootLength : 0);
+                below.remove_prefix(std::min(below.find_first_not_of('/'), below.size()));
+                std::string name(below.substr(0, below.find('/')));
+                model::CleanupItem item =
+                    measuredEntryItem(std::move(entry), measured, subPath.category);
+                item.name = name + " " + std::string(containerLabel(subPath.category));
+                return item;
+            }));
     }
-    for (const ListedEntry& container : *containers) {
-        const std::string containerName(container.location.name());
-        for (const CatalogueRow& subPath : kContainerSubPaths) {
-            auto candidate =
-                findEntry(home / containerFolder, fs::path(containerName) / subPath.path);
-            if (!candidate) {
-                continue;
+    // Only the folders on the way to the rows' places are opened. Sandbox containers are
+    // protected by the system: one that cannot be read is not reported.
+    (void)walkDirectory(
+        root, WalkOptions{},
+        [&](const WalkEntry& entry) {
+            if (entry.depth() == 1) {
+                return WalkAction::descend;
             }
-            const auto measured =
-                measureEntry(candidate->location.path(), candidate->values, into.inaccessibleCount);
-            if (!measured || measured->size < 1) {
-                continue;
+            std::string_view inside = entry.path().native();
+            inside.remove_prefix(std::min(root.native().size(), inside.size()));
+            inside.remove_prefix(std::min(inside.find_first_not_of('/'), inside.size()));
+            inside.remove_prefix(std::min(inside.find('/') + 1, inside.size()));
+            for (std::size_t row = 0; row < kContainerSubPaths.size(); ++row) {
+                const std::string_view place = kContainerSubPaths[row].path;
+                if (place == inside) {
+                    into.add(ListedEntry{entry.location(), entry.values()}, makers[row],
+                             /*keepEmpty=*/false);
+                    return WalkAction::skipDescendants;
+                }
             }
-            model::CleanupItem item =
-                measuredEntryItem(std::move(candidate->location), *measured, subPath.category);
-            item.name = containerName + " " + std::string(containerLabel(subPath.category));
-            into.items.push_back(std::move(item));
-        }
-    }
+            const bool onTheWay = std::any_of(
+                kContainerSubPaths.begin(), kContainerSubPaths.end(), [&](const CatalogueRow& row) {
+                    return row.path.size() > inside.size() && row.path.starts_with(inside) &&
+                           row.path[inside.size()] == '/';
+                });
+            return onTheWay ? WalkAction::descend : WalkAction::skipDescendants;
+        },
+        [](const fs::path&, int) {});
 }
 
-void ScanEngine::appendGenericApplicationData(const fs::path& home,
-                                              model::ScanSnapshot& into) const {
+void ScanEngine::appendGenericApplicationData(const fs::path& home, Candidates& into) const {
     for (const CatalogueRow& row : kApplicationDataCatalogue) {
-        appendCatalogueFolder(home / row.path, into, measuredEntriesOf(row.category));
+        appendCatalogueFolder(home / row.path, into,
+                              into.addMaker(measuredEntriesOf(row.category)));
     }
     appendApplicationSupportCaches(home / "Library/Application Support", into);
 }
 
-void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
-                                                model::ScanSnapshot& into) const {
+void ScanEngine::appendApplicationSupportCaches(const fs::path& root, Candidates& into) const {
+    // Named after the folder that holds the cache, as "Vendor — Cache".
+    const auto makerOf = [&](CleanupCategory category) {
+        return into.addMaker([category](model::Location entry, const MeasuredEntry& measured) {
+            const std::string_view folder = entry.folder();
+            std::string name = std::string(folder.substr(folder.rfind('/') + 1)) + " \u2014 " +
+                               std::string(entry.name());
+            model::CleanupItem item = measuredEntryItem(std::move(entry), measured, category);
+            item.name = std::move(name);
+            return item;
+        });
+    };
+    const std::size_t caches = makerOf(CleanupCategory::applicationCaches);
+    const std::size_t webData = makerOf(CleanupCategory::webData);
     walkCounting(
         root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
         [&](const WalkEntry& entry) {
@@ -251,15 +284,9 @@ void ScanEngine::appendApplicationSupportCaches(const fs::path& root,
             if (!category || !entry.values()) {
                 return WalkAction::descend;
             }
-            const auto measured =
-                measureEntry(entry.path(), entry.values(), into.inaccessibleCount);
-            if (!measured || measured->size < 1) {
-                return WalkAction::descend;
-            }
-            model::CleanupItem item = measuredEntryItem(entry.location(), *measured, *category);
-            item.name = entry.path().parent_path().filename().native() + " \u2014 " +
-                        std::string(entry.name());
-            into.items.push_back(std::move(item));
+            into.add(ListedEntry{entry.location(), entry.values()},
+                     *category == CleanupCategory::webData ? webData : caches,
+                     /*keepEmpty=*/false);
             return WalkAction::skipDescendants;
         },
         into.inaccessibleCount);

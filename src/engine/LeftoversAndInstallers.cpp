@@ -99,7 +99,8 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
     const std::set<fs::path>& excluding, std::int64_t& inaccessible) const {
     const fs::path library = home / "Library";
     const model::Date cutOff = std::chrono::system_clock::now() - kMinimumAge;
-    std::vector<model::CleanupItem> leftovers;
+    Candidates leftovers;
+    const std::size_t maker = leftovers.addMaker(measuredEntriesOf(CleanupCategory::appLeftovers));
     for (const LeftoverLocation& location : kLeftoverLocations) {
         const fs::path folder = library / location.path;
         if (!platform::fileExists(folder)) {
@@ -111,8 +112,7 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
             continue;
         }
         for (ListedEntry& entry : *entries) {
-            const fs::path path = entry.location.path();
-            if (excluding.contains(model::standardized(path))) {
+            if (excluding.contains(model::standardized(entry.location.path()))) {
                 continue;
             }
             const auto identifier = leftoverIdentifier(entry.location.name());
@@ -126,19 +126,18 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
                 (location.requiresMinimumAge && !(*values->contentModificationDate < cutOff))) {
                 continue;
             }
-            if (const auto measured = measureEntry(path, values, inaccessible);
-                measured && measured->size >= 1) {
-                leftovers.push_back(measuredEntryItem(std::move(entry.location), *measured,
-                                                      CleanupCategory::appLeftovers));
-            }
+            leftovers.add(std::move(entry), maker, /*keepEmpty=*/false);
         }
     }
-    return leftovers;
+    model::ScanSnapshot found = std::move(leftovers).measure(*this);
+    inaccessible += found.inaccessibleCount;
+    return std::move(found.items);
 }
 
 std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& home,
                                                                std::int64_t& inaccessible) const {
-    std::vector<model::CleanupItem> installers;
+    Candidates installers;
+    const std::size_t maker = installers.addMaker(measuredEntriesOf(CleanupCategory::installers));
     for (std::string_view location : kInstallerLocations) {
         walkCounting(
             home / location, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
@@ -147,18 +146,16 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
                     return WalkAction::skipDescendants;
                 }
                 if (hasOneOfExtensions(entry.name(), kInstallerExtensions)) {
-                    if (const auto measured =
-                            measureEntry(entry.path(), entry.values(), inaccessible);
-                        measured && measured->size > 0) {
-                        installers.push_back(measuredEntryItem(entry.location(), *measured,
-                                                               CleanupCategory::installers));
-                    }
+                    installers.add(ListedEntry{entry.location(), entry.values()}, maker,
+                                   /*keepEmpty=*/false);
                 }
                 return WalkAction::descend;
             },
             inaccessible);
     }
-    return installers;
+    model::ScanSnapshot found = std::move(installers).measure(*this);
+    inaccessible += found.inaccessibleCount;
+    return std::move(found.items);
 }
 
 } // namespace sorvale::engine

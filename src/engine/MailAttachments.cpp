@@ -2,6 +2,7 @@
 #include "ScanEngine.h"
 
 #include <algorithm>
+#include <deque>
 
 namespace sorvale::engine {
 namespace {
@@ -16,58 +17,85 @@ constexpr std::string_view kMailTree = "Library/Mail";
 constexpr std::string_view kMailboxes = "Mailboxes";
 constexpr std::string_view kAttachments = "Attachments";
 
-bool hasComponent(const fs::path& path, std::string_view name) {
-    return std::any_of(path.begin(), path.end(),
-                       [&](const fs::path& component) { return component == name; });
+enum class MailPlace { attachment, messageStore, elsewhere };
+
+// Where an entry lies, by its path below Mail's folder: below an "Attachments" folder that is not
+// inside a message store, in a message store ("Mailboxes", never entered), or elsewhere.
+MailPlace placeInMailTree(std::string_view below) {
+    for (std::size_t start = 0; start < below.size();) {
+        const std::size_t end = std::min(below.find('/', start), below.size());
+        const std::string_view component = below.substr(start, end - start);
+        if (component == kMailboxes) {
+            return MailPlace::messageStore;
+        }
+        if (component == kAttachments && end < below.size()) {
+            return MailPlace::attachment;
+        }
+        start = end + 1;
+    }
+    return MailPlace::elsewhere;
 }
 
 } // namespace
 
-void ScanEngine::appendMailAttachments(const fs::path& home, model::ScanSnapshot& into) const {
+void ScanEngine::appendMailAttachments(const fs::path& home, Candidates& into) const {
     appendCatalogueFolder(home / kMailDownloads, into,
-                          measuredEntriesOf(CleanupCategory::mailDownloads));
-    model::ScanSnapshot tree = scanMailAttachmentTree(home / kMailTree);
-    std::ranges::move(tree.items, std::back_inserter(into.items));
-    into.inaccessibleCount += tree.inaccessibleCount;
+                          into.addMaker(measuredEntriesOf(CleanupCategory::mailDownloads)));
+    into.add(scanMailAttachmentTree(home / kMailTree));
 }
 
 model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) const {
-    model::ScanSnapshot attachments;
-    const WalkOptions visibleEntries{.skipHiddenEntries = true};
-
-    const auto appendAttachment = [&](const WalkEntry& file) {
-        const auto& values = file.values();
-        if (!values || values->type != platform::EntryType::regular) {
-            return WalkAction::descend;
-        }
-        if (const std::int64_t size = allocatedSize(*values); size > 0) {
-            attachments.items.push_back(measuredEntryItem(
-                file.location(), {.size = size, .modifiedAt = values->contentModificationDate},
-                CleanupCategory::mailDownloads));
-        }
-        return WalkAction::descend;
+    if (!platform::fileExists(root)) {
+        return {};
+    }
+    struct Part {
+        WalkFindings<model::CleanupItem> found;
+        bool failed = false;
     };
-
-    walkCounting(
-        root, visibleEntries,
-        [&](const WalkEntry& entry) {
-            if (entry.type() != platform::EntryType::directory) {
-                return WalkAction::descend;
-            }
-            if (entry.name() == kMailboxes) {
-                return WalkAction::skipDescendants;
-            }
-            if (entry.name() != kAttachments) {
-                return WalkAction::descend;
-            }
-            if (!hasComponent(entry.path(), kMailboxes)) {
-                walkCounting(entry.asRoot(), visibleEntries, appendAttachment,
-                             attachments.inaccessibleCount);
-            }
-            // Its files were seen once; an "Attachments" folder inside is not walked again.
-            return WalkAction::skipDescendants;
-        },
-        attachments.inaccessibleCount);
+    std::deque<Part> parts;
+    const std::size_t rootLength = root.native().size();
+    const bool opened = walkDirectoryConcurrently(
+        root, WalkOptions{.skipHiddenEntries = true}, concurrency_, [&](std::size_t) {
+            Part& part = parts.emplace_back();
+            return WalkWorker{
+                [&part, rootLength](const WalkEntry& entry) {
+                    std::string_view below = entry.path().native();
+                    below.remove_prefix(std::min(rootLength, below.size()));
+                    below.remove_prefix(std::min(below.find_first_not_of('/'), below.size()));
+                    switch (placeInMailTree(below)) {
+                    case MailPlace::messageStore:
+                        return WalkAction::skipDescendants;
+                    case MailPlace::elsewhere:
+                        return WalkAction::descend;
+                    case MailPlace::attachment:
+                        break;
+                    }
+                    const auto& values = entry.values();
+                    if (values && values->type == platform::EntryType::regular) {
+                        if (const std::int64_t size = allocatedSize(*values); size > 0) {
+                            part.found.add(
+                                entry,
+                                measuredEntryItem(
+                                    entry.location(),
+                                    {.size = size, .modifiedAt = values->contentModificationDate},
+                                    CleanupCategory::mailDownloads));
+                        }
+                    }
+                    return WalkAction::descend;
+                },
+                [&part](const fs::path&, int) { part.failed = true; }};
+        });
+    if (!opened) {
+        return {.items = {}, .inaccessibleCount = 1};
+    }
+    std::deque<WalkFindings<model::CleanupItem>> found;
+    bool failed = false;
+    for (Part& part : parts) {
+        found.push_back(std::move(part.found));
+        failed = failed || part.failed;
+    }
+    model::ScanSnapshot attachments{.items = WalkFindings<model::CleanupItem>::inWalkOrder(found),
+                                    .inaccessibleCount = failed ? 1 : 0};
     sortBySizeDescending(attachments.items);
     return attachments;
 }

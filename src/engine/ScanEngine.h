@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Candidates.h"
+#include "DirectoryWalker.h"
 #include "model/CleanupItem.h"
 #include "platform/EntryValues.h"
 
@@ -46,7 +48,9 @@ struct ToolResult {
 // whole machine can be stood up in a folder.
 class ScanEngine {
 public:
-    explicit ScanEngine(std::filesystem::path systemRoot = "/");
+    // `concurrency` limits the threads of the walks that may share their work.
+    explicit ScanEngine(std::filesystem::path systemRoot = "/",
+                        WalkConcurrency concurrency = WalkConcurrency{});
 
     [[nodiscard]] const std::filesystem::path& systemRoot() const { return systemRoot_; }
     // `absolutePath` (for example "/usr/bin/lipo") as it lies under the system root.
@@ -56,13 +60,13 @@ public:
     [[nodiscard]] Measurement measureAllocatedSize(const std::filesystem::path& root) const;
     // Measures an entry that may become an item, reading it once for its size and its date. An
     // incomplete measurement counts one in `inaccessible`; none when the entry itself cannot be
-    // read. `values` are the entry's own, when the caller has read them already.
+    // read.
     [[nodiscard]] std::optional<MeasuredEntry> measureEntry(const std::filesystem::path& entry,
                                                             std::int64_t& inaccessible) const;
-    [[nodiscard]] std::optional<MeasuredEntry>
-    measureEntry(const std::filesystem::path& entry,
-                 const std::optional<platform::EntryValues>& values,
-                 std::int64_t& inaccessible) const;
+    // Measures many entries so, on a few threads that share all their folders; the results come
+    // in the entries' order and are those of measuring each alone.
+    [[nodiscard]] std::vector<std::optional<MeasuredEntry>>
+    measureEntries(const std::vector<ListedEntry>& entries, std::int64_t& inaccessible) const;
     // Whether a sandbox container looks almost empty only because its payload is hidden from us.
     [[nodiscard]] bool appearsToHideContainerPayload(const std::filesystem::path& root,
                                                      std::int64_t measuredSize) const;
@@ -90,25 +94,23 @@ public:
     // The caches, logs and web data of every sandbox container of `home`/`containerFolder`.
     void appendContainerCaches(const std::filesystem::path& home,
                                const std::filesystem::path& containerFolder,
-                               model::ScanSnapshot& into) const;
+                               Candidates& into) const;
     // Web data, saved window state and crash reports, then the Application Support caches.
-    void appendGenericApplicationData(const std::filesystem::path& home,
-                                      model::ScanSnapshot& into) const;
+    void appendGenericApplicationData(const std::filesystem::path& home, Candidates& into) const;
     // Cache folders that applications keep somewhere below Application Support.
-    void appendApplicationSupportCaches(const std::filesystem::path& root,
-                                        model::ScanSnapshot& into) const;
+    void appendApplicationSupportCaches(const std::filesystem::path& root, Candidates& into) const;
 
     // One item per simulator device folder, removed through simctl.
-    void appendSimulatorDevices(const std::filesystem::path& home, model::ScanSnapshot& into) const;
+    void appendSimulatorDevices(const std::filesystem::path& home, Candidates& into) const;
     // The deletable simulator runtimes that simctl lists.
     [[nodiscard]] std::vector<model::CleanupItem> scanSimulatorRuntimes() const;
     [[nodiscard]] std::vector<model::CleanupItem>
     parseSimulatorRuntimes(std::string_view listing) const;
     // The simulators' shared caches of the whole system, as one item.
-    void appendSimulatorCaches(model::ScanSnapshot& into) const;
+    void appendSimulatorCaches(Candidates& into) const;
 
     // Mail's downloaded attachments and the attachment copies kept below "Library/Mail".
-    void appendMailAttachments(const std::filesystem::path& home, model::ScanSnapshot& into) const;
+    void appendMailAttachments(const std::filesystem::path& home, Candidates& into) const;
     [[nodiscard]] model::ScanSnapshot
     scanMailAttachmentTree(const std::filesystem::path& root) const;
 
@@ -173,21 +175,19 @@ private:
         const std::filesystem::path& home, const std::optional<std::string>& bundleIdentifier,
         std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const;
 
-    // The measurement of an entry whose own values have been read.
-    [[nodiscard]] Measurement
-    measureAllocatedSize(const std::filesystem::path& root,
-                         const std::optional<platform::EntryValues>& values) const;
+    // The measurements of entries whose own values have been read.
+    [[nodiscard]] std::vector<Measurement>
+    measureAll(const std::vector<ListedEntry>& entries) const;
 
-    using ItemMaker =
-        std::function<model::CleanupItem(model::Location entry, const MeasuredEntry& measured)>;
-    // Lists a catalogue folder and makes an item of every readable entry but ".DS_Store",
-    // whatever its size; a missing folder adds nothing, an unlistable one counts once.
-    void appendCatalogueFolder(const std::filesystem::path& folder, model::ScanSnapshot& into,
-                               const ItemMaker& makeItem) const;
+    // Lists a catalogue folder for an item of every readable entry but ".DS_Store", whatever its
+    // size, made by `maker`; a missing folder adds nothing, an unlistable one counts once.
+    void appendCatalogueFolder(const std::filesystem::path& folder, Candidates& into,
+                               std::size_t maker) const;
     // Makes measured entry items of one category.
-    [[nodiscard]] static ItemMaker measuredEntriesOf(model::CleanupCategory category);
+    [[nodiscard]] static Candidates::ItemMaker measuredEntriesOf(model::CleanupCategory category);
 
     std::filesystem::path systemRoot_;
+    WalkConcurrency concurrency_;
 };
 
 // Orders items largest first, keeping the found order among equal sizes.

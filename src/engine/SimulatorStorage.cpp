@@ -120,15 +120,15 @@ std::optional<model::Date> parseInternetDateTime(std::string_view text) {
 
 } // namespace
 
-void ScanEngine::appendSimulatorDevices(const fs::path& home, model::ScanSnapshot& into) const {
+void ScanEngine::appendSimulatorDevices(const fs::path& home, Candidates& into) const {
     appendCatalogueFolder(home / "Library/Developer/CoreSimulator/Devices", into,
-                          [](model::Location entry, const MeasuredEntry& measured) {
+                          into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
                               model::CleanupItem item =
                                   measuredEntryItem(std::move(entry), measured,
                                                     CleanupCategory::xcodeSimulatorDevices);
                               item.operation = CleanupOperation::deleteSimulatorDevice(item.name);
                               return item;
-                          });
+                          }));
 }
 
 std::vector<model::CleanupItem> ScanEngine::scanSimulatorRuntimes() const {
@@ -185,19 +185,20 @@ std::vector<model::CleanupItem> ScanEngine::parseSimulatorRuntimes(std::string_v
     return items;
 }
 
-void ScanEngine::appendSimulatorCaches(model::ScanSnapshot& into) const {
+void ScanEngine::appendSimulatorCaches(Candidates& into) const {
     const fs::path caches = systemPath(kSharedSimulatorCaches);
     if (!platform::fileExists(caches)) {
         return;
     }
-    if (const auto measured = measureEntry(caches, into.inaccessibleCount);
-        measured && measured->size >= 1) {
-        model::CleanupItem item =
-            measuredEntryItem(caches, *measured, CleanupCategory::xcodeCaches);
-        item.name = "Simulator Shared Caches";
-        item.operation = CleanupOperation::removeSimulatorCaches();
-        into.items.push_back(std::move(item));
-    }
+    const std::size_t maker =
+        into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
+            model::CleanupItem item =
+                measuredEntryItem(std::move(entry), measured, CleanupCategory::xcodeCaches);
+            item.name = "Simulator Shared Caches";
+            item.operation = CleanupOperation::removeSimulatorCaches();
+            return item;
+        });
+    into.add(ListedEntry{caches, platform::readEntryValues(caches)}, maker, /*keepEmpty=*/false);
 }
 
 } // namespace sorvale::engine

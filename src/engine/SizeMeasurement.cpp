@@ -3,6 +3,7 @@
 #include "model/Location.h"
 
 #include <deque>
+#include <vector>
 
 namespace sorvale::engine {
 namespace {
@@ -30,77 +31,93 @@ std::int64_t ScanEngine::allocatedSize(const platform::EntryValues& values) {
 }
 
 Measurement ScanEngine::measureAllocatedSize(const std::filesystem::path& root) const {
-    return measureAllocatedSize(root, platform::readEntryValues(root));
+    return measureAll({{root, platform::readEntryValues(root)}}).front();
 }
 
 std::optional<MeasuredEntry> ScanEngine::measureEntry(const std::filesystem::path& entry,
                                                       std::int64_t& inaccessible) const {
-    return measureEntry(entry, platform::readEntryValues(entry), inaccessible);
+    return measureEntries({{entry, platform::readEntryValues(entry)}}, inaccessible).front();
 }
 
-std::optional<MeasuredEntry>
-ScanEngine::measureEntry(const std::filesystem::path& entry,
-                         const std::optional<platform::EntryValues>& values,
-                         std::int64_t& inaccessible) const {
-    const Measurement measurement = measureAllocatedSize(entry, values);
-    if (measurement.incomplete) {
-        ++inaccessible;
+std::vector<std::optional<MeasuredEntry>>
+ScanEngine::measureEntries(const std::vector<ListedEntry>& entries,
+                           std::int64_t& inaccessible) const {
+    const std::vector<Measurement> measurements = measureAll(entries);
+    std::vector<std::optional<MeasuredEntry>> measured(entries.size());
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const Measurement& measurement = measurements[index];
+        if (measurement.incomplete) {
+            ++inaccessible;
+        }
+        if (measurement.rootWasReadable) {
+            measured[index] =
+                MeasuredEntry{.size = measurement.size,
+                              .modifiedAt = entries[index].values->contentModificationDate};
+        }
     }
-    if (!measurement.rootWasReadable) {
-        return std::nullopt;
-    }
-    return MeasuredEntry{.size = measurement.size, .modifiedAt = values->contentModificationDate};
+    return measured;
 }
 
-Measurement
-ScanEngine::measureAllocatedSize(const std::filesystem::path& root,
-                                 const std::optional<platform::EntryValues>& values) const {
-    if (!values) {
-        return {.size = 0, .incomplete = true, .rootWasReadable = false};
+std::vector<Measurement> ScanEngine::measureAll(const std::vector<ListedEntry>& entries) const {
+    std::vector<Measurement> measurements(entries.size());
+    // The folders among the entries are walked together, every thread taking whichever folder
+    // is next: a total does not depend on the order of the visits.
+    std::vector<WalkRoot> folders;
+    std::vector<std::size_t> folderEntries;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const auto& values = entries[index].values;
+        Measurement& measurement = measurements[index];
+        if (!values) {
+            measurement = {.size = 0, .incomplete = true, .rootWasReadable = false};
+        } else if (values->type == platform::EntryType::regular) {
+            measurement.size = fileSize(*values);
+        } else if (values->type == platform::EntryType::directory) {
+            folders.push_back(walkRootOf(entries[index].location));
+            folderEntries.push_back(index);
+        }
+        // A link or anything else measures nothing: a link is never followed.
     }
-    switch (values->type) {
-    case platform::EntryType::regular:
-        return {.size = fileSize(*values), .incomplete = false, .rootWasReadable = true};
-    case platform::EntryType::directory:
-        break;
-    case platform::EntryType::symbolicLink:
-    case platform::EntryType::other:
-        return {.size = 0, .incomplete = false, .rootWasReadable = true};
+    if (folders.empty()) {
+        return measurements;
     }
 
     // Hidden entries and package contents count like everything else; directories add nothing.
-    // A total does not depend on the order of the visits, so large folders share the work.
     struct Partial {
         std::int64_t total = 0;
         bool incomplete = false;
     };
-    std::deque<Partial> partials;
-    const bool listed =
-        walkDirectoryConcurrently(walkRootOf(root), WalkOptions{}, [&](std::size_t) {
-            Partial& partial = partials.emplace_back();
-            return WalkWorker{
-                [&partial](const WalkEntry& entry) {
-                    if (entry.type() == platform::EntryType::directory ||
-                        entry.type() == platform::EntryType::symbolicLink) {
-                        return WalkAction::descend;
-                    }
-                    if (const auto& entryValues = entry.values(); !entryValues) {
-                        partial.incomplete = true;
-                    } else if (entryValues->type == platform::EntryType::regular) {
-                        partial.total += fileSize(*entryValues);
-                    }
-                    return WalkAction::descend;
-                },
-                [&partial](const std::filesystem::path&, int) { partial.incomplete = true; }};
+    std::deque<std::vector<Partial>> partials;
+    const std::vector<bool> opened =
+        walkRootsConcurrently(folders, WalkOptions{}, concurrency_, [&](std::size_t) {
+            std::vector<Partial>& mine = partials.emplace_back(folders.size());
+            return RootsWorker{[&mine](std::size_t folder, const WalkEntry& entry) {
+                                   if (entry.type() == platform::EntryType::directory ||
+                                       entry.type() == platform::EntryType::symbolicLink) {
+                                       return WalkAction::descend;
+                                   }
+                                   if (const auto& values = entry.values(); !values) {
+                                       mine[folder].incomplete = true;
+                                   } else if (values->type == platform::EntryType::regular) {
+                                       mine[folder].total += fileSize(*values);
+                                   }
+                                   return WalkAction::descend;
+                               },
+                               [&mine](std::size_t folder, const std::filesystem::path&, int) {
+                                   mine[folder].incomplete = true;
+                               }};
         });
-    std::int64_t total = 0;
-    bool incomplete = false;
-    for (const Partial& partial : partials) {
-        total += partial.total;
-        incomplete = incomplete || partial.incomplete;
+    for (std::size_t folder = 0; folder < folders.size(); ++folder) {
+        Measurement& measurement = measurements[folderEntries[folder]];
+        bool incomplete = !opened[folder];
+        for (const std::vector<Partial>& thread : partials) {
+            measurement.size += thread[folder].total;
+            incomplete = incomplete || thread[folder].incomplete;
+        }
+        measurement.incomplete =
+            incomplete || appearsToHideContainerPayload(
+                              entries[folderEntries[folder]].location.path(), measurement.size);
     }
-    incomplete = incomplete || !listed || appearsToHideContainerPayload(root, total);
-    return {.size = total, .incomplete = incomplete, .rootWasReadable = true};
+    return measurements;
 }
 
 bool ScanEngine::appearsToHideContainerPayload(const std::filesystem::path& root,

@@ -6,6 +6,17 @@
 
 namespace sorvale::model {
 
+CleanupOperation::CleanupOperation(Kind kind, std::string identifier)
+    : kind_(kind)
+    , identifier_(identifier.empty() ? nullptr
+                                     : std::make_shared<const std::string>(std::move(identifier))) {
+}
+
+const std::string& CleanupOperation::identifier() const {
+    static const std::string none;
+    return identifier_ ? *identifier_ : none;
+}
+
 std::string_view EnumTraits<CleanupOperation::Kind>::rawValue(CleanupOperation::Kind kind) {
     static constexpr std::array<std::string_view, count> names{
         "moveToTrash",           "optimizeUniversal",     "deleteSimulatorRuntime",

@@ -3,6 +3,7 @@
 #include "RawValue.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace sorvale::model {
@@ -40,22 +41,23 @@ public:
 
     [[nodiscard]] Kind kind() const { return kind_; }
     // The simulator runtime or device identifier; empty for every other kind.
-    [[nodiscard]] const std::string& identifier() const { return identifier_; }
+    [[nodiscard]] const std::string& identifier() const;
     // The operations that are handed to Xcode's simulator tool instead of the Trash.
     [[nodiscard]] bool isManagedXcodeOperation() const {
         return kind_ == Kind::deleteSimulatorRuntime || kind_ == Kind::deleteSimulatorDevice ||
                kind_ == Kind::removeSimulatorCaches;
     }
 
-    bool operator==(const CleanupOperation&) const = default;
+    friend bool operator==(const CleanupOperation& a, const CleanupOperation& b) {
+        return a.kind_ == b.kind_ && a.identifier() == b.identifier();
+    }
 
 private:
-    CleanupOperation(Kind kind, std::string identifier)
-        : kind_(kind)
-        , identifier_(std::move(identifier)) {}
+    CleanupOperation(Kind kind, std::string identifier);
 
     Kind kind_ = Kind::moveToTrash;
-    std::string identifier_;
+    // Held apart: nearly every item has none, and a list may hold a hundred thousand items.
+    std::shared_ptr<const std::string> identifier_;
 };
 
 template <>

@@ -1,5 +1,6 @@
 #include "Location.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <limits>
@@ -14,14 +15,15 @@ namespace sorvale::model {
 struct Location::Buffer {
     std::atomic<std::uint32_t> references{1};
     std::uint32_t size = 0;
-    bool hasSighting = false;
-    Sighting sighting;
+    std::shared_ptr<const FolderSighting> folder;
+    FileIdentity entry;
 
     [[nodiscard]] char* bytes() { return reinterpret_cast<char*>(this + 1); }
 };
 
-Location::Location(std::string_view bytes, const std::optional<Sighting>& sighting) {
-    if (bytes.empty() && !sighting) {
+Location::Location(std::string_view bytes, std::shared_ptr<const FolderSighting> folder,
+                   const FileIdentity& entry) {
+    if (bytes.empty() && !folder) {
         return;
     }
     if (bytes.size() >= std::numeric_limits<std::uint32_t>::max()) {
@@ -30,10 +32,8 @@ Location::Location(std::string_view bytes, const std::optional<Sighting>& sighti
     void* memory = ::operator new(sizeof(Buffer) + bytes.size() + 1);
     buffer_ = new (memory) Buffer;
     buffer_->size = static_cast<std::uint32_t>(bytes.size());
-    if (sighting) {
-        buffer_->hasSighting = true;
-        buffer_->sighting = *sighting;
-    }
+    buffer_->folder = std::move(folder);
+    buffer_->entry = entry;
     std::memcpy(buffer_->bytes(), bytes.data(), bytes.size());
     buffer_->bytes()[bytes.size()] = '\0';
 }
@@ -102,12 +102,29 @@ std::string_view Location::folder() const {
     return end == std::string_view::npos ? all.substr(0, 1) : all.substr(0, end + 1);
 }
 
-const Sighting* Location::sighting() const {
-    return buffer_ != nullptr && buffer_->hasSighting ? &buffer_->sighting : nullptr;
+std::optional<Sighting> Location::sighting() const {
+    if (buffer_ == nullptr || !buffer_->folder) {
+        return std::nullopt;
+    }
+    return Sighting{*buffer_->folder, buffer_->entry};
 }
 
 std::ostream& operator<<(std::ostream& out, const Location& location) {
     return out << location.bytes();
+}
+
+std::string standardizedBytes(std::string_view location) {
+    // Already standard unless a component is empty, "." or "..", or a separator ends it.
+    bool standard = !location.empty() && (location.size() == 1 || location.back() != '/');
+    for (std::size_t start = location.front() == '/' ? 1 : 0;
+         standard && start < location.size();) {
+        const std::size_t end = std::min(location.find('/', start), location.size());
+        const std::string_view component = location.substr(start, end - start);
+        standard = !component.empty() && component != "." && component != "..";
+        start = end + 1;
+    }
+    return standard ? std::string(location)
+                    : standardized(std::filesystem::path(std::string(location))).native();
 }
 
 std::filesystem::path standardized(const std::filesystem::path& location) {

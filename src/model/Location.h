@@ -1,9 +1,9 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,14 +21,22 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-// How a scan reached an entry, so that whatever changes the disk later acts on that very entry
-// or on nothing. The location's first `rootLength` bytes name the scanned root, which may itself
-// be a symbolic link the user set up; every folder below it was a real folder, never a link.
-struct Sighting {
+// What every entry a scan found in one folder shares: the scanned root it was reached from
+// (the location's first `rootLength` bytes name it; it may itself be a symbolic link the user set
+// up, while every folder below it was a real folder, never a link), and the identities of that
+// root and of the folder.
+struct FolderSighting {
     std::uint32_t rootLength = 0;
     FileIdentity root;
-    // The folder that holds the entry.
     FileIdentity folder;
+
+    bool operator==(const FolderSighting&) const = default;
+};
+
+// How a scan reached an entry, so that whatever changes the disk later acts on that very entry
+// or on nothing.
+struct Sighting {
+    FolderSighting folder;
     FileIdentity entry;
 
     bool operator==(const Sighting&) const = default;
@@ -36,12 +44,14 @@ struct Sighting {
 
 // A place in the file system, held as its bytes: no encoding is assumed and no parsed copy of
 // its components is kept. Copies share one immutable buffer, so an item's id and url, and the
-// lists that hold an item, cost one buffer between them. Converts to std::filesystem::path only
-// where a system call or a path operation needs one.
+// lists that hold an item, cost one buffer between them; the entries of one folder share its
+// part of their sightings. Converts to std::filesystem::path only where a system call or a path
+// operation needs one.
 class Location {
 public:
     Location() = default;
-    Location(std::string_view bytes, const std::optional<Sighting>& sighting = std::nullopt);
+    Location(std::string_view bytes, std::shared_ptr<const FolderSighting> folder = nullptr,
+             const FileIdentity& entry = {});
     Location(const char* bytes)
         : Location(std::string_view(bytes)) {}
     Location(const std::string& bytes)
@@ -65,14 +75,12 @@ public:
     // Everything before the last component, as std::filesystem::path::parent_path() gives it.
     [[nodiscard]] std::string_view folder() const;
     // How the scan reached it; none for a place no scan has seen.
-    [[nodiscard]] const Sighting* sighting() const;
+    [[nodiscard]] std::optional<Sighting> sighting() const;
 
     // One place is one location, however the scans that saw it reached it: the bytes alone are
     // compared.
     friend bool operator==(const Location& a, const Location& b) { return a.bytes() == b.bytes(); }
-    friend std::strong_ordering operator<=>(const Location& a, const Location& b) {
-        return a.bytes().compare(b.bytes()) <=> 0;
-    }
+    friend bool operator<(const Location& a, const Location& b) { return a.bytes() < b.bytes(); }
 
 private:
     struct Buffer;
@@ -87,6 +95,8 @@ std::ostream& operator<<(std::ostream& out, const Location& location);
 // The form in which locations are compared: "." and ".." removed lexically, symbolic links left
 // unresolved, and no trailing separator (so "a/b/" and "a/b" are one location).
 [[nodiscard]] std::filesystem::path standardized(const std::filesystem::path& location);
+// The same form of a location's bytes; most locations have it already and are only copied.
+[[nodiscard]] std::string standardizedBytes(std::string_view location);
 
 } // namespace sorvale::model
 

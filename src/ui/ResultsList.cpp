@@ -1,6 +1,7 @@
 #include "ResultsList.h"
 
 #include "ModelTables.h"
+#include "NameSearch.h"
 #include "QmlSingletons.h"
 #include "engine/FinderOrder.h"
 #include "platform/BundleInfo.h"
@@ -303,7 +304,8 @@ void ResultsList::rebuildBase(const Scope& scope) {
             (scope.category && item.category != *scope.category)) {
             continue;
         }
-        base_.push_back({index, text(item.name), item.size, item.category, item.isSelected});
+        base_.push_back(
+            {item.size, static_cast<std::uint32_t>(index), item.category, item.isSelected});
     }
     // New contents have their facts worked out now, while the list is made, rather than on a
     // later click on "Name".
@@ -319,17 +321,12 @@ void ResultsList::updateContentsFacts() {
     if (facts.contents == scope_.contents && facts.keyEnds.size() == list.size()) {
         return;
     }
-    const engine::FinderOrder finderOrder;
     facts.contents = scope_.contents;
-    facts.keyBytes.clear();
-    facts.keyEnds.clear();
-    facts.keyEnds.reserve(list.size());
+    auto keys = engine::FinderOrder::sortKeys(
+        list.size(), [&](std::size_t index) -> std::string_view { return list[index].name; });
+    facts.keyBytes = std::move(keys.bytes);
+    facts.keyEnds = std::move(keys.ends);
     facts.iconFiles.assign(list.size(), IconFile::unknown);
-    for (const CleanupItem& item : list) {
-        facts.keyBytes += finderOrder.sortKey(item.name);
-        facts.keyEnds.push_back(static_cast<std::uint32_t>(facts.keyBytes.size()));
-    }
-    facts.keyBytes.shrink_to_fit();
 }
 
 void ResultsList::updateSelection() {
@@ -368,15 +365,36 @@ const std::vector<std::uint32_t>& ResultsList::ordered(SortOrder order) {
         });
         break;
     case SortOrder::name: {
+        // Most comparisons are settled by the first eight bytes of the keys, held side by side
+        // with the positions so that a comparison reads no other memory.
         const ContentsFacts& facts = facts_.at(scope_.section);
-        std::stable_sort(positions.begin(), positions.end(), [&](std::uint32_t a, std::uint32_t b) {
-            const std::size_t left = base_[a].index;
-            const std::size_t right = base_[b].index;
+        struct Keyed {
+            std::uint64_t prefix;
+            std::uint32_t position;
+        };
+        std::vector<Keyed> keyed(positions.size());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const std::string_view key = facts.key(base_[positions[i]].index);
+            std::uint64_t prefix = 0;
+            for (std::size_t byte = 0; byte < 8; ++byte) {
+                prefix = (prefix << 8) |
+                         (byte < key.size() ? static_cast<unsigned char>(key[byte]) : 0U);
+            }
+            keyed[i] = {prefix, positions[i]};
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+            if (a.prefix != b.prefix) {
+                return a.prefix < b.prefix;
+            }
+            const std::size_t left = base_[a.position].index;
+            const std::size_t right = base_[b.position].index;
             if (const int byKey = facts.key(left).compare(facts.key(right)); byKey != 0) {
                 return byKey < 0;
             }
             return list[left].name < list[right].name;
         });
+        std::transform(keyed.begin(), keyed.end(), positions.begin(),
+                       [](const Keyed& entry) { return entry.position; });
         break;
     }
     case SortOrder::modified:
@@ -394,11 +412,12 @@ const std::vector<std::uint32_t>& ResultsList::ordered(SortOrder order) {
 
 std::vector<std::uint32_t> ResultsList::filteredRows() {
     std::vector<std::uint32_t> rows;
-    const QStringView search(searchText_);
+    const NameSearch search(searchText_);
+    const auto& list = items();
     for (const std::uint32_t position : ordered(sortOrder_)) {
         const BaseItem& item = base_[position];
         if ((!selectedCategory_ || item.category == *selectedCategory_) &&
-            (search.isEmpty() || item.name.contains(search, Qt::CaseInsensitive))) {
+            search.matches(list[item.index].name)) {
             rows.push_back(position);
         }
     }

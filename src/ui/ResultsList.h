@@ -112,9 +112,8 @@ private:
         bool operator==(const Scope&) const = default;
     };
     struct BaseItem {
-        std::size_t index; // in the store's list
-        QString name;
         std::int64_t size;
+        std::uint32_t index; // in the store's list
         model::CleanupCategory category;
         bool isSelected;
     };

@@ -162,9 +162,8 @@ TEST(DirectoryWalker, UnreadableFoldersAreReportedAndAConcurrentWalkMeetsWhatASe
         std::deque<WalkRecord> threads;
         // Shared from the first entry on, so that even this small tree is split.
         (void)walkDirectoryConcurrently(
-            tree.root(), {},
-            [&](std::size_t) { return threads.emplace_back().worker(tree.root()); },
-            /*entriesBeforeSharing=*/0);
+            tree.root(), {}, WalkConcurrency{.threads = 4, .entriesBeforeSharing = 0},
+            [&](std::size_t) { return threads.emplace_back().worker(tree.root()); });
         WalkRecord merged;
         for (const WalkRecord& thread : threads) {
             merged.entries.insert(thread.entries.begin(), thread.entries.end());

@@ -136,8 +136,9 @@ TEST_F(JunkScan, ApplicationSupportIsSearchedForCacheFoldersWithinItsLimits) {
     blocks(support / "Web/CacheStorage/x", 12);
     blocks(support / "Files/Cache", 13);
 
-    model::ScanSnapshot found;
-    engine.appendApplicationSupportCaches(tree / support, found);
+    Candidates candidates;
+    engine.appendApplicationSupportCaches(tree / support, candidates);
+    const model::ScanSnapshot found = std::move(candidates).measure(engine);
     std::vector<std::string> names;
     for (const auto& item : found.items) {
         names.push_back(item.name + (item.category == CleanupCategory::webData ? " (web)" : ""));

@@ -54,8 +54,10 @@ TEST(MailAttachments, DownloadsAreListedWholeAndAnUnreadableTreeCountsOnce) {
         bool emptyDownloadKept;
     };
     const auto outcome = test::runUnprivileged<Outcome>([&] {
-        model::ScanSnapshot found;
-        ScanEngine().appendMailAttachments(tree / "home", found);
+        const ScanEngine engine;
+        Candidates candidates;
+        engine.appendMailAttachments(tree / "home", candidates);
+        const model::ScanSnapshot found = std::move(candidates).measure(engine);
         const auto all = names(found.items);
         return Outcome{found.items.size(), found.inaccessibleCount,
                        std::find(all.begin(), all.end(), "empty.txt") != all.end()};

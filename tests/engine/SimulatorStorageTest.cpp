@@ -80,16 +80,19 @@ TEST_F(SimulatorStorage, TheListingIsReadOnlyWhenSimctlSucceedsWithPureJson) {
 }
 
 TEST_F(SimulatorStorage, SharedCachesAreOneItemOnlyWhenTheyHoldSomething) {
+    const auto found = [&] {
+        Candidates candidates;
+        engine.appendSimulatorCaches(candidates);
+        return std::move(candidates).measure(engine);
+    };
     tree.folder("root/Library/Developer/CoreSimulator/Caches");
-    model::ScanSnapshot found;
-    engine.appendSimulatorCaches(found);
-    EXPECT_TRUE(found.items.empty());
+    EXPECT_TRUE(found().items.empty());
     tree.file("root/Library/Developer/CoreSimulator/Caches/dyld/cache", 8192);
-    engine.appendSimulatorCaches(found);
-    ASSERT_EQ(found.items.size(), 1U);
-    EXPECT_EQ(found.items[0].name, "Simulator Shared Caches");
-    EXPECT_EQ(found.items[0].operation, CleanupOperation::removeSimulatorCaches());
-    EXPECT_EQ(found.inaccessibleCount, 0);
+    const model::ScanSnapshot one = found();
+    ASSERT_EQ(one.items.size(), 1U);
+    EXPECT_EQ(one.items[0].name, "Simulator Shared Caches");
+    EXPECT_EQ(one.items[0].operation, CleanupOperation::removeSimulatorCaches());
+    EXPECT_EQ(one.inaccessibleCount, 0);
 }
 
 } // namespace

@@ -65,6 +65,46 @@ TEST(Location, StandardizedFormDropsDotsAndTrailingSeparatorsButNotLinks) {
     EXPECT_EQ(standardized("/a//b"), "/a/b");
     EXPECT_EQ(standardized("/"), "/");
     EXPECT_EQ(standardized("/Applications/Foo.app/"), standardized("/Applications/Foo.app"));
+    for (const char* location : {"/a/b/", "/a/./b/../c", "/a//b", "/", "/a/b", "a/b", "a", "", ".",
+                                 "..", "/a/..", "a/b/.", "/x/.hidden/y", "/x/..y/z"}) {
+        EXPECT_EQ(standardizedBytes(location), standardized(location).native()) << location;
+    }
+}
+
+TEST(Location, BytesOfAnyKindComeBackAsTheyWentInAndTheirPartsAsPathsSplitThem) {
+    const std::string longName(255, 'n');
+    std::string deep;
+    for (int level = 0; level < 40; ++level) {
+        deep += "/" + longName;
+    }
+    for (const std::string& bytes :
+         {std::string("/home/u/bad\xFF\xFE name"), std::string("/home/u/line\nbreak/x"), deep,
+          std::string("/"), std::string("relative/x"), std::string("name"), std::string("/a/b/"),
+          std::string("//x")}) {
+        const Location location(bytes);
+        const Location copy = location;
+        EXPECT_EQ(copy.bytes(), bytes);
+        EXPECT_EQ(std::string(copy.c_str()), bytes);
+        EXPECT_EQ(copy.path().native(), bytes);
+        const std::filesystem::path path(bytes);
+        EXPECT_EQ(copy.name(), path.filename().native()) << bytes;
+        EXPECT_EQ(copy.folder(), path.parent_path().native()) << bytes;
+    }
+}
+
+TEST(Location, ASightingTravelsWithEveryCopyButNeverDecidesEquality) {
+    const auto folder = std::make_shared<const FolderSighting>(
+        FolderSighting{.rootLength = 6, .root = {1, 2, 3}, .folder = {1, 4, 5}});
+    Location seen("/root/entry", folder, FileIdentity{1, 6, 7});
+    const Location copy = seen;
+    Location moved = std::move(seen);
+    ASSERT_TRUE(copy.sighting());
+    EXPECT_EQ(*copy.sighting(), (Sighting{*folder, FileIdentity{1, 6, 7}}));
+    EXPECT_EQ(moved.sighting(), copy.sighting());
+    EXPECT_FALSE(Location("/root/entry").sighting());
+    EXPECT_EQ(Location("/root/entry"), copy);
+    EXPECT_EQ(std::hash<Location>{}(Location("/root/entry")), std::hash<Location>{}(copy));
+    EXPECT_TRUE(Location().empty());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "Formatting.h"
+#include "NameSearch.h"
 #include "OnboardingArtwork.h"
 #include "RemovalConfirmation.h"
 #include "Symbols.h"
@@ -27,6 +28,21 @@ TEST(Formatting, ByteCountsAndMegabytesReadAsTheInterfaceShowsThem) {
     EXPECT_EQ(Formatting::byteCount(1'234'567'890), "1.23 GB");
     EXPECT_EQ(Formatting::megabytes(1500), "1500 MB");
     EXPECT_EQ(Formatting::megabytes(1500.9), "1500 MB");
+}
+
+TEST(NameSearch, IgnoresCaseAsTextSearchDoesWhetherOrNotTheNameIsAscii) {
+    const auto matches = [](const char* search, const char* name) {
+        return NameSearch(QString::fromUtf8(search)).matches(name);
+    };
+    EXPECT_TRUE(matches("", "anything"));
+    EXPECT_TRUE(matches("rEp", "Quarterly REPORT.pdf"));
+    EXPECT_FALSE(matches("rep", "Quarterly.pdf"));
+    EXPECT_TRUE(matches("R\u00C9S", "R\u00E9sum\u00E9.pdf"));
+    // Case folding takes the Kelvin sign to "k": only the text search knows that.
+    EXPECT_TRUE(matches("kel", "\u212Aelvin.txt"));
+    // Bytes that are not UTF-8 read as U+FFFD, and never match a letter.
+    EXPECT_TRUE(matches("ab", "\xFF" "ab"));
+    EXPECT_FALSE(matches("\xC3", "\xC3\xA9"));
 }
 
 TEST(Symbols, EverySymbolOfTheTablesAndViewsHasABundledIcon) {
