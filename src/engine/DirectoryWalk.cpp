@@ -164,10 +164,13 @@ void DirectoryWalk::descend(int parent, const char* name) {
         worker_.onError(joined(currentFolderPath(), name), isLoop ? ELOOP : EXDEV);
         return;
     }
-    if (queue_ != nullptr && baseDepth_ + stack_.size() < kMaxOpenFolders &&
-        queue_->wantsWork()) {
-        HandedFolder handed{fd,  joined(currentFolderPath(), name), baseDepth_ + stack_.size(),
-                            *id, ancestors_,                        currentOrder(),
+    if (queue_ != nullptr && baseDepth_ + stack_.size() < kMaxOpenFolders && queue_->wantsWork()) {
+        HandedFolder handed{fd,
+                            joined(currentFolderPath(), name),
+                            baseDepth_ + stack_.size(),
+                            *id,
+                            ancestors_,
+                            currentOrder(),
                             &origin_};
         for (const Folder& folder : stack_) {
             handed.ancestors.push_back(folder.id);
@@ -185,8 +188,7 @@ void DirectoryWalk::pushOpen(int fd, std::string name, const model::FileIdentity
         stack_[firstOpen_].fd = -1;
         ++firstOpen_;
     }
-    const auto position =
-        stack_.empty() ? 0U : static_cast<std::uint32_t>(stack_.back().next - 1);
+    const auto position = stack_.empty() ? 0U : static_cast<std::uint32_t>(stack_.back().next - 1);
     Folder& folder = stack_.emplace_back();
     folder.fd = fd;
     folder.name = std::move(name);

@@ -26,9 +26,8 @@ std::optional<WalkQueue::Work> WalkQueue::take() {
         return Work(nextRoot_++);
     }
     idle_.fetch_add(1, std::memory_order_relaxed);
-    changed_.wait(lock, [this] {
-        return !folders_.empty() || nextRoot_ < roots_ || unfinished_ == 0;
-    });
+    changed_.wait(lock,
+                  [this] { return !folders_.empty() || nextRoot_ < roots_ || unfinished_ == 0; });
     idle_.fetch_sub(1, std::memory_order_relaxed);
     if (!folders_.empty()) {
         HandedFolder folder = std::move(folders_.front());

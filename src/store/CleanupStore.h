@@ -1,11 +1,17 @@
 #pragma once
 
+#include "AccessGate.h"
+#include "Navigation.h"
+#include "ScanLists.h"
+#include "ScreenPresenter.h"
+#include "SelectionRules.h"
 #include "engine/EngineActor.h"
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
 #include "model/CleanupItem.h"
 #include "model/ScanState.h"
 
+#include <QMetaObject>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -24,13 +30,15 @@
 
 namespace sorvale::store {
 
-// The one observable object behind the interface: it starts scans on the engine, keeps the five
-// results lists with their states and selections, derives every figure and button title, removes
-// what the user approved and gates the protected scans on Full Disk Access. It lives on the main
-// thread; engine work runs on the engine's thread and its results come back here.
+// The one observable object behind the interface, and the facade of its parts: the results lists
+// (ScanLists), where the user is (Navigation), what a selection is (SelectionRules), the Full
+// Disk Access gate (AccessGate) and what the window shows by state (ScreenPresenter). It starts
+// scans and removals on the engine's thread and takes their results back here, on the main
+// thread, and announces every property whose value changed.
 //
-// Sections, groups and categories cross into QML as their raw values ("" for none); an item as
-// the key of its id (see StoreValues.h).
+// Its properties and invokables are those the views and the tests name; there are many, as the
+// interface shows many figures. Sections, groups and categories cross into QML as their raw
+// values ("" for none); an item as the key of its id (see StoreValues.h).
 class CleanupStore : public QObject {
     Q_OBJECT
 
@@ -92,11 +100,14 @@ class CleanupStore : public QObject {
         QString selectionActionTitle READ selectionActionTitle NOTIFY selectionActionTitleChanged)
     Q_PROPERTY(bool isCheckingFullDiskAccess READ isCheckingFullDiskAccess NOTIFY
                    isCheckingFullDiskAccessChanged)
+    // What the window shows by state (see Screen).
+    Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
+    // What the confirmation before a removal says: {title, message, offersAppManagement}.
+    Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
 
 public:
     // Calls `answer` (from any thread) with whether the user's protected data can be read.
-    using AccessCheck =
-        std::function<void(const std::filesystem::path& home, std::function<void(bool)> answer)>;
+    using AccessCheck = AccessGate::Check;
 
     // What the folder chooser shows; it calls `choose` with the chosen folder or none.
     struct FolderRequest {
@@ -122,14 +133,16 @@ public:
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
 
     // For the interface's C++ list models.
-    [[nodiscard]] model::AppSection section() const { return selection_; }
-    [[nodiscard]] const std::vector<model::CleanupItem>& itemsOf(model::AppSection section) const;
+    [[nodiscard]] model::AppSection section() const { return navigation_.section; }
+    [[nodiscard]] const std::vector<model::CleanupItem>& itemsOf(model::AppSection section) const {
+        return lists_.items(section);
+    }
     [[nodiscard]] std::vector<model::CleanupItem> selectedItemsOfDisplayedList() const;
-    // Something is selected, and only items of `category`.
-    [[nodiscard]] bool selectionIsOnly(model::CleanupCategory category) const;
     // Changes whenever a section's list changes other than in the selection of its items, so
     // that a list model can tell new items from a new selection.
-    [[nodiscard]] std::uint64_t contentsRevision(model::AppSection section) const;
+    [[nodiscard]] std::uint64_t contentsRevision(model::AppSection section) const {
+        return lists_.contentsRevision(section);
+    }
     [[nodiscard]] const std::filesystem::path& home() const { return home_; }
 
     [[nodiscard]] QString selection() const;
@@ -180,12 +193,16 @@ public:
     [[nodiscard]] bool hasApplicationSelection() const;
     [[nodiscard]] QString selectionActionTitle() const;
     [[nodiscard]] bool isCheckingFullDiskAccess() const;
+    [[nodiscard]] QVariantMap screen() const { return shown_.screen.toVariant(); }
+    [[nodiscard]] QVariantMap confirmation() const;
 
     // The Smart Cleanup items of a group, and their total size.
     Q_INVOKABLE [[nodiscard]] QVariantList items(const QString& group) const;
     Q_INVOKABLE [[nodiscard]] qint64 size(const QString& group) const;
 
     Q_INVOKABLE void startJunkScan();
+    // Scans the section on screen again; Large Files asks for a folder again.
+    Q_INVOKABLE void rescan();
     Q_INVOKABLE void scanApplications();
     Q_INVOKABLE void chooseLargeFileFolder();
     Q_INVOKABLE void scanLargeFiles(const QUrl& folder);
@@ -214,6 +231,8 @@ public:
     Q_INVOKABLE void showCleanupSummary();
     Q_INVOKABLE void reviewApplications(const QString& category);
     Q_INVOKABLE void showApplicationsSummary();
+    // From the results list of Smart Cleanup or Applications back to its dashboard.
+    Q_INVOKABLE void back();
 
     Q_INVOKABLE void removeSelected();
 
@@ -258,134 +277,78 @@ signals:
     void hasApplicationSelectionChanged();
     void selectionActionTitleChanged();
     void isCheckingFullDiskAccessChanged();
+    void screenChanged();
+    void confirmationChanged();
     // A removal has ended: how many items were removed, skipped (their application was running,
     // or they changed after the scan) and failed, and the first skip's or failure's message.
     void removalFinished(int removed, int skipped, int failed, const QString& firstMessage);
 
 private:
-    // The five results lists, in the order of their sections.
-    enum class ScanDestination { cleanup, applications, largeFiles, downloads, trash };
-    static constexpr std::size_t kListCount = 5;
+    // The Large Files minimum is set in megabytes of a million bytes.
+    static constexpr double kBytesPerMegabyte = 1'000'000;
 
-    // What the selection of the displayed list amounts to, gathered in one pass.
-    static_assert(model::EnumTraits<model::CleanupCategory>::count <= 32);
-    struct SelectionSummary {
-        // Which items are selected: their positions in the section's list at a contents
-        // revision. Two selections of different lists (or revisions) are equal only when both are
-        // empty: a list's items are never those of another section, a new scan leaves nothing
-        // selected, and a removal takes selected items away.
-        model::AppSection section = model::AppSection::overview;
-        std::uint64_t contents = 0;
-        std::vector<std::uint32_t> positions;
-        std::int64_t size = 0;
-        std::uint32_t categories = 0; // one bit per category of a selected item
-        bool managedXcode = false;
-
-        [[nodiscard]] bool has(model::CleanupCategory category) const {
-            return (categories & (1U << static_cast<unsigned>(category))) != 0;
-        }
-        [[nodiscard]] bool onlyOf(model::CleanupCategory category) const {
-            return categories == 1U << static_cast<unsigned>(category);
-        }
-        [[nodiscard]] bool sameItems(const SelectionSummary& other) const {
-            if (section == other.section && contents == other.contents) {
-                return positions == other.positions;
-            }
-            return positions.empty() && other.positions.empty();
-        }
-    };
-
-    // Every value a property shows, as last announced; `publish` compares against it.
-    struct Published {
-        model::AppSection selection;
-        std::array<std::uint64_t, kListCount> revisions;
-        std::array<model::ScanState, kListCount> states;
+    // Every value the interface shows, as last announced; `publish` compares with it.
+    struct Shown {
+        Navigation navigation;
+        std::array<std::uint64_t, ScanLists::kCount> revisions{};
+        std::array<model::ScanState, ScanLists::kCount> states;
         std::map<model::AppSection, std::int64_t> inaccessibleCounts;
-        bool showDeleteConfirmation;
-        bool needsAppManagementPermission;
-        std::optional<bool> fullDiskAccessGranted;
-        std::optional<model::AppSection> fullDiskAccessPromptSection;
-        std::optional<model::AppSection> permissionCheckSection;
+        bool showDeleteConfirmation = false;
+        bool needsAppManagementPermission = false;
+        AccessGate::State access;
         std::optional<std::string> lastMessage;
-        double largeFileMinimumMB;
-        model::CleanupPresentation cleanupPresentation;
-        std::optional<model::CleanupGroup> focusedCleanupGroup;
-        model::ApplicationsPresentation applicationsPresentation;
-        std::optional<model::CleanupCategory> focusedApplicationCategory;
-        model::ScanState displayedState;
-        std::int64_t displayedInaccessibleCount;
-        SelectionSummary selectedItems;
-        std::int64_t selectedSize;
-        std::int64_t totalJunkSize;
-        bool hasPermanentSelection;
-        bool hasOptimizationSelection;
-        bool hasManagedXcodeSelection;
-        bool hasMailSelection;
-        bool hasApplicationSelection;
-        QString selectionActionTitle;
-        bool isCheckingFullDiskAccess;
+        double largeFileMinimumMB = 0;
+        SelectionSummary selected;
+        std::int64_t totalJunkSize = 0;
+        QString actionTitle;
+        Confirmation confirmation;
+        Screen screen;
     };
+    struct Announcement;
+    [[nodiscard]] static model::ScanState stateOnScreen(const Shown& shown);
+    [[nodiscard]] static std::int64_t unreadableOnScreen(const Shown& shown);
+    [[nodiscard]] static bool checksOnScreen(const Shown& shown);
+    [[nodiscard]] static bool differsIn(model::CleanupCategory category, const Shown& a,
+                                        const Shown& b);
 
-    static model::AppSection sectionOf(ScanDestination destination);
-    static std::optional<std::size_t> listIndex(model::AppSection section);
-
-    [[nodiscard]] Published current() const;
+    [[nodiscard]] Shown current() const;
     // Announces every property whose value differs from the last announcement.
     void publish();
 
-    void runScan(std::string label, ScanDestination destination,
+    void runScan(std::string label, model::AppSection section,
                  std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
-    void setState(model::AppSection section, model::ScanState state);
-    void requestProtectedScan(ScanDestination destination);
-    void beginProtectedScan(ScanDestination destination);
-    // Runs the access check; `onAnswer` receives the answer unless a newer check replaced it.
-    void startAccessCheck(std::function<void(bool)> onAnswer);
-
-    enum class ItemChange { selection, contents };
-    // Applies `change` to a section's list as one change; `change` says whether it changed it.
-    void mutateItemsArray(model::AppSection section, ItemChange kind,
-                          const std::function<bool(std::vector<model::CleanupItem>&)>& change);
-    // Sets the selection of every displayed item to `select(item)`.
-    void selectDisplayedItems(const std::function<bool(const model::CleanupItem&)>& select);
-    void deselectDisplayedItems();
+    void beginProtectedScan(model::AppSection section);
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
-    [[nodiscard]] SelectionSummary selectionSummary() const;
-    [[nodiscard]] static QString actionTitle(const SelectionSummary& selected);
+    // Sets the selection of every displayed item to `select(item)`.
+    void selectDisplayed(const std::function<bool(const model::CleanupItem&)>& select);
 
     // Runs `operation` on the engine's thread and `completion` with its result back here.
     template <class Operation, class Completion>
-    void onEngine(Operation operation, Completion completion);
+    void onEngine(Operation operation, Completion completion) {
+        engine_.post(
+            std::move(operation),
+            [this](std::function<void()> task) {
+                QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+            },
+            std::move(completion));
+    }
 
     engine::EngineActor engine_;
-    AccessCheck accessCheck_;
     FolderChooser folderChooser_;
     UrlOpener urlOpener_;
     std::filesystem::path home_;
 
-    model::AppSection selection_ = model::AppSection::overview;
-    std::array<std::vector<model::CleanupItem>, kListCount> lists_;
-    std::array<std::uint64_t, kListCount> revisions_{};
-    std::array<std::uint64_t, kListCount> contentsRevisions_{};
-    std::array<model::ScanState, kListCount> states_;
-    std::map<model::AppSection, std::int64_t> inaccessibleCounts_;
+    ScanLists lists_;
+    Navigation navigation_;
+    AccessGate access_;
     bool showDeleteConfirmation_ = false;
     bool needsAppManagementPermission_ = false;
-    std::optional<bool> fullDiskAccessGranted_;
-    std::optional<model::AppSection> fullDiskAccessPromptSection_;
-    std::optional<model::AppSection> permissionCheckSection_;
     std::optional<std::string> lastMessage_;
     double largeFileMinimumMB_ = 500;
-    model::CleanupPresentation cleanupPresentation_ = model::CleanupPresentation::summary;
-    std::optional<model::CleanupGroup> focusedCleanupGroup_;
-    model::ApplicationsPresentation applicationsPresentation_ =
-        model::ApplicationsPresentation::summary;
-    std::optional<model::CleanupCategory> focusedApplicationCategory_;
-    std::optional<ScanDestination> pendingProtectedScan_;
-    // A task is cancelled by starting another: only the latest generation's result is used.
+    // A scan is cancelled by starting another: only the latest generation's result is used.
     std::uint64_t scanGeneration_ = 0;
-    std::uint64_t checkGeneration_ = 0;
 
-    Published published_;
+    Shown shown_;
 };
 
 } // namespace sorvale::store

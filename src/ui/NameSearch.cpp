@@ -34,10 +34,8 @@ bool NameSearch::matches(std::string_view name) const {
     // Case folding maps some characters beyond ASCII onto ASCII letters (the Kelvin sign onto
     // "k"), so only an ASCII name is compared by bytes.
     if (!asciiLowerText_.empty() && isAscii(name)) {
-        return std::search(name.begin(), name.end(), asciiLowerText_.begin(),
-                           asciiLowerText_.end(), [](char a, char b) {
-                               return lowerAscii(a) == b;
-                           }) != name.end();
+        return std::search(name.begin(), name.end(), asciiLowerText_.begin(), asciiLowerText_.end(),
+                           [](char a, char b) { return lowerAscii(a) == b; }) != name.end();
     }
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
         .contains(text_, Qt::CaseInsensitive);

@@ -9,12 +9,7 @@ ColumnLayout {
     id: view
     spacing: 18
 
-    // The one panel shown, by the first rule that holds.
-    readonly property string panel: Store.fullDiskAccessPromptSection === "applications" ? "access"
-        : Store.isCheckingFullDiskAccess ? "checking"
-        : Store.displayedState.kind === "scanning" ? "scanning"
-        : Store.applicationsState.kind === "idle" ? "welcome"
-        : "results"
+    readonly property string panel: Store.screen.applicationsPanel
 
     RowLayout {
         Layout.fillWidth: true

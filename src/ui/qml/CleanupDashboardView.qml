@@ -8,13 +8,7 @@ import Sorvale
 Item {
     id: view
 
-    // The one panel shown, by the first rule that holds.
-    readonly property string panel: Store.fullDiskAccessPromptSection === "cleanup" ? "access"
-        : Store.isCheckingFullDiskAccess ? "checking"
-        : Store.cleanupPresentation === "review" ? "review"
-        : Store.displayedState.kind === "scanning" ? "scanning"
-        : Figures.junkCount === 0 ? "ready"
-        : "summary"
+    readonly property string panel: Store.screen.cleanupPanel
 
     AccessRequiredPanel {
         anchors.centerIn: parent

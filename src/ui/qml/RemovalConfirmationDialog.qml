@@ -6,13 +6,8 @@ AlertDialog {
     id: dialog
     objectName: "removalConfirmation"
 
-    RemovalConfirmation {
-        id: confirmation
-        store: Store
-    }
-
-    heading: confirmation.title
-    message: confirmation.message
+    heading: Store.confirmation.title
+    message: Store.confirmation.message
     visible: Store.showDeleteConfirmation
     onClosed: Store.showDeleteConfirmation = false
 
@@ -27,7 +22,7 @@ AlertDialog {
     }
     AlertButton {
         objectName: "appManagementButton"
-        visible: confirmation.offersAppManagement
+        visible: Store.confirmation.offersAppManagement
         text: "App Management Settings"
         onClicked: {
             Store.showDeleteConfirmation = false;

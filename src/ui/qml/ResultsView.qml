@@ -11,43 +11,6 @@ ColumnLayout {
 
     readonly property string section: Store.selection
     readonly property string scanKind: Store.displayedState.kind || "idle"
-    readonly property string focusedCategory: Store.focusedApplicationCategory
-
-    readonly property string title: section === "cleanup" ? "Cleanup Manager"
-        : section === "applications" ? "Applications Manager"
-        : (Tables.sections.find(entry => entry.section === section) || {}).title || ""
-    readonly property string subtitle: {
-        switch (section) {
-        case "cleanup":
-            return "Browse by group and category, then choose exactly what to clean.";
-        case "applications":
-            return focusedCategory === "installers"
-                ? "Review disk images and installer packages found on Desktop and in Downloads."
-                : focusedCategory === "appLeftovers"
-                ? "Review conservative orphan candidates\u2014nothing is selected automatically."
-                : focusedCategory === "installedApplications"
-                ? "Review application bundles and the support files matched to each app."
-                : "Review installed applications, leftovers, and installation files.";
-        case "largeFiles":
-            return "Analyze a folder and decide what is still worth keeping.";
-        case "downloads":
-            return "Review files in Downloads\u2014none are selected automatically.";
-        case "trash":
-            return "Review items already in your user Trash.";
-        }
-        return "";
-    }
-
-    // Scans the section again; Large Files asks for a folder again.
-    function rescan() {
-        switch (section) {
-        case "cleanup": Store.startJunkScan(); break;
-        case "applications": Store.scanApplications(); break;
-        case "largeFiles": Store.chooseLargeFileFolder(); break;
-        case "downloads": Store.scanDownloads(); break;
-        case "trash": Store.scanTrash(); break;
-        }
-    }
 
     RowLayout {
         Layout.fillWidth: true
@@ -55,19 +18,17 @@ ColumnLayout {
 
         BorderedButton {
             objectName: "backButton"
-            visible: view.section === "cleanup" || view.section === "applications"
+            visible: Store.screen.canGoBack
             symbol: "chevron.left"
-            toolTip: view.section === "cleanup" ? "Back to cleanup summary"
-                                                : "Back to applications summary"
-            onClicked: view.section === "cleanup" ? Store.showCleanupSummary()
-                                                  : Store.showApplicationsSummary()
+            toolTip: Store.screen.backToolTip
+            onClicked: Store.back()
         }
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 3
             Text {
                 objectName: "resultsTitle"
-                text: view.title
+                text: Store.screen.title
                 color: "white"
                 font.pixelSize: 29
                 font.weight: Font.Bold
@@ -75,7 +36,7 @@ ColumnLayout {
             Text {
                 objectName: "resultsSubtitle"
                 Layout.fillWidth: true
-                text: view.subtitle
+                text: Store.screen.subtitle
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
                 elide: Text.ElideRight
@@ -99,7 +60,7 @@ ColumnLayout {
             symbol: "arrow.clockwise"
             toolTip: "Scan again"
             enabled: view.scanKind !== "scanning"
-            onClicked: view.rescan()
+            onClicked: Store.rescan()
         }
     }
 
@@ -131,15 +92,14 @@ ColumnLayout {
             spacing: 12
             SymbolIcon {
                 Layout.alignment: Qt.AlignHCenter
-                symbol: view.section === "largeFiles" ? "folder.badge.questionmark"
-                      : view.section === "applications" ? "square.grid.2x2" : "checkmark.circle"
+                symbol: Store.screen.emptySymbol
                 size: 44
                 color: Theme.secondaryText
             }
             Text {
                 objectName: "emptyTitle"
                 Layout.alignment: Qt.AlignHCenter
-                text: view.scanKind === "idle" ? "No scan yet" : "Nothing to clean here"
+                text: Store.screen.emptyTitle
                 color: "white"
                 font.pixelSize: Theme.title2 + 3
                 font.weight: Font.Bold
@@ -147,9 +107,7 @@ ColumnLayout {
             Text {
                 objectName: "emptyText"
                 Layout.fillWidth: true
-                text: view.scanKind === "idle"
-                      ? "Run a scan to get a clear, sortable list with file sizes and locations."
-                      : "The scan completed without finding matching items."
+                text: Store.screen.emptyText
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
                 horizontalAlignment: Text.AlignHCenter
@@ -159,8 +117,8 @@ ColumnLayout {
                 objectName: "emptyButton"
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 4
-                text: view.section === "largeFiles" ? "Choose Folder" : "Scan Now"
-                onClicked: view.rescan()
+                text: Store.screen.emptyAction
+                onClicked: Store.rescan()
             }
         }
 

@@ -31,18 +31,9 @@ Item {
                 objectName: "sectionContent"
                 anchors.fill: parent
                 anchors.margins: 28
-                sourceComponent: {
-                    switch (Store.selection) {
-                    case "overview":
-                        return overview;
-                    case "cleanup":
-                        return cleanup;
-                    case "applications":
-                        return Store.applicationsPresentation === "summary" ? applications
-                                                                            : results;
-                    }
-                    return results;
-                }
+                sourceComponent: ({overview: overview, cleanup: cleanup,
+                                   applications: applications, results: results})[
+                    Store.screen.content]
             }
         }
     }
