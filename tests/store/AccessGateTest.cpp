@@ -70,15 +70,5 @@ TEST_F(StoreFixture, AWaitingScanIsReplacedByALaterRequestForTheOtherList) {
     EXPECT_EQ(store->cleanupState().value("kind"), "idle");
 }
 
-TEST_F(StoreFixture, SettingsPanesAreOpenedByTheirAddresses) {
-    store->openPrivacySettings();
-    store->openAppManagementSettings();
-    ASSERT_EQ(openedUrls.size(), 2U);
-    EXPECT_EQ(openedUrls[0].toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
-    EXPECT_EQ(openedUrls[1].toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_AppBundles");
-}
-
 } // namespace
 } // namespace sorvale::store::test

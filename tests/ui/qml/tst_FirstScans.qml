@@ -90,8 +90,7 @@ TestCase {
         Store.selection = "largeFiles";
         const view = createTemporaryObject(resultsComponent, testCase);
         compare(findChild(view, "resultsTitle").text, "Large Files");
-        compare(findChild(view, "resultsSubtitle").text,
-                "Analyze a folder and decide what is still worth keeping.");
+        compare(findChild(view, "resultsSubtitle").text, Store.screen.subtitle);
         compare(findChild(view, "emptyTitle").text, "No scan yet");
         compare(findChild(view, "emptyButton").text, "Choose Folder");
         compare(findChild(view, "backButton").visible, false);

@@ -56,8 +56,7 @@ TestCase {
         Store.scanDownloads();
         verify(Fixture.finishScan());
         const view = createTemporaryObject(resultsComponent, testCase);
-        compare(findChild(view, "resultsSubtitle").text,
-                "Review files in Downloads\u2014none are selected automatically.");
+        compare(findChild(view, "resultsSubtitle").text, Store.screen.subtitle);
         compare(findChild(view, "baseCaption").text,
                 Results.baseCount + " items \u00b7 " + Format.byteCount(Results.baseSize));
         compare(findChild(view, "selectionSummary").text, "Nothing selected");
@@ -90,8 +89,7 @@ TestCase {
         Store.reviewApplications("");
         const view = createTemporaryObject(resultsComponent, testCase);
         compare(findChild(view, "resultsTitle").text, "Applications Manager");
-        compare(findChild(view, "resultsSubtitle").text,
-                "Review installed applications, leftovers, and installation files.");
+        compare(findChild(view, "resultsSubtitle").text, Store.screen.subtitle);
         compare(findChild(view, "backButton").visible, true);
 
         Results.selectedCategory = "installers";
@@ -116,8 +114,7 @@ TestCase {
         scanned(Store.scanApplications, () => Store.applicationsState);
         Store.reviewApplications("installedApplications");
         const view = createTemporaryObject(resultsComponent, testCase);
-        compare(findChild(view, "resultsSubtitle").text,
-                "Review application bundles and the support files matched to each app.");
+        compare(findChild(view, "resultsSubtitle").text, Store.screen.subtitle);
         const items = list(view);
         let row = null;
         for (let index = 0; index < items.count; ++index) {
