@@ -124,7 +124,7 @@ public:
 
     // The default check asks the engine on macOS; elsewhere there is no such permission and
     // the answer is yes.
-    explicit CleanupStore(engine::ScanEngine engine,
+    explicit CleanupStore(engine::ScanEngine engine = engine::ScanEngine(),
                           std::optional<AccessCheck> accessCheck = std::nullopt,
                           QObject* parent = nullptr);
     ~CleanupStore() override;

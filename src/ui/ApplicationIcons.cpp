@@ -1,6 +1,6 @@
 #include "ApplicationIcons.h"
 
-#include "platform/BundleInfo.h"
+#include "store/ItemFacts.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -16,7 +16,7 @@ void ApplicationIcons::install(QQmlEngine& engine) {
 
 QImage ApplicationIcons::requestImage(const QString& id, QSize* size, const QSize& requestedSize) {
     const QByteArray path = QByteArray::fromHex(id.toLatin1());
-    const auto bytes = platform::readBundleIcon(path.toStdString());
+    const auto bytes = store::applicationIcon(path.toStdString());
     if (!bytes) {
         return {};
     }

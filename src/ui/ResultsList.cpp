@@ -3,8 +3,7 @@
 #include "ModelTables.h"
 #include "NameSearch.h"
 #include "QmlSingletons.h"
-#include "engine/FinderOrder.h"
-#include "platform/BundleInfo.h"
+#include "store/ItemFacts.h"
 #include "store/StoreValues.h"
 
 #include <QDateTime>
@@ -141,10 +140,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
 
 bool ResultsList::hasIconFile(const CleanupItem& item, IconFile& known) {
     if (known == IconFile::unknown) {
-        known = item.category == CleanupCategory::installedApplications &&
-                        platform::bundleIconFile(item.url.path()).has_value()
-                    ? IconFile::present
-                    : IconFile::absent;
+        known = store::hasApplicationIcon(item) ? IconFile::present : IconFile::absent;
     }
     return known == IconFile::present;
 }
@@ -322,7 +318,7 @@ void ResultsList::updateContentsFacts() {
         return;
     }
     facts.contents = scope_.contents;
-    auto keys = engine::FinderOrder::sortKeys(
+    auto keys = store::nameSortKeys(
         list.size(), [&](std::size_t index) -> std::string_view { return list[index].name; });
     facts.keyBytes = std::move(keys.bytes);
     facts.keyEnds = std::move(keys.ends);

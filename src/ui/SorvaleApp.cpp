@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     QQuickStyle::setStyle("Basic");
 
     using namespace sorvale;
-    store::CleanupStore store{engine::ScanEngine()};
+    store::CleanupStore store;
     store.setUrlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); });
     auto updaterConfiguration = updater::AppUpdater::defaultConfiguration();
     updaterConfiguration.openURL = [](const QUrl& url) { QDesktopServices::openUrl(url); };

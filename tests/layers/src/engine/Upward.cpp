@@ -1,0 +1,2 @@
+// An engine source that reaches up into the store: the layer check must refuse it.
+#include "store/CleanupStore.h"
