@@ -40,8 +40,10 @@ QtObject {
     function tint(name) {
         return tints[name] || accent;
     }
-    // `color` at `alpha` opacity.
+    // `color` (a colour or a colour's name, such as "white" or "#63e6e2") at `alpha` opacity.
     function faded(color, alpha) {
-        return Qt.rgba(color.r, color.g, color.b, alpha);
+        // Qt.lighter by a factor of 1 turns a name into the colour it names.
+        const value = Qt.lighter(color, 1);
+        return Qt.rgba(value.r, value.g, value.b, alpha);
     }
 }
