@@ -79,21 +79,5 @@ TEST_F(SimulatorStorage, TheListingIsReadOnlyWhenSimctlSucceedsWithPureJson) {
     EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
 }
 
-TEST_F(SimulatorStorage, SharedCachesAreOneItemOnlyWhenTheyHoldSomething) {
-    const auto found = [&] {
-        Candidates candidates;
-        engine.appendSimulatorCaches(candidates);
-        return std::move(candidates).measure(engine);
-    };
-    tree.folder("root/Library/Developer/CoreSimulator/Caches");
-    EXPECT_TRUE(found().items.empty());
-    tree.file("root/Library/Developer/CoreSimulator/Caches/dyld/cache", 8192);
-    const model::ScanSnapshot one = found();
-    ASSERT_EQ(one.items.size(), 1U);
-    EXPECT_EQ(one.items[0].name, "Simulator Shared Caches");
-    EXPECT_EQ(one.items[0].operation, CleanupOperation::removeSimulatorCaches());
-    EXPECT_EQ(one.inaccessibleCount, 0);
-}
-
 } // namespace
 } // namespace sorvale::engine
