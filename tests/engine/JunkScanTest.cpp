@@ -136,9 +136,7 @@ TEST_F(JunkScan, ApplicationSupportIsSearchedForCacheFoldersWithinItsLimits) {
     blocks(support / "Web/CacheStorage/x", 12);
     blocks(support / "Files/Cache", 13);
 
-    Candidates candidates;
-    engine.appendApplicationSupportCaches(tree / support, candidates);
-    const model::ScanSnapshot found = std::move(candidates).measure(engine);
+    const model::ScanSnapshot found = engine.scanJunk(home);
     std::vector<std::string> names;
     for (const auto& item : found.items) {
         names.push_back(item.name + (item.category == CleanupCategory::webData ? " (web)" : ""));

@@ -28,7 +28,7 @@ TEST(MailAttachments, AttachmentFilesAreFoundOnceAndNeverInsideMailboxes) {
     tree.file("home/Library/Mail/V10/Mailboxes/Attachments/skipped.pdf", 8192);
     tree.file("home/Library/Mail/V10/Account/Sent.mbox/Attachments/photo.jpg", 4096);
 
-    const auto attachments = ScanEngine().scanMailAttachmentTree(tree / "home/Library/Mail");
+    const auto attachments = ScanEngine(tree / "root").scanJunk(tree / "home");
     EXPECT_EQ(names(attachments.items),
               (std::vector<std::string>{"report.pdf", "nested.png", "photo.jpg"}));
     EXPECT_EQ(attachments.items.front().url, report);
@@ -51,20 +51,16 @@ TEST(MailAttachments, DownloadsAreListedWholeAndAnUnreadableTreeCountsOnce) {
     struct Outcome {
         std::size_t items;
         std::int64_t inaccessibleCount;
-        bool emptyDownloadKept;
+        bool invoiceFound;
     };
     const auto outcome = test::runUnprivileged<Outcome>([&] {
-        const ScanEngine engine;
-        Candidates candidates;
-        engine.appendMailAttachments(tree / "home", candidates);
-        const model::ScanSnapshot found = std::move(candidates).measure(engine);
-        const auto all = names(found.items);
+        const auto found = ScanEngine(tree / "root").scanJunk(tree / "home");
         return Outcome{found.items.size(), found.inaccessibleCount,
-                       std::find(all.begin(), all.end(), "empty.txt") != all.end()};
+                       !found.items.empty() && found.items.front().name == "invoice.pdf"};
     });
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->items, 2U);
-    EXPECT_TRUE(outcome->emptyDownloadKept) << "the junk scan drops it later, not this step";
+    EXPECT_EQ(outcome->items, 1U) << "neither .DS_Store nor the empty download is offered";
+    EXPECT_TRUE(outcome->invoiceFound);
     EXPECT_EQ(outcome->inaccessibleCount, 1);
 }
 
