@@ -161,6 +161,10 @@ TEST_F(JunkScan, EachUnreadablePlaceCountsOnceAndUnreadableContainersNotAtAll) {
     tree.makeInaccessible("home/Library/Developer/CoreSimulator/Devices");
     blocks("home/Library/Containers/com.example.App/Data/Library/Caches/x", 1);
     tree.makeInaccessible("home/Library/Containers");
+    blocks("home/Library/Mail/V10/A/Attachments/x.pdf", 1);
+    blocks("home/Library/Mail/V10/B/Attachments/y.pdf", 1);
+    tree.makeInaccessible("home/Library/Mail/V10/A");
+    tree.makeInaccessible("home/Library/Mail/V10/B");
 
     struct Outcome {
         std::size_t items;
@@ -172,7 +176,7 @@ TEST_F(JunkScan, EachUnreadablePlaceCountsOnceAndUnreadableContainersNotAtAll) {
     });
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->items, 1U) << "the partly readable cache is still offered";
-    EXPECT_EQ(outcome->inaccessibleCount, 4);
+    EXPECT_EQ(outcome->inaccessibleCount, 5);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "engine/ScanEngine.h"
 #include "support/TempTree.h"
-#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -35,33 +34,6 @@ TEST(MailAttachments, AttachmentFilesAreFoundOnceAndNeverInsideMailboxes) {
     EXPECT_EQ(attachments.items.front().size, test::allocatedBytes(report));
     EXPECT_EQ(attachments.items.front().category, model::CleanupCategory::mailDownloads);
     EXPECT_EQ(attachments.inaccessibleCount, 0);
-}
-
-TEST(MailAttachments, DownloadsAreListedWholeAndAnUnreadableTreeCountsOnce) {
-    test::TempTree tree;
-    const fs::path downloads = "home/Library/Containers/com.apple.mail/Data/Library/Mail Downloads";
-    tree.file(downloads / "invoice.pdf", 4096);
-    tree.file(downloads / "empty.txt");
-    tree.file(downloads / ".DS_Store", 4096);
-    tree.file("home/Library/Mail/V10/A/Attachments/x.pdf", 4096);
-    tree.file("home/Library/Mail/V10/B/Attachments/y.pdf", 4096);
-    tree.makeInaccessible("home/Library/Mail/V10/A");
-    tree.makeInaccessible("home/Library/Mail/V10/B");
-
-    struct Outcome {
-        std::size_t items;
-        std::int64_t inaccessibleCount;
-        bool invoiceFound;
-    };
-    const auto outcome = test::runUnprivileged<Outcome>([&] {
-        const auto found = ScanEngine(tree / "root").scanJunk(tree / "home");
-        return Outcome{found.items.size(), found.inaccessibleCount,
-                       !found.items.empty() && found.items.front().name == "invoice.pdf"};
-    });
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->items, 1U) << "neither .DS_Store nor the empty download is offered";
-    EXPECT_TRUE(outcome->invoiceFound);
-    EXPECT_EQ(outcome->inaccessibleCount, 1);
 }
 
 } // namespace
