@@ -1,5 +1,6 @@
+#include "AccessProbe.h"
+
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
 
 #include <array>
 #include <string_view>
@@ -14,7 +15,7 @@ constexpr std::array<std::string_view, 4> kProtectedFolders{
 
 } // namespace
 
-bool ScanEngine::hasFullDiskAccess(const std::filesystem::path& home) const {
+bool hasFullDiskAccess(const std::filesystem::path& home) {
     for (std::string_view folder : kProtectedFolders) {
         const std::filesystem::path path = home / folder;
         if (platform::fileExists(path) && listDirectory(path, /*skipHiddenEntries=*/true)) {

@@ -1,6 +1,11 @@
 #include "Candidates.h"
 
-#include "ScanEngine.h"
+#include "SizeMeasurement.h"
+#include "model/Location.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
 
 namespace sorvale::engine {
 
@@ -20,14 +25,36 @@ std::size_t Candidates::addMaker(ItemMaker make) {
     return makers_.size() - 1;
 }
 
+std::size_t Candidates::addMaker(model::CleanupCategory category) {
+    return addMaker([category](model::Location entry, const MeasuredEntry& measured) {
+        return measuredEntryItem(std::move(entry), measured, category);
+    });
+}
+
 void Candidates::add(ListedEntry entry, std::size_t maker, bool keepEmpty) {
     slots_.push_back({std::nullopt, entries_.size(), maker, keepEmpty});
     entries_.push_back(std::move(entry));
 }
 
-model::ScanSnapshot Candidates::measure(const ScanEngine& engine) && {
+void Candidates::addFolder(const std::filesystem::path& folder, std::size_t maker) {
+    if (!platform::fileExists(folder)) {
+        return;
+    }
+    auto entries = listDirectory(folder, /*skipHiddenEntries=*/false);
+    if (!entries) {
+        ++inaccessibleCount;
+        return;
+    }
+    for (ListedEntry& entry : *entries) {
+        if (entry.location.name() != ".DS_Store") {
+            add(std::move(entry), maker, /*keepEmpty=*/true);
+        }
+    }
+}
+
+model::ScanSnapshot Candidates::measure(const SizeMeasurement& sizes) && {
     model::ScanSnapshot snapshot{.items = {}, .inaccessibleCount = inaccessibleCount};
-    const auto measured = engine.measureEntries(entries_, snapshot.inaccessibleCount);
+    const auto measured = sizes.measureEntries(entries_, snapshot.inaccessibleCount);
     snapshot.items.reserve(slots_.size());
     for (Slot& slot : slots_) {
         if (slot.item) {
@@ -39,6 +66,45 @@ model::ScanSnapshot Candidates::measure(const ScanEngine& engine) && {
         }
     }
     return snapshot;
+}
+
+model::CleanupItem measuredEntryItem(model::Location url, const MeasuredEntry& measured,
+                                     model::CleanupCategory category) {
+    std::string name(url.name());
+    return model::CleanupItem{
+        .id = url,
+        .url = std::move(url),
+        .name = std::move(name),
+        .size = measured.size,
+        .category = category,
+        .modifiedAt = measured.modifiedAt,
+        .relatedFiles = {},
+        .operation = model::CleanupOperation::moveToTrash(),
+        .isSelected = false,
+    };
+}
+
+void sortBySizeDescending(std::vector<model::CleanupItem>& items) {
+    // Positions are sorted, and each item moved once: items are large to move about.
+    std::vector<std::uint32_t> order(items.size());
+    std::iota(order.begin(), order.end(), 0U);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return items[a].size > items[b].size;
+    });
+    std::vector<model::CleanupItem> sorted;
+    sorted.reserve(items.size());
+    for (const std::uint32_t position : order) {
+        sorted.push_back(std::move(items[position]));
+    }
+    items = std::move(sorted);
+}
+
+void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
+    std::unordered_set<std::string> seen;
+    std::erase_if(items, [&](const model::CleanupItem& item) {
+        const bool isFirst = seen.insert(model::standardizedBytes(item.id.bytes())).second;
+        return !isFirst || item.size < 1;
+    });
 }
 
 } // namespace sorvale::engine

@@ -4,13 +4,14 @@
 #include "model/CleanupItem.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace sorvale::engine {
 
-class ScanEngine;
+class SizeMeasurement;
 struct MeasuredEntry;
 
 // What a scan found, in the order it found it, before anything was measured: items complete
@@ -25,15 +26,20 @@ public:
     void add(model::ScanSnapshot snapshot);
     // Makes the items of the entries added with the index it returns.
     [[nodiscard]] std::size_t addMaker(ItemMaker make);
+    // A maker of measured entry items of one category.
+    [[nodiscard]] std::size_t addMaker(model::CleanupCategory category);
     // An entry whose item `maker` makes once it is measured; one that measures less than a byte
     // is dropped unless `keepEmpty`.
     void add(ListedEntry entry, std::size_t maker, bool keepEmpty);
+    // Every readable entry of a catalogue folder but ".DS_Store", whatever its size; a missing
+    // folder adds nothing, an unlistable one counts once.
+    void addFolder(const std::filesystem::path& folder, std::size_t maker);
 
     // Failures met while finding the candidates.
     std::int64_t inaccessibleCount = 0;
 
-    // Measures every entry on `engine` and gives the items in the order they were found.
-    [[nodiscard]] model::ScanSnapshot measure(const ScanEngine& engine) &&;
+    // Measures every entry and gives the items in the order they were found.
+    [[nodiscard]] model::ScanSnapshot measure(const SizeMeasurement& sizes) &&;
 
 private:
     struct Slot {
@@ -46,5 +52,18 @@ private:
     std::vector<ListedEntry> entries_;
     std::vector<ItemMaker> makers_;
 };
+
+// The standard item for a measured entry: named after its last component, modified at its
+// content modification date, removed by moving it to the Trash.
+[[nodiscard]] model::CleanupItem measuredEntryItem(model::Location url,
+                                                   const MeasuredEntry& measured,
+                                                   model::CleanupCategory category);
+
+// Orders items largest first, keeping the found order among equal sizes.
+void sortBySizeDescending(std::vector<model::CleanupItem>& items);
+
+// Keeps the first item of every location, then drops the empty ones: a catalogue may reach one
+// place through two of its rows.
+void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items);
 
 } // namespace sorvale::engine

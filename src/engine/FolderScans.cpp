@@ -1,5 +1,8 @@
+#include "FolderScans.h"
+
+#include "Candidates.h"
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "SizeMeasurement.h"
 
 #include <algorithm>
 #include <array>
@@ -20,8 +23,8 @@ bool isSkippedLargeFileName(std::string_view name) {
 
 } // namespace
 
-model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
-                                             model::CleanupCategory category) const {
+model::ScanSnapshot FolderScans::topLevel(const std::filesystem::path& root,
+                                          model::CleanupCategory category) const {
     if (!platform::fileExists(root)) {
         return {};
     }
@@ -30,7 +33,8 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
         return {.items = {}, .inaccessibleCount = 1};
     }
     model::ScanSnapshot snapshot;
-    const auto measured = measureEntries(*entries, snapshot.inaccessibleCount);
+    const auto measured =
+        SizeMeasurement(setup_).measureEntries(*entries, snapshot.inaccessibleCount);
     // A folder may hold a hundred thousand entries: each listed location becomes its item's
     // rather than a copy of it, and the list is sized once.
     snapshot.items.reserve(entries->size());
@@ -44,8 +48,8 @@ model::ScanSnapshot ScanEngine::scanTopLevel(const std::filesystem::path& root,
     return snapshot;
 }
 
-model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root,
-                                               std::int64_t minimumSize) const {
+model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
+                                            std::int64_t minimumSize) const {
     if (!platform::fileExists(root)) {
         // The folder the user chose is gone: that is worth saying.
         return {.items = {}, .inaccessibleCount = 1};
@@ -57,8 +61,8 @@ model::ScanSnapshot ScanEngine::scanLargeFiles(const std::filesystem::path& root
     };
     std::deque<Part> parts;
     const bool opened = walkDirectoryConcurrently(
-        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true}, concurrency_,
-        [&](std::size_t) {
+        root, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
+        setup_.concurrency, [&](std::size_t) {
             Part& part = parts.emplace_back();
             return WalkWorker{
                 [&part, minimumSize](const WalkEntry& entry) {

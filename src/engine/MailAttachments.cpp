@@ -1,5 +1,7 @@
+#include "MailAttachments.h"
+
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "SizeMeasurement.h"
 
 #include <algorithm>
 #include <deque>
@@ -38,13 +40,12 @@ MailPlace placeInMailTree(std::string_view below) {
 
 } // namespace
 
-void ScanEngine::appendMailAttachments(const fs::path& home, Candidates& into) const {
-    appendCatalogueFolder(home / kMailDownloads, into,
-                          into.addMaker(measuredEntriesOf(CleanupCategory::mailDownloads)));
-    into.add(scanMailAttachmentTree(home / kMailTree));
+void MailAttachments::appendTo(const fs::path& home, Candidates& into) const {
+    into.addFolder(home / kMailDownloads, into.addMaker(CleanupCategory::mailDownloads));
+    into.add(attachmentTree(home / kMailTree));
 }
 
-model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) const {
+model::ScanSnapshot MailAttachments::attachmentTree(const fs::path& root) const {
     if (!platform::fileExists(root)) {
         return {};
     }
@@ -55,7 +56,7 @@ model::ScanSnapshot ScanEngine::scanMailAttachmentTree(const fs::path& root) con
     std::deque<Part> parts;
     const std::size_t rootLength = root.native().size();
     const bool opened = walkDirectoryConcurrently(
-        root, WalkOptions{.skipHiddenEntries = true}, concurrency_, [&](std::size_t) {
+        root, WalkOptions{.skipHiddenEntries = true}, setup_.concurrency, [&](std::size_t) {
             Part& part = parts.emplace_back();
             return WalkWorker{
                 [&part, rootLength](const WalkEntry& entry) {

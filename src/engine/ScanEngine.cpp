@@ -1,31 +1,50 @@
 #include "ScanEngine.h"
 
-#include <algorithm>
-#include <numeric>
+#include "AccessProbe.h"
+#include "ApplicationInventory.h"
+#include "FolderScans.h"
+#include "MacosJunkScan.h"
+#include "SizeMeasurement.h"
+#include "ToolRunner.h"
 
 namespace sorvale::engine {
 
-ScanEngine::ScanEngine(std::filesystem::path systemRoot, WalkConcurrency concurrency)
-    : systemRoot_(std::move(systemRoot))
-    , concurrency_(concurrency) {}
+namespace fs = std::filesystem;
 
-std::filesystem::path ScanEngine::systemPath(std::string_view absolutePath) const {
-    return systemRoot_ / std::filesystem::path(absolutePath).relative_path();
+ScanEngine::ScanEngine(fs::path systemRoot, WalkConcurrency concurrency)
+    : setup_{std::move(systemRoot), concurrency} {}
+
+model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
+    return MacosJunkScan(setup_).scan(home);
 }
 
-void sortBySizeDescending(std::vector<model::CleanupItem>& items) {
-    // Positions are sorted, and each item moved once: items are large to move about.
-    std::vector<std::uint32_t> order(items.size());
-    std::iota(order.begin(), order.end(), 0U);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return items[a].size > items[b].size;
-    });
-    std::vector<model::CleanupItem> sorted;
-    sorted.reserve(items.size());
-    for (const std::uint32_t position : order) {
-        sorted.push_back(std::move(items[position]));
-    }
-    items = std::move(sorted);
+model::ScanSnapshot
+ScanEngine::scanApplications(const fs::path& home,
+                             const std::optional<std::vector<fs::path>>& applicationRoots) const {
+    return ApplicationInventory(setup_).scan(home, applicationRoots);
+}
+
+model::ScanSnapshot ScanEngine::scanLargeFiles(const fs::path& root,
+                                               std::int64_t minimumSize) const {
+    return FolderScans(setup_).largeFiles(root, minimumSize);
+}
+
+model::ScanSnapshot ScanEngine::scanTopLevel(const fs::path& root,
+                                             model::CleanupCategory category) const {
+    return FolderScans(setup_).topLevel(root, category);
+}
+
+Measurement ScanEngine::measureAllocatedSize(const fs::path& root) const {
+    return SizeMeasurement(setup_).measure(root);
+}
+
+bool ScanEngine::hasFullDiskAccess(const fs::path& home) const {
+    return engine::hasFullDiskAccess(home);
+}
+
+ToolResult ScanEngine::runTool(std::string_view executable,
+                               const std::vector<std::string>& arguments) const {
+    return ToolRunner(setup_).run(executable, arguments);
 }
 
 } // namespace sorvale::engine

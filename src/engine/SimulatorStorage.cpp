@@ -1,4 +1,7 @@
-#include "ScanEngine.h"
+#include "SimulatorStorage.h"
+
+#include "SizeMeasurement.h"
+#include "ToolRunner.h"
 
 #include <nlohmann/json.hpp>
 
@@ -120,26 +123,42 @@ std::optional<model::Date> parseInternetDateTime(std::string_view text) {
 
 } // namespace
 
-void ScanEngine::appendSimulatorDevices(const fs::path& home, Candidates& into) const {
-    appendCatalogueFolder(home / "Library/Developer/CoreSimulator/Devices", into,
-                          into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
-                              model::CleanupItem item =
-                                  measuredEntryItem(std::move(entry), measured,
-                                                    CleanupCategory::xcodeSimulatorDevices);
-                              item.operation = CleanupOperation::deleteSimulatorDevice(item.name);
-                              return item;
-                          }));
+void SimulatorStorage::appendTo(const fs::path& home, Candidates& into) const {
+    into.addFolder(home / "Library/Developer/CoreSimulator/Devices",
+                   into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
+                       model::CleanupItem item = measuredEntryItem(
+                           std::move(entry), measured, CleanupCategory::xcodeSimulatorDevices);
+                       item.operation = CleanupOperation::deleteSimulatorDevice(item.name);
+                       return item;
+                   }));
+    for (model::CleanupItem& runtime : runtimes()) {
+        into.add(std::move(runtime));
+    }
+    const fs::path caches = setup_.systemPath(kSharedSimulatorCaches);
+    if (!platform::fileExists(caches)) {
+        return;
+    }
+    const std::size_t maker =
+        into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
+            model::CleanupItem item =
+                measuredEntryItem(std::move(entry), measured, CleanupCategory::xcodeCaches);
+            item.name = "Simulator Shared Caches";
+            item.operation = CleanupOperation::removeSimulatorCaches();
+            return item;
+        });
+    into.add(ListedEntry{caches, platform::readEntryValues(caches)}, maker, /*keepEmpty=*/false);
 }
 
-std::vector<model::CleanupItem> ScanEngine::scanSimulatorRuntimes() const {
-    const ToolResult listing = runTool(kXcrun, {"simctl", "runtime", "list", "-j"});
+std::vector<model::CleanupItem> SimulatorStorage::runtimes() const {
+    const ToolResult listing =
+        ToolRunner(setup_).run(ScanEngine::kXcrun, {"simctl", "runtime", "list", "-j"});
     if (listing.status != 0) {
         return {};
     }
-    return parseSimulatorRuntimes(listing.output);
+    return parseRuntimes(listing.output);
 }
 
-std::vector<model::CleanupItem> ScanEngine::parseSimulatorRuntimes(std::string_view listing) const {
+std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view listing) const {
     const nlohmann::ordered_json runtimes =
         nlohmann::ordered_json::parse(listing, nullptr, /*allow_exceptions=*/false);
     if (!runtimes.is_object()) {
@@ -164,7 +183,7 @@ std::vector<model::CleanupItem> ScanEngine::parseSimulatorRuntimes(std::string_v
             path = textValue(record, "path");
         }
         const std::string identifier = textValue(record, "identifier").value_or(key);
-        const fs::path location = path ? fs::path(*path) : systemPath(kCoreSimulatorFolder);
+        const fs::path location = path ? fs::path(*path) : setup_.systemPath(kCoreSimulatorFolder);
         // Runtimes without a path of their own share one location; their identifiers tell
         // them apart.
         const model::Location id = path ? model::Location(location)
@@ -183,22 +202,6 @@ std::vector<model::CleanupItem> ScanEngine::parseSimulatorRuntimes(std::string_v
         });
     }
     return items;
-}
-
-void ScanEngine::appendSimulatorCaches(Candidates& into) const {
-    const fs::path caches = systemPath(kSharedSimulatorCaches);
-    if (!platform::fileExists(caches)) {
-        return;
-    }
-    const std::size_t maker =
-        into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
-            model::CleanupItem item =
-                measuredEntryItem(std::move(entry), measured, CleanupCategory::xcodeCaches);
-            item.name = "Simulator Shared Caches";
-            item.operation = CleanupOperation::removeSimulatorCaches();
-            return item;
-        });
-    into.add(ListedEntry{caches, platform::readEntryValues(caches)}, maker, /*keepEmpty=*/false);
 }
 
 } // namespace sorvale::engine

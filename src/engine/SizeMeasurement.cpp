@@ -1,5 +1,6 @@
-#include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "SizeMeasurement.h"
+
+#include "AccessProbe.h"
 #include "model/Location.h"
 
 #include <deque>
@@ -11,9 +12,8 @@ namespace {
 // Below this a container is suspiciously small for an application's whole sandbox.
 constexpr std::int64_t kNearlyEmptyContainerSize = 128000;
 
-} // namespace
-
-std::int64_t ScanEngine::fileSize(const platform::EntryValues& values) {
+// A regular file's size: its allocated bytes, else its logical length, else 0.
+std::int64_t fileSize(const platform::EntryValues& values) {
     if (values.totalFileAllocatedSize) {
         return *values.totalFileAllocatedSize;
     }
@@ -26,22 +26,32 @@ std::int64_t ScanEngine::fileSize(const platform::EntryValues& values) {
     return values.fileSize.value_or(0);
 }
 
-std::int64_t ScanEngine::allocatedSize(const platform::EntryValues& values) {
+// Whether a sandbox container looks almost empty only because its payload is hidden from us.
+bool appearsToHideContainerPayload(const std::filesystem::path& root, std::int64_t measuredSize) {
+    // A sandbox container lives at <home>/Library/Containers/<id>; without Full Disk Access its
+    // Data folder can look nearly empty although it is not.
+    const std::filesystem::path container = model::standardized(root);
+    if (container.parent_path().filename() != "Containers" ||
+        measuredSize >= kNearlyEmptyContainerSize ||
+        !platform::fileExists(container / "Data/Library")) {
+        return false;
+    }
+    return !hasFullDiskAccess(container.parent_path().parent_path().parent_path());
+}
+
+} // namespace
+
+std::int64_t allocatedSize(const platform::EntryValues& values) {
     return values.totalFileAllocatedSize.value_or(values.fileAllocatedSize.value_or(0));
 }
 
-Measurement ScanEngine::measureAllocatedSize(const std::filesystem::path& root) const {
+Measurement SizeMeasurement::measure(const std::filesystem::path& root) const {
     return measureAll({{root, platform::readEntryValues(root)}}).front();
 }
 
-std::optional<MeasuredEntry> ScanEngine::measureEntry(const std::filesystem::path& entry,
-                                                      std::int64_t& inaccessible) const {
-    return measureEntries({{entry, platform::readEntryValues(entry)}}, inaccessible).front();
-}
-
 std::vector<std::optional<MeasuredEntry>>
-ScanEngine::measureEntries(const std::vector<ListedEntry>& entries,
-                           std::int64_t& inaccessible) const {
+SizeMeasurement::measureEntries(const std::vector<ListedEntry>& entries,
+                                std::int64_t& inaccessible) const {
     const std::vector<Measurement> measurements = measureAll(entries);
     std::vector<std::optional<MeasuredEntry>> measured(entries.size());
     for (std::size_t index = 0; index < entries.size(); ++index) {
@@ -58,7 +68,8 @@ ScanEngine::measureEntries(const std::vector<ListedEntry>& entries,
     return measured;
 }
 
-std::vector<Measurement> ScanEngine::measureAll(const std::vector<ListedEntry>& entries) const {
+std::vector<Measurement>
+SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
     std::vector<Measurement> measurements(entries.size());
     // The folders among the entries are walked together, every thread taking whichever folder
     // is next: a total does not depend on the order of the visits.
@@ -88,7 +99,7 @@ std::vector<Measurement> ScanEngine::measureAll(const std::vector<ListedEntry>& 
     };
     std::deque<std::vector<Partial>> partials;
     const std::vector<bool> opened =
-        walkRootsConcurrently(folders, WalkOptions{}, concurrency_, [&](std::size_t) {
+        walkRootsConcurrently(folders, WalkOptions{}, setup_.concurrency, [&](std::size_t) {
             std::vector<Partial>& mine = partials.emplace_back(folders.size());
             return RootsWorker{[&mine](std::size_t folder, const WalkEntry& entry) {
                                    if (entry.type() == platform::EntryType::directory ||
@@ -118,35 +129,6 @@ std::vector<Measurement> ScanEngine::measureAll(const std::vector<ListedEntry>& 
                               entries[folderEntries[folder]].location.path(), measurement.size);
     }
     return measurements;
-}
-
-bool ScanEngine::appearsToHideContainerPayload(const std::filesystem::path& root,
-                                               std::int64_t measuredSize) const {
-    // A sandbox container lives at <home>/Library/Containers/<id>; without Full Disk Access its
-    // Data folder can look nearly empty although it is not.
-    const std::filesystem::path container = model::standardized(root);
-    if (container.parent_path().filename() != "Containers" ||
-        measuredSize >= kNearlyEmptyContainerSize ||
-        !platform::fileExists(container / "Data/Library")) {
-        return false;
-    }
-    return !hasFullDiskAccess(container.parent_path().parent_path().parent_path());
-}
-
-model::CleanupItem ScanEngine::measuredEntryItem(model::Location url, const MeasuredEntry& measured,
-                                                 model::CleanupCategory category) {
-    std::string name(url.name());
-    return model::CleanupItem{
-        .id = url,
-        .url = std::move(url),
-        .name = std::move(name),
-        .size = measured.size,
-        .category = category,
-        .modifiedAt = measured.modifiedAt,
-        .relatedFiles = {},
-        .operation = model::CleanupOperation::moveToTrash(),
-        .isSelected = false,
-    };
 }
 
 } // namespace sorvale::engine

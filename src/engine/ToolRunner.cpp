@@ -1,4 +1,5 @@
-#include "ScanEngine.h"
+#include "ToolRunner.h"
+
 #include "model/Utf8.h"
 #include "platform/EntryValues.h"
 
@@ -104,15 +105,15 @@ int waitForExit(pid_t pid) {
 
 } // namespace
 
-ToolResult ScanEngine::runTool(std::string_view executable,
-                               const std::vector<std::string>& arguments) const {
-    const std::string program = systemPath(executable).native();
+ToolResult ToolRunner::run(std::string_view executable,
+                           const std::vector<std::string>& arguments) const {
+    const std::string program = setup_.systemPath(executable).native();
 
     std::vector<std::string> environment;
     bool ownEnvironment = false;
-    if (executable == kXcrun) {
+    if (executable == ScanEngine::kXcrun) {
         for (std::string_view folder : kDeveloperFolders) {
-            if (const auto developerFolder = systemPath(folder);
+            if (const auto developerFolder = setup_.systemPath(folder);
                 platform::fileExists(developerFolder)) {
                 environment = environmentWith("DEVELOPER_DIR", developerFolder.native());
                 ownEnvironment = true;

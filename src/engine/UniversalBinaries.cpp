@@ -1,6 +1,8 @@
+#include "UniversalBinaries.h"
+
 #include "ApplicationBundles.h"
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "ToolRunner.h"
 
 #include <algorithm>
 #include <array>
@@ -40,12 +42,26 @@ std::vector<model::Location> findApplications(const std::vector<fs::path>& roots
     return applications;
 }
 
+bool isUniversalMachO(const fs::path& file) {
+    // Non-blocking, so that a named pipe cannot hold the scan.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    std::array<unsigned char, 4> magic{};
+    const ssize_t count = ::read(fd, magic.data(), magic.size());
+    ::close(fd);
+    return count == static_cast<ssize_t>(magic.size()) &&
+           std::find(kUniversalSignatures.begin(), kUniversalSignatures.end(), magic) !=
+               kUniversalSignatures.end();
+}
+
 } // namespace
 
-model::ScanSnapshot ScanEngine::scanUniversalApplications(const fs::path& home) const {
+model::ScanSnapshot UniversalBinaries::scan(const fs::path& home) const {
     model::ScanSnapshot universal;
     for (const model::Location& application :
-         findApplications({systemPath(kSystemApplications), home / "Applications"},
+         findApplications({setup_.systemPath(kSystemApplications), home / "Applications"},
                           universal.inaccessibleCount)) {
         std::vector<model::Location> executables;
         std::int64_t saving = 0;
@@ -90,23 +106,10 @@ model::ScanSnapshot ScanEngine::scanUniversalApplications(const fs::path& home) 
     return universal;
 }
 
-bool ScanEngine::isUniversalMachO(const fs::path& file) {
-    // Non-blocking, so that a named pipe cannot hold the scan.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    std::array<unsigned char, 4> magic{};
-    const ssize_t count = ::read(fd, magic.data(), magic.size());
-    ::close(fd);
-    return count == static_cast<ssize_t>(magic.size()) &&
-           std::find(kUniversalSignatures.begin(), kUniversalSignatures.end(), magic) !=
-               kUniversalSignatures.end();
-}
-
-std::optional<std::int64_t> ScanEngine::nativeSliceSize(const fs::path& file) const {
-    const ToolResult result = runTool(kLipo, {"-detailed_info", file.native()});
-    const std::string nativeHeader = "architecture " + std::string(kNativeArchitecture);
+std::optional<std::int64_t> UniversalBinaries::nativeSliceSize(const fs::path& file) const {
+    const ToolResult result =
+        ToolRunner(setup_).run(ScanEngine::kLipo, {"-detailed_info", file.native()});
+    const std::string nativeHeader = "architecture " + std::string(ScanEngine::kNativeArchitecture);
     if (result.status != 0 || result.output.find(nativeHeader) == std::string::npos) {
         return std::nullopt;
     }

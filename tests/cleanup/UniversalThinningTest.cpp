@@ -27,7 +27,7 @@ class UniversalThinning : public test::UniversalApplications {
 protected:
     // The scan's item for Tool.app, its executables in the order of `order`.
     model::CleanupItem scannedTool(const std::vector<fs::path>& order = {}) {
-        const auto items = engine.scanUniversalApplications(tree / "home").items;
+        const auto items = universalItems();
         EXPECT_EQ(items.size(), 1U);
         model::CleanupItem item = items.empty() ? model::CleanupItem{} : items.front();
         const auto position = [&](const model::Location& file) {

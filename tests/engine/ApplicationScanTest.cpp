@@ -14,6 +14,15 @@ using model::CleanupCategory;
 
 class ApplicationScan : public ::testing::Test {
 protected:
+    // The items of `category` that scanning `roots` (else the default roots) offers.
+    std::vector<model::CleanupItem>
+    scanned(CleanupCategory category, const std::optional<std::vector<fs::path>>& roots = {}) {
+        auto items = engine.scanApplications(home, roots).items;
+        std::erase_if(items,
+                      [&](const model::CleanupItem& item) { return item.category != category; });
+        return items;
+    }
+
     test::TempTree tree;
     fs::path home = tree / "home";
     fs::path library = home / "Library";
@@ -42,24 +51,23 @@ TEST_F(ApplicationScan, ApplicationsAreFoundOnceAtAnyDepthButNotInsideOtherBundl
         test::bundle(tree, fs::path("root/Applications") / app, std::nullopt);
     }
     test::bundle(tree, "home/Applications/Beta.app", std::nullopt);
-    std::int64_t inaccessible = 0;
-    const auto found = engine.discoverApplications({tree / "root/Applications",
-                                                    tree / "root/Applications/../Applications/.",
-                                                    home / "Applications", tree / "root/missing"},
-                                                   inaccessible);
+    const auto snapshot = engine.scanApplications(
+        home, std::vector{tree / "root/Applications", tree / "root/Applications/../Applications/.",
+                          home / "Applications", tree / "root/missing"});
     std::vector<std::string> names;
-    for (const auto& application : found) {
-        names.emplace_back(application.name());
-        EXPECT_EQ(application.path(), model::standardized(application.path()));
+    for (const auto& application : snapshot.items) {
+        names.push_back(application.name);
+        EXPECT_EQ(application.url.path(), model::standardized(application.url.path()));
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"alpha.app", "App 2.app", "App 10.app", "Beta.app",
-                                               "Zeta.app"}));
-    EXPECT_EQ(inaccessible, 0);
+    // Zeta holds Inner.app, so it is the largest; the others measure alike and keep the Finder's
+    // name order.
+    EXPECT_EQ(names, (std::vector<std::string>{"Zeta", "alpha", "App 2", "App 10", "Beta"}));
+    EXPECT_EQ(snapshot.inaccessibleCount, 0);
 }
 
 TEST_F(ApplicationScan, ABundleOwnsItsOwnItsSignaturesAndItsEmbeddedBundlesIdentifiers) {
-    const auto app = test::bundle(tree, "root/Applications/Suite.app", "Com.Foo.Suite",
-                                  {"group.com.foo.shared"}, {"TEAM.com.foo.keychain"});
+    test::bundle(tree, "root/Applications/Suite.app", "Com.Foo.Suite", {"group.com.foo.shared"},
+                 {"TEAM.com.foo.keychain"});
     const std::vector<std::pair<const char*, const char*>> embedded{
         {"Contents/PlugIns/Share.appex", "com.foo.share"},
         {"Contents/Library/LoginItems/Login.app", "com.foo.login"},
@@ -74,15 +82,24 @@ TEST_F(ApplicationScan, ABundleOwnsItsOwnItsSignaturesAndItsEmbeddedBundlesIdent
     for (const auto& [path, identifier] : embedded) {
         test::bundle(tree, fs::path("root/Applications/Suite.app") / path, identifier);
     }
-    std::int64_t inaccessible = 0;
-    EXPECT_EQ(engine.applicationBundleIdentifiers(app, inaccessible),
-              (std::set<std::string>{"com.foo.suite", "com.foo.shared", "team.com.foo.keychain",
-                                     "com.foo.share", "com.foo.login", "com.foo.xpc", "com.foo.net",
-                                     "com.foo.preview", "com.foo.agent", "com.foo.tool",
-                                     "com.foo.launcher"}));
+    // A launch agent is nobody's support file: only the identifiers owned decide.
+    for (const char* identifier :
+         {"com.foo.suite", "com.foo.shared", "team.com.foo.keychain", "com.foo.share",
+          "com.foo.login", "com.foo.xpc", "com.foo.net", "com.foo.preview", "com.foo.agent",
+          "com.foo.tool", "com.foo.launcher", "com.foo.ignored", "com.foo.kit"}) {
+        tree.age(tree.file(library / "LaunchAgents" / (std::string(identifier) + ".plist"), 10),
+                 30);
+    }
+    std::vector<std::string> leftovers;
+    for (const auto& item : scanned(CleanupCategory::appLeftovers)) {
+        leftovers.push_back(item.name);
+    }
+    std::sort(leftovers.begin(), leftovers.end());
+    EXPECT_EQ(leftovers, (std::vector<std::string>{"com.foo.ignored.plist", "com.foo.kit.plist"}));
 }
 
 TEST_F(ApplicationScan, SupportFilesMatchTheIdentifierExactlyOrAsAPrefixAndTheName) {
+    test::bundle(tree, "root/Applications/Foo.app", "com.foo.app");
     for (const char* file :
          {"Caches/com.foo.app/data", "Preferences/COM.FOO.APP.plist",
           "Saved Application State/com.foo.app.savedState/x", "Containers/com.foo.app.agent/x",
@@ -90,9 +107,10 @@ TEST_F(ApplicationScan, SupportFilesMatchTheIdentifierExactlyOrAsAPrefixAndTheNa
           "Application Support/Foo/x", "WebKit/com.foo.application/x", "Logs/com.foo.app/x"}) {
         tree.file(library / file);
     }
-    const auto support = engine.applicationSupportFiles(home, "com.foo.app", "Foo");
+    const auto applications = scanned(CleanupCategory::installedApplications);
+    ASSERT_EQ(applications.size(), 1U);
     std::vector<std::string> relative;
-    for (const auto& file : support) {
+    for (const auto& file : applications.front().relatedFiles) {
         relative.push_back(file.path().lexically_relative(library));
     }
     EXPECT_EQ(relative,
@@ -101,11 +119,23 @@ TEST_F(ApplicationScan, SupportFilesMatchTheIdentifierExactlyOrAsAPrefixAndTheNa
                   "Group Containers/group.com.foo.app", "Logs/Foo", "Preferences/COM.FOO.APP.plist",
                   "Saved Application State/com.foo.app.savedState"}));
 
-    const auto nameOnly = engine.applicationSupportFiles(home, std::nullopt, "Foo");
-    EXPECT_EQ(nameOnly.size(), 2U);
-    tree.file("home/Documents/secret.txt");
-    EXPECT_TRUE(engine.applicationSupportFiles(home, "../../Documents", "..").empty())
-        << "an identifier or name that climbs out of the Library never matches";
+    test::bundle(tree, "root/Unidentified/Foo.app", std::nullopt);
+    const auto nameOnly =
+        scanned(CleanupCategory::installedApplications, std::vector{tree / "root/Unidentified"});
+    ASSERT_EQ(nameOnly.size(), 1U);
+    EXPECT_EQ(nameOnly.front().relatedFiles.size(), 2U);
+
+    test::bundle(tree, "root/Escaping/Up.app", "../../Documents");
+    test::bundle(tree, "root/Escaping/Down.app", "com.other/Documents");
+    tree.file("home/documents/secret.txt");
+    tree.file(library / "Caches/com.other/documents/secret.txt");
+    const auto escaping =
+        scanned(CleanupCategory::installedApplications, std::vector{tree / "root/Escaping"});
+    ASSERT_EQ(escaping.size(), 2U);
+    for (const auto& application : escaping) {
+        EXPECT_TRUE(application.relatedFiles.empty())
+            << "an identifier that is not one name never reaches a path: " << application.name;
+    }
 }
 
 TEST_F(ApplicationScan, ApplicationsCarryTheirSupportFilesThenComeLeftoversAndInstallers) {

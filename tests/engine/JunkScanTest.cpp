@@ -136,9 +136,7 @@ TEST_F(JunkScan, ApplicationSupportIsSearchedForCacheFoldersWithinItsLimits) {
     blocks(support / "Web/CacheStorage/x", 12);
     blocks(support / "Files/Cache", 13);
 
-    Candidates candidates;
-    engine.appendApplicationSupportCaches(tree / support, candidates);
-    const model::ScanSnapshot found = std::move(candidates).measure(engine);
+    const model::ScanSnapshot found = engine.scanJunk(home);
     std::vector<std::string> names;
     for (const auto& item : found.items) {
         names.push_back(item.name + (item.category == CleanupCategory::webData ? " (web)" : ""));
@@ -163,6 +161,10 @@ TEST_F(JunkScan, EachUnreadablePlaceCountsOnceAndUnreadableContainersNotAtAll) {
     tree.makeInaccessible("home/Library/Developer/CoreSimulator/Devices");
     blocks("home/Library/Containers/com.example.App/Data/Library/Caches/x", 1);
     tree.makeInaccessible("home/Library/Containers");
+    blocks("home/Library/Mail/V10/A/Attachments/x.pdf", 1);
+    blocks("home/Library/Mail/V10/B/Attachments/y.pdf", 1);
+    tree.makeInaccessible("home/Library/Mail/V10/A");
+    tree.makeInaccessible("home/Library/Mail/V10/B");
 
     struct Outcome {
         std::size_t items;
@@ -174,7 +176,7 @@ TEST_F(JunkScan, EachUnreadablePlaceCountsOnceAndUnreadableContainersNotAtAll) {
     });
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->items, 1U) << "the partly readable cache is still offered";
-    EXPECT_EQ(outcome->inaccessibleCount, 4);
+    EXPECT_EQ(outcome->inaccessibleCount, 5);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "engine/ScanEngine.h"
+#include "support/BundleFixtures.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@ namespace sorvale::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using model::CleanupCategory;
 
 std::vector<std::string> names(const std::vector<model::CleanupItem>& items) {
     std::vector<std::string> result;
@@ -17,20 +19,8 @@ std::vector<std::string> names(const std::vector<model::CleanupItem>& items) {
     return result;
 }
 
-TEST(LeftoverIdentifier, NamesBecomeIdentifiersOfThreeOrMoreCleanPieces) {
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.foo.bar.cache.plist"), "com.foo.bar");
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("Com.Foo.Bar.savedState"), "com.foo.bar");
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("group.com.foo.bar"), "com.foo.bar");
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.\xC3\x89XEMPLE.caf\xC3\xA9_2"),
-              "com.\xC3\xA9xemple.caf\xC3\xA9_2");
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com..foo.bar"), "com..foo.bar");
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.foo"), std::nullopt);
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("group.com.foo"), std::nullopt);
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.foo bar.app"), std::nullopt);
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.foo.b@r"), std::nullopt);
-    EXPECT_EQ(ScanEngine::leftoverIdentifier("com.foo.b\xFFr"), std::nullopt);
-}
-
+// A home whose Library holds entries of software installed or not, as the application scan
+// judges them.
 class Leftovers : public ::testing::Test {
 protected:
     fs::path entry(const fs::path& relative, int daysOld, std::size_t bytes = 4096) {
@@ -40,16 +30,37 @@ protected:
         tree.age(top, daysOld);
         return top;
     }
-    std::vector<model::CleanupItem> discover(const std::set<std::string>& installed,
-                                             const std::set<fs::path>& excluding = {}) {
-        return engine.discoverLeftovers(tree / "home", installed, excluding, inaccessible);
+    void install(const std::string& identifier) {
+        test::bundle(tree, "root/Applications/App " + identifier + ".app", identifier);
+    }
+    std::vector<model::CleanupItem> leftovers() {
+        const auto snapshot = ScanEngine(tree / "root").scanApplications(tree / "home");
+        inaccessible = snapshot.inaccessibleCount;
+        auto items = snapshot.items;
+        std::erase_if(items, [](const model::CleanupItem& item) {
+            return item.category != CleanupCategory::appLeftovers;
+        });
+        return items;
     }
 
     test::TempTree tree;
     fs::path library = tree / "home/Library";
-    ScanEngine engine;
     std::int64_t inaccessible = 0;
 };
+
+TEST_F(Leftovers, NamesStandForIdentifiersOfThreeOrMoreCleanPieces) {
+    install("com.owner.app.helper");
+    install("com.\xC3\xA9xemple.owned");
+    // Launch agents are nobody's support files: only the identifiers their names stand for decide.
+    for (const char* name :
+         {"com.owner.app.cache.plist", "Com.Owner.App.savedState", "group.com.owner.app",
+          "com.\xC3\x89XEMPLE.owned", "com.\xC3\x89XEMPLE.caf\xC3\xA9_2", "com..foo.bar",
+          "group.com.gone", "com.gone", "com.foo bar.app", "com.foo.b@r", "com.foo.b\xFFr"}) {
+        entry(fs::path("LaunchAgents") / name, 30);
+    }
+    EXPECT_EQ(names(leftovers()),
+              (std::vector<std::string>{"com..foo.bar", "com.\xC3\x89XEMPLE.caf\xC3\xA9_2"}));
+}
 
 TEST_F(Leftovers, OnlyOldEntriesOrContainersOfSoftwareNoLongerInstalledAreProposed) {
     entry("Preferences/com.old.app.plist", 15);
@@ -67,21 +78,24 @@ TEST_F(Leftovers, OnlyOldEntriesOrContainersOfSoftwareNoLongerInstalledArePropos
     entry("Caches/com.empty.app", 30, 0);
     entry("Caches/com.claimed.app/x", 30);
     tree.symlink(library / "Containers/com.link.app", tree / "home");
+    install("com.foo.suite.editor");
+    install("com.foo.suite.agent");
+    // Its name makes Caches/com.claimed.app its support file.
+    test::bundle(tree, "root/Applications/com.claimed.app.app", std::nullopt);
 
-    const auto found = discover({"com.foo.suite.editor", "com.foo.suite.agent"},
-                                {library / "Caches/com.claimed.app"});
+    const auto found = leftovers();
     EXPECT_EQ(names(found),
               (std::vector<std::string>{"com.fresh.app", "com.old.app", "com.old.app.plist",
                                         "group.com.fresh.shared"}));
     for (const auto& item : found) {
-        EXPECT_EQ(item.category, model::CleanupCategory::appLeftovers);
         EXPECT_TRUE(item.modifiedAt);
     }
     EXPECT_EQ(inaccessible, 0);
     // Shorter installed identifiers own every longer one below them.
-    EXPECT_EQ(
-        names(discover({"com.fresh", "com.old", "com.foo"}, {library / "Caches/com.claimed.app"})),
-        std::vector<std::string>{});
+    install("com.fresh");
+    install("com.old");
+    install("com.foo");
+    EXPECT_EQ(names(leftovers()), std::vector<std::string>{});
 }
 
 TEST(Installers, DiskImagesAndPackagesAreFoundThreeLevelsDeepOutsideBundles) {
@@ -93,11 +107,13 @@ TEST(Installers, DiskImagesAndPackagesAreFoundThreeLevelsDeepOutsideBundles) {
     }
     tree.file("home/Downloads/empty.xip");
     tree.file("home/Downloads/Bundle.pkg/Contents/Archive.pax", 4096);
-    std::int64_t inaccessible = 0;
-    const auto found = ScanEngine().discoverInstallers(tree / "home", inaccessible);
-    EXPECT_EQ(names(found), (std::vector<std::string>{"Bundle.pkg", "Tool.iso", "setup.DMG"}));
-    EXPECT_EQ(found.front().category, model::CleanupCategory::installers);
-    EXPECT_EQ(inaccessible, 0);
+    const auto found = ScanEngine(tree / "root").scanApplications(tree / "home");
+    EXPECT_EQ(names(found.items),
+              (std::vector<std::string>{"Bundle.pkg", "Tool.iso", "setup.DMG"}));
+    for (const auto& item : found.items) {
+        EXPECT_EQ(item.category, CleanupCategory::installers);
+    }
+    EXPECT_EQ(found.inaccessibleCount, 0);
 }
 
 } // namespace

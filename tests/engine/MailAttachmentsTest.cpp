@@ -1,6 +1,5 @@
 #include "engine/ScanEngine.h"
 #include "support/TempTree.h"
-#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -28,44 +27,13 @@ TEST(MailAttachments, AttachmentFilesAreFoundOnceAndNeverInsideMailboxes) {
     tree.file("home/Library/Mail/V10/Mailboxes/Attachments/skipped.pdf", 8192);
     tree.file("home/Library/Mail/V10/Account/Sent.mbox/Attachments/photo.jpg", 4096);
 
-    const auto attachments = ScanEngine().scanMailAttachmentTree(tree / "home/Library/Mail");
+    const auto attachments = ScanEngine(tree / "root").scanJunk(tree / "home");
     EXPECT_EQ(names(attachments.items),
               (std::vector<std::string>{"report.pdf", "nested.png", "photo.jpg"}));
     EXPECT_EQ(attachments.items.front().url, report);
     EXPECT_EQ(attachments.items.front().size, test::allocatedBytes(report));
     EXPECT_EQ(attachments.items.front().category, model::CleanupCategory::mailDownloads);
     EXPECT_EQ(attachments.inaccessibleCount, 0);
-}
-
-TEST(MailAttachments, DownloadsAreListedWholeAndAnUnreadableTreeCountsOnce) {
-    test::TempTree tree;
-    const fs::path downloads = "home/Library/Containers/com.apple.mail/Data/Library/Mail Downloads";
-    tree.file(downloads / "invoice.pdf", 4096);
-    tree.file(downloads / "empty.txt");
-    tree.file(downloads / ".DS_Store", 4096);
-    tree.file("home/Library/Mail/V10/A/Attachments/x.pdf", 4096);
-    tree.file("home/Library/Mail/V10/B/Attachments/y.pdf", 4096);
-    tree.makeInaccessible("home/Library/Mail/V10/A");
-    tree.makeInaccessible("home/Library/Mail/V10/B");
-
-    struct Outcome {
-        std::size_t items;
-        std::int64_t inaccessibleCount;
-        bool emptyDownloadKept;
-    };
-    const auto outcome = test::runUnprivileged<Outcome>([&] {
-        const ScanEngine engine;
-        Candidates candidates;
-        engine.appendMailAttachments(tree / "home", candidates);
-        const model::ScanSnapshot found = std::move(candidates).measure(engine);
-        const auto all = names(found.items);
-        return Outcome{found.items.size(), found.inaccessibleCount,
-                       std::find(all.begin(), all.end(), "empty.txt") != all.end()};
-    });
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->items, 2U);
-    EXPECT_TRUE(outcome->emptyDownloadKept) << "the junk scan drops it later, not this step";
-    EXPECT_EQ(outcome->inaccessibleCount, 1);
 }
 
 } // namespace

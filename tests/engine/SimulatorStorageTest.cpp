@@ -6,10 +6,10 @@
 namespace sorvale::engine {
 namespace {
 
-namespace fs = std::filesystem;
 using model::CleanupOperation;
 
-// A system root whose xcrun records its arguments and answers as the test says.
+// A system root whose xcrun records its arguments and answers as the test says, and the
+// runtimes that the junk scan of an empty home finds through it.
 class SimulatorStorage : public ::testing::Test {
 protected:
     void xcrun(const std::string& body) {
@@ -17,8 +17,17 @@ protected:
                     "echo \"$@\" >> '" + (tree / "calls").native() + "'\n" + body);
     }
     std::string calls() const { return test::contents(tree / "calls"); }
-    model::CleanupItem runtime(const std::string& record) const {
-        const auto items = engine.parseSimulatorRuntimes(R"({"KEY": )" + record + "}");
+    std::vector<model::CleanupItem> runtimes() const {
+        auto items = engine.scanJunk(tree / "home").items;
+        std::erase_if(items, [](const model::CleanupItem& item) {
+            return item.category != model::CleanupCategory::xcodeRuntimes;
+        });
+        return items;
+    }
+    // The runtime simctl's listing makes of `record` under the key "KEY".
+    model::CleanupItem runtime(const std::string& record) {
+        xcrun("cat <<'END'\n{\"KEY\": " + record + "}\nEND");
+        const auto items = runtimes();
         model::CleanupItem none;
         none.name = "(no item)";
         return items.size() == 1 ? items.front() : none;
@@ -35,8 +44,8 @@ TEST_F(SimulatorStorage, OnlyDeletableRecordsWithASizeBecomeRuntimes) {
     EXPECT_EQ(runtime(R"({"deletable": "true", "sizeBytes": 5})").name, "(no item)");
     EXPECT_EQ(runtime(R"({"deletable": true})").name, "(no item)");
     EXPECT_EQ(runtime(R"("not a record")").name, "(no item)");
-    EXPECT_TRUE(engine.parseSimulatorRuntimes("[1, 2]").empty());
-    EXPECT_TRUE(engine.parseSimulatorRuntimes("warning: slow\n{}").empty());
+    xcrun("echo '[1, 2]'");
+    EXPECT_TRUE(runtimes().empty());
 }
 
 TEST_F(SimulatorStorage, RecordsAreNamedLocatedAndDatedFromTheirKeys) {
@@ -71,28 +80,12 @@ TEST_F(SimulatorStorage, RecordsAreNamedLocatedAndDatedFromTheirKeys) {
 
 TEST_F(SimulatorStorage, TheListingIsReadOnlyWhenSimctlSucceedsWithPureJson) {
     xcrun(R"(echo '{"R": {"deletable": true, "sizeBytes": 9}}')");
-    EXPECT_EQ(engine.scanSimulatorRuntimes().size(), 1U);
+    EXPECT_EQ(runtimes().size(), 1U);
     EXPECT_EQ(calls(), "simctl runtime list -j\n");
     xcrun(R"(echo 'warning: Xcode is busy'; echo '{"R": {"deletable": true, "sizeBytes": 9}}')");
-    EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
+    EXPECT_TRUE(runtimes().empty());
     xcrun(R"(echo '{"R": {"deletable": true, "sizeBytes": 9}}'; exit 1)");
-    EXPECT_TRUE(engine.scanSimulatorRuntimes().empty());
-}
-
-TEST_F(SimulatorStorage, SharedCachesAreOneItemOnlyWhenTheyHoldSomething) {
-    const auto found = [&] {
-        Candidates candidates;
-        engine.appendSimulatorCaches(candidates);
-        return std::move(candidates).measure(engine);
-    };
-    tree.folder("root/Library/Developer/CoreSimulator/Caches");
-    EXPECT_TRUE(found().items.empty());
-    tree.file("root/Library/Developer/CoreSimulator/Caches/dyld/cache", 8192);
-    const model::ScanSnapshot one = found();
-    ASSERT_EQ(one.items.size(), 1U);
-    EXPECT_EQ(one.items[0].name, "Simulator Shared Caches");
-    EXPECT_EQ(one.items[0].operation, CleanupOperation::removeSimulatorCaches());
-    EXPECT_EQ(one.inaccessibleCount, 0);
+    EXPECT_TRUE(runtimes().empty());
 }
 
 } // namespace

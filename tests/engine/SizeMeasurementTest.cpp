@@ -98,7 +98,7 @@ TEST_F(HiddenContainerPayload, OnlyAContainerWithAHiddenLibraryAndNoAccessIsSusp
     EXPECT_FALSE(engine.measureAllocatedSize(small).incomplete) << "access was granted";
 
     tree.folder("elsewhere/com.example/Data/Library");
-    EXPECT_FALSE(engine.appearsToHideContainerPayload(tree / "elsewhere/com.example", 0));
+    EXPECT_FALSE(engine.measureAllocatedSize(tree / "elsewhere/com.example").incomplete);
 }
 
 TEST(FullDiskAccessProbe, TheFirstProtectedFolderThatCanBeListedGrantsAccess) {

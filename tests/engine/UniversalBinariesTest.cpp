@@ -5,42 +5,62 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace sorvale::engine {
 namespace {
 
 namespace fs = std::filesystem;
-using model::CleanupCategory;
 
-using UniversalBinaries = test::UniversalApplications;
-
-TEST_F(UniversalBinaries, TheSignaturesAreTheFourFatHeaderMagicNumbers) {
-    for (const std::string magic :
-         {"\xCA\xFE\xBA\xBE", "\xBE\xBA\xFE\xCA", "\xCA\xFE\xBA\xBF", "\xBF\xBA\xFE\xCA"}) {
-        std::ofstream(tree / "file", std::ios::binary) << magic << "rest";
-        EXPECT_TRUE(ScanEngine::isUniversalMachO(tree / "file"));
+class UniversalBinaries : public test::UniversalApplications {
+protected:
+    // An application whose executable is `header` followed by zeros, 100,000 bytes in all.
+    void application(const std::string& name, const std::string& header) {
+        std::ofstream(tree.folder("root/Applications/" + name + ".app") / "exe", std::ios::binary)
+            << header << std::string(100'000 - header.size(), '\0');
     }
-    std::ofstream(tree / "short", std::ios::binary) << "\xCA\xFE\xBA";
-    EXPECT_FALSE(ScanEngine::isUniversalMachO(tree / "short"));
-    EXPECT_FALSE(ScanEngine::isUniversalMachO(object("arm64.o")));
-    EXPECT_FALSE(ScanEngine::isUniversalMachO(tree / "tmp"));
-    EXPECT_TRUE(ScanEngine::isUniversalMachO(object("universal")));
+    std::set<std::string> names() const {
+        std::set<std::string> found;
+        for (const auto& item : universalItems()) {
+            found.insert(item.name);
+        }
+        return found;
+    }
+};
+
+TEST_F(UniversalBinaries, OnlyFilesThatBeginWithAFatHeaderAreAskedAbout) {
+    application("Big", "\xCA\xFE\xBA\xBE");
+    application("Little", "\xBE\xBA\xFE\xCA");
+    application("Big64", "\xCA\xFE\xBA\xBF");
+    application("Little64", "\xBF\xBA\xFE\xCA");
+    std::ofstream(tree.folder("root/Applications/Short.app") / "exe", std::ios::binary)
+        << "\xCA\xFE\xBA";
+    fs::copy_file(object("arm64.o"), tree.folder("root/Applications/Thin.app") / "exe");
+    tree.script("root/usr/bin/lipo", "echo 'architecture arm64'; echo '    size 0'");
+    EXPECT_EQ(names(), (std::set<std::string>{"Big", "Big64", "Little", "Little64"}));
 }
 
-TEST_F(UniversalBinaries, TheNativeSliceSizeIsTheFirstParsableSizeOfTheArm64Section) {
-    const auto sliceSize = [&](const std::string& output, int status = 0) {
-        tree.script("root/usr/bin/lipo",
-                    "cat <<'END'\n" + output + "END\nexit " + std::to_string(status));
-        return engine.nativeSliceSize(tree / "any");
-    };
+TEST_F(UniversalBinaries, TheArm64SliceIsItsFirstParsableSizeAndMustSaveMoreThan64000Bytes) {
+    for (const char* name : {"Listed", "Failing", "OnlyArm64e", "OnlyIntel", "Small", "Enough"}) {
+        application(name, "\xCA\xFE\xBA\xBE");
+    }
     const std::string listing = "architecture x86_64\n    size 111\narchitecture arm64\n"
                                 "\tcputype CPU_TYPE_ARM64\n    size abc\n    size  222 extra\n"
                                 "architecture arm64e\n    size 333\n";
-    EXPECT_EQ(sliceSize(listing), 222);
-    EXPECT_EQ(sliceSize(listing, 1), std::nullopt);
-    EXPECT_EQ(sliceSize("architecture arm64e\n    size 333\n"), std::nullopt);
-    EXPECT_EQ(sliceSize("architecture x86_64\n    size 111\n"), std::nullopt);
+    tree.script("root/usr/bin/lipo",
+                "case \"$2\" in\n*Listed.app*) cat <<'END'\n" + listing + "END\n;;\n" +
+                    "*Failing.app*) cat <<'END'\n" + listing + "END\nexit 1;;\n" +
+                    "*OnlyArm64e.app*) printf 'architecture arm64e\\n    size 333\\n';;\n" +
+                    "*OnlyIntel.app*) printf 'architecture x86_64\\n    size 111\\n';;\n" +
+                    "*Small.app*) printf 'architecture arm64\\n    size 36000\\n';;\n" +
+                    "*) printf 'architecture arm64\\n    size 35999\\n';;\nesac");
+    std::map<std::string, std::int64_t> savings;
+    for (const auto& item : universalItems()) {
+        savings[item.name] = item.size;
+    }
+    EXPECT_EQ(savings,
+              (std::map<std::string, std::int64_t>{{"Enough", 64'001}, {"Listed", 100'000 - 222}}));
 }
 
 TEST_F(UniversalBinaries, WritableUniversalExecutablesQualifyButLinksToThemDoNot) {
@@ -50,7 +70,7 @@ TEST_F(UniversalBinaries, WritableUniversalExecutablesQualifyButLinksToThemDoNot
     tree.symlink(contents / "Frameworks/Kit.framework/Kit", "Versions/A/Kit");
     fs::copy_file(object("arm64.o"), tree.folder("home/Applications/Thin.app") / "Thin");
 
-    const auto items = engine.scanUniversalApplications(tree / "home").items;
+    const auto items = universalItems();
     ASSERT_EQ(items.size(), 1U);
     const auto& item = items.front();
     EXPECT_EQ(item.name, "Tool");
@@ -62,25 +82,10 @@ TEST_F(UniversalBinaries, WritableUniversalExecutablesQualifyButLinksToThemDoNot
     EXPECT_EQ(std::set(item.relatedFiles.begin(), item.relatedFiles.end()),
               (std::set<model::Location>{main, kit}));
 
-    const auto unprivilegedItems = test::runUnprivileged<std::size_t>(
-        [&] { return engine.scanUniversalApplications(tree / "home").items.size(); });
+    const auto unprivilegedItems =
+        test::runUnprivileged<std::size_t>([&] { return universalItems().size(); });
     ASSERT_TRUE(unprivilegedItems);
     EXPECT_EQ(*unprivilegedItems, 0U) << "a bundle the user cannot write is left alone";
-}
-
-TEST_F(UniversalBinaries, AnExecutableMustSaveMoreThan64000Bytes) {
-    for (const char* name : {"Small", "Enough"}) {
-        std::ofstream(tree.folder(std::string("root/Applications/") + name + ".app") / "exe",
-                      std::ios::binary)
-            << "\xCA\xFE\xBA\xBE" << std::string(99'996, '\0');
-    }
-    tree.script("root/usr/bin/lipo", "echo 'architecture arm64'\ncase \"$2\" in\n"
-                                     "*Small.app*) echo '    size 36000';;\n"
-                                     "*) echo '    size 35999';;\nesac");
-    const auto items = engine.scanUniversalApplications(tree / "home").items;
-    ASSERT_EQ(items.size(), 1U);
-    EXPECT_EQ(items.front().name, "Enough");
-    EXPECT_EQ(items.front().size, 64'001);
 }
 
 } // namespace

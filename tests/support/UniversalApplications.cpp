@@ -55,6 +55,14 @@ void UniversalApplications::codesignAnswers(const std::string& statuses) {
     std::ofstream(tree / "codesign-statuses") << statuses;
 }
 
+std::vector<model::CleanupItem> UniversalApplications::universalItems() const {
+    auto items = engine.scanJunk(tree / "home").items;
+    std::erase_if(items, [](const model::CleanupItem& item) {
+        return item.category != model::CleanupCategory::universalBinaries;
+    });
+    return items;
+}
+
 bool UniversalApplications::workingFoldersRemain() const {
     return !fs::is_empty(tree / "tmp");
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sorvale::test {
 
@@ -28,6 +29,8 @@ protected:
     // A copy of the universal file at `relative`.
     std::filesystem::path universalCopy(const std::filesystem::path& relative);
     void codesignAnswers(const std::string& statuses);
+    // What the junk scan of "<tree>/home" offers as universal applications.
+    [[nodiscard]] std::vector<model::CleanupItem> universalItems() const;
     [[nodiscard]] bool workingFoldersRemain() const;
 
     static inline std::unique_ptr<TempTree> objects_;

@@ -1,7 +1,11 @@
+#include "ApplicationInventory.h"
+
 #include "ApplicationBundles.h"
+#include "Candidates.h"
 #include "DirectoryWalker.h"
 #include "FinderOrder.h"
-#include "ScanEngine.h"
+#include "LeftoverSearch.h"
+#include "SizeMeasurement.h"
 #include "UnicodeText.h"
 #include "model/Location.h"
 #include "platform/BundleInfo.h"
@@ -79,89 +83,9 @@ bool isOwnedEntryName(std::string_view lowerName, std::string_view identifier) {
             lowerName[identifier.size()] == '.');
 }
 
-} // namespace
-
-model::ScanSnapshot
-ScanEngine::scanApplications(const fs::path& home,
-                             const std::optional<std::vector<fs::path>>& applicationRoots) const {
-    model::ScanSnapshot snapshot;
-    const std::vector<fs::path> roots =
-        applicationRoots.value_or(std::vector{systemPath("/Applications"), home / "Applications"});
-    const std::vector<model::Location> applications =
-        discoverApplications(roots, snapshot.inaccessibleCount);
-
-    std::vector<model::Location> identifierSources = applications;
-    if (!applicationRoots) {
-        std::vector<fs::path> identifierOnlyRoots;
-        for (std::string_view root : kSystemIdentifierOnlyRoots) {
-            identifierOnlyRoots.push_back(systemPath(root));
-        }
-        identifierOnlyRoots.push_back(home / "Library/Application Support");
-        std::ranges::move(discoverApplications(identifierOnlyRoots, snapshot.inaccessibleCount),
-                          std::back_inserter(identifierSources));
-    }
-    std::set<std::string> installedIdentifiers;
-    for (const model::Location& bundle : identifierSources) {
-        installedIdentifiers.merge(
-            applicationBundleIdentifiers(bundle, snapshot.inaccessibleCount));
-    }
-
-    // Every bundle and support file is measured at once; each application's entries are its
-    // bundle, then its support files.
-    const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
-    std::vector<ListedEntry> entries;
-    std::vector<std::vector<model::Location>> supportFiles;
-    std::set<fs::path> claimed;
-    for (const model::Location& bundle : applications) {
-        entries.push_back({bundle, platform::readEntryValues(bundle.path())});
-        const auto identifier = bundleIdentifier(bundle.path());
-        std::vector<model::Location> support = applicationSupportFiles(
-            home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt,
-            bundle.path().stem().native(), libraryEntries);
-        for (const model::Location& file : support) {
-            const fs::path path = file.path();
-            claimed.insert(model::standardized(path));
-            entries.push_back({file, platform::readEntryValues(path)});
-        }
-        supportFiles.push_back(std::move(support));
-    }
-    const auto measured = measureEntries(entries, snapshot.inaccessibleCount);
-    std::size_t next = 0;
-    for (std::size_t application = 0; application < applications.size(); ++application) {
-        const auto& bundle = measured[next++];
-        std::vector<model::Location>& support = supportFiles[application];
-        std::int64_t size = bundle ? bundle->size : 0;
-        for (std::size_t file = 0; file < support.size(); ++file, ++next) {
-            size += measured[next] ? measured[next]->size : 0;
-        }
-        if (!bundle) {
-            continue;
-        }
-        const model::Location& location = applications[application];
-        snapshot.items.push_back(model::CleanupItem{
-            .id = location,
-            .url = location,
-            .name = location.path().stem().native(),
-            .size = size,
-            .category = model::CleanupCategory::installedApplications,
-            .modifiedAt = bundle->modifiedAt,
-            .relatedFiles = std::move(support),
-            .operation = model::CleanupOperation::uninstallApplication(),
-            .isSelected = false,
-        });
-    }
-
-    std::ranges::move(
-        discoverLeftovers(home, installedIdentifiers, claimed, snapshot.inaccessibleCount),
-        std::back_inserter(snapshot.items));
-    std::ranges::move(discoverInstallers(home, snapshot.inaccessibleCount),
-                      std::back_inserter(snapshot.items));
-    sortBySizeDescending(snapshot.items);
-    return snapshot;
-}
-
-std::vector<model::Location> ScanEngine::discoverApplications(const std::vector<fs::path>& roots,
-                                                              std::int64_t& inaccessible) const {
+// The application bundles below `roots`, each once, in the Finder's name order.
+std::vector<model::Location> discoverApplications(const std::vector<fs::path>& roots,
+                                                  std::int64_t& inaccessible) {
     std::vector<model::Location> applications;
     std::set<fs::path> seen;
     for (const fs::path& root : roots) {
@@ -182,8 +106,9 @@ std::vector<model::Location> ScanEngine::discoverApplications(const std::vector<
     return applications;
 }
 
-std::set<std::string> ScanEngine::applicationBundleIdentifiers(const model::Location& bundle,
-                                                               std::int64_t& inaccessible) const {
+// The normalized identifiers a bundle owns: its own, its signature's groups, and those of the
+// bundles embedded in it.
+std::set<std::string> bundleIdentifiers(const model::Location& bundle, std::int64_t& inaccessible) {
     std::set<std::string> identifiers;
     const auto addBundle = [&](const fs::path& owner) {
         const platform::BundleInfo info = platform::readBundleInfo(owner);
@@ -202,8 +127,14 @@ std::set<std::string> ScanEngine::applicationBundleIdentifiers(const model::Loca
     return identifiers;
 }
 
-std::vector<ScanEngine::LibraryEntry>
-ScanEngine::prefixMatchedLibraryEntries(const fs::path& home) const {
+// An entry of a Library folder matched by identifier prefix, with its lower-case name.
+struct LibraryEntry {
+    std::string lowerName;
+    model::Location location;
+};
+
+// The entries of those folders, listed once for all the applications of a scan.
+std::vector<LibraryEntry> prefixMatchedLibraryEntries(const fs::path& home) {
     std::vector<LibraryEntry> entries;
     for (std::string_view folder : kPrefixMatchedFolders) {
         for (ListedEntry& entry :
@@ -216,18 +147,11 @@ ScanEngine::prefixMatchedLibraryEntries(const fs::path& home) const {
     return entries;
 }
 
-std::vector<model::Location>
-ScanEngine::applicationSupportFiles(const fs::path& home,
-                                    const std::optional<std::string>& bundleIdentifier,
-                                    std::string_view appName) const {
-    return applicationSupportFiles(home, bundleIdentifier, appName,
-                                   bundleIdentifier ? prefixMatchedLibraryEntries(home)
-                                                    : std::vector<LibraryEntry>{});
-}
-
-std::vector<model::Location> ScanEngine::applicationSupportFiles(
-    const fs::path& home, const std::optional<std::string>& bundleIdentifier,
-    std::string_view appName, const std::vector<LibraryEntry>& libraryEntries) const {
+// The files an application keeps in the home Library, ordered by path.
+std::vector<model::Location> supportFilesOf(const fs::path& home,
+                                            const std::optional<std::string>& bundleIdentifier,
+                                            std::string_view appName,
+                                            const std::vector<LibraryEntry>& libraryEntries) {
     const fs::path library = home / "Library";
     // (folder of the Library, name in it)
     std::vector<std::pair<std::string_view, std::string>> candidates;
@@ -273,6 +197,88 @@ std::vector<model::Location> ScanEngine::applicationSupportFiles(
         files.push_back(std::move(file));
     }
     return files;
+}
+
+} // namespace
+
+model::ScanSnapshot
+ApplicationInventory::scan(const fs::path& home,
+                           const std::optional<std::vector<fs::path>>& applicationRoots) const {
+    model::ScanSnapshot snapshot;
+    const std::vector<fs::path> roots = applicationRoots.value_or(
+        std::vector{setup_.systemPath("/Applications"), home / "Applications"});
+    const std::vector<model::Location> applications =
+        discoverApplications(roots, snapshot.inaccessibleCount);
+
+    std::vector<model::Location> identifierSources = applications;
+    if (!applicationRoots) {
+        std::vector<fs::path> identifierOnlyRoots;
+        for (std::string_view root : kSystemIdentifierOnlyRoots) {
+            identifierOnlyRoots.push_back(setup_.systemPath(root));
+        }
+        identifierOnlyRoots.push_back(home / "Library/Application Support");
+        std::ranges::move(discoverApplications(identifierOnlyRoots, snapshot.inaccessibleCount),
+                          std::back_inserter(identifierSources));
+    }
+    std::set<std::string> installedIdentifiers;
+    for (const model::Location& bundle : identifierSources) {
+        installedIdentifiers.merge(bundleIdentifiers(bundle, snapshot.inaccessibleCount));
+    }
+
+    // Every bundle and support file is measured at once; each application's entries are its
+    // bundle, then its support files.
+    const std::vector<LibraryEntry> libraryEntries = prefixMatchedLibraryEntries(home);
+    std::vector<ListedEntry> entries;
+    std::vector<std::vector<model::Location>> supportFiles;
+    std::set<fs::path> claimed;
+    for (const model::Location& bundle : applications) {
+        entries.push_back({bundle, platform::readEntryValues(bundle.path())});
+        const auto identifier = bundleIdentifier(bundle.path());
+        std::vector<model::Location> support =
+            supportFilesOf(home, identifier ? std::optional(lowercased(*identifier)) : std::nullopt,
+                           bundle.path().stem().native(), libraryEntries);
+        for (const model::Location& file : support) {
+            const fs::path path = file.path();
+            claimed.insert(model::standardized(path));
+            entries.push_back({file, platform::readEntryValues(path)});
+        }
+        supportFiles.push_back(std::move(support));
+    }
+    const auto measured =
+        SizeMeasurement(setup_).measureEntries(entries, snapshot.inaccessibleCount);
+    std::size_t next = 0;
+    for (std::size_t application = 0; application < applications.size(); ++application) {
+        const auto& bundle = measured[next++];
+        std::vector<model::Location>& support = supportFiles[application];
+        std::int64_t size = bundle ? bundle->size : 0;
+        for (std::size_t file = 0; file < support.size(); ++file, ++next) {
+            size += measured[next] ? measured[next]->size : 0;
+        }
+        if (!bundle) {
+            continue;
+        }
+        const model::Location& location = applications[application];
+        snapshot.items.push_back(model::CleanupItem{
+            .id = location,
+            .url = location,
+            .name = location.path().stem().native(),
+            .size = size,
+            .category = model::CleanupCategory::installedApplications,
+            .modifiedAt = bundle->modifiedAt,
+            .relatedFiles = std::move(support),
+            .operation = model::CleanupOperation::uninstallApplication(),
+            .isSelected = false,
+        });
+    }
+
+    const LeftoverSearch left(setup_);
+    std::ranges::move(
+        left.leftovers(home, installedIdentifiers, claimed, snapshot.inaccessibleCount),
+        std::back_inserter(snapshot.items));
+    std::ranges::move(left.installers(home, snapshot.inaccessibleCount),
+                      std::back_inserter(snapshot.items));
+    sortBySizeDescending(snapshot.items);
+    return snapshot;
 }
 
 } // namespace sorvale::engine

@@ -1,6 +1,9 @@
+#include "LeftoverSearch.h"
+
 #include "ApplicationBundles.h"
+#include "Candidates.h"
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "SizeMeasurement.h"
 #include "UnicodeText.h"
 #include "model/Location.h"
 
@@ -64,9 +67,8 @@ bool isProtected(std::string_view identifier) {
                        [&](std::string_view prefix) { return identifier.starts_with(prefix); });
 }
 
-} // namespace
-
-std::optional<std::string> ScanEngine::leftoverIdentifier(std::string_view name) {
+// The identifier a Library entry's name stands for, if it looks like one.
+std::optional<std::string> leftoverIdentifier(std::string_view name) {
     std::string identifier = lowercased(name);
     for (std::string_view ending : kNameEndings) {
         if (identifier.ends_with(ending)) {
@@ -94,13 +96,15 @@ std::optional<std::string> ScanEngine::leftoverIdentifier(std::string_view name)
     return identifier;
 }
 
-std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
-    const fs::path& home, const std::set<std::string>& installedIdentifiers,
-    const std::set<fs::path>& excluding, std::int64_t& inaccessible) const {
+} // namespace
+
+std::vector<model::CleanupItem>
+LeftoverSearch::leftovers(const fs::path& home, const std::set<std::string>& installedIdentifiers,
+                          const std::set<fs::path>& excluding, std::int64_t& inaccessible) const {
     const fs::path library = home / "Library";
     const model::Date cutOff = std::chrono::system_clock::now() - kMinimumAge;
     Candidates leftovers;
-    const std::size_t maker = leftovers.addMaker(measuredEntriesOf(CleanupCategory::appLeftovers));
+    const std::size_t maker = leftovers.addMaker(CleanupCategory::appLeftovers);
     for (const LeftoverLocation& location : kLeftoverLocations) {
         const fs::path folder = library / location.path;
         if (!platform::fileExists(folder)) {
@@ -129,15 +133,15 @@ std::vector<model::CleanupItem> ScanEngine::discoverLeftovers(
             leftovers.add(std::move(entry), maker, /*keepEmpty=*/false);
         }
     }
-    model::ScanSnapshot found = std::move(leftovers).measure(*this);
+    model::ScanSnapshot found = std::move(leftovers).measure(SizeMeasurement(setup_));
     inaccessible += found.inaccessibleCount;
     return std::move(found.items);
 }
 
-std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& home,
-                                                               std::int64_t& inaccessible) const {
+std::vector<model::CleanupItem> LeftoverSearch::installers(const fs::path& home,
+                                                           std::int64_t& inaccessible) const {
     Candidates installers;
-    const std::size_t maker = installers.addMaker(measuredEntriesOf(CleanupCategory::installers));
+    const std::size_t maker = installers.addMaker(CleanupCategory::installers);
     for (std::string_view location : kInstallerLocations) {
         walkCounting(
             home / location, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
@@ -153,7 +157,7 @@ std::vector<model::CleanupItem> ScanEngine::discoverInstallers(const fs::path& h
             },
             inaccessible);
     }
-    model::ScanSnapshot found = std::move(installers).measure(*this);
+    model::ScanSnapshot found = std::move(installers).measure(SizeMeasurement(setup_));
     inaccessible += found.inaccessibleCount;
     return std::move(found.items);
 }

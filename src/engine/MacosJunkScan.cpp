@@ -1,14 +1,16 @@
+#include "MacosJunkScan.h"
+
 #include "DirectoryWalker.h"
-#include "ScanEngine.h"
+#include "MailAttachments.h"
+#include "SimulatorStorage.h"
+#include "SizeMeasurement.h"
 #include "UnicodeText.h"
-#include "model/Location.h"
+#include "UniversalBinaries.h"
 #include "platform/StandardLocations.h"
 
 #include <algorithm>
 #include <array>
-#include <set>
 #include <string_view>
-#include <unordered_set>
 
 namespace sorvale::engine {
 namespace {
@@ -128,78 +130,39 @@ std::string_view containerLabel(CleanupCategory category) {
     }
 }
 
-// Keeps the first item of every location, then drops the empty ones.
-void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
-    std::unordered_set<std::string> seen;
-    std::erase_if(items, [&](const model::CleanupItem& item) {
-        const bool isFirst = seen.insert(model::standardizedBytes(item.id.bytes())).second;
-        return !isFirst || item.size < 1;
-    });
-}
-
 } // namespace
 
-void ScanEngine::appendCatalogueFolder(const fs::path& folder, Candidates& into,
-                                       std::size_t maker) const {
-    if (!platform::fileExists(folder)) {
-        return;
-    }
-    auto entries = listDirectory(folder, /*skipHiddenEntries=*/false);
-    if (!entries) {
-        ++into.inaccessibleCount;
-        return;
-    }
-    for (ListedEntry& entry : *entries) {
-        if (entry.location.name() != ".DS_Store") {
-            into.add(std::move(entry), maker, /*keepEmpty=*/true);
-        }
-    }
-}
-
-Candidates::ItemMaker ScanEngine::measuredEntriesOf(CleanupCategory category) {
-    return [category](model::Location entry, const MeasuredEntry& measured) {
-        return measuredEntryItem(std::move(entry), measured, category);
-    };
-}
-
-model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
+model::ScanSnapshot MacosJunkScan::scan(const fs::path& home) const {
     Candidates found;
-    appendCatalogueFolder(home / "Library/Caches", found,
-                          found.addMaker([](model::Location entry, const MeasuredEntry& measured) {
-                              const CleanupCategory category = classifyCacheFolder(entry.name());
-                              return measuredEntryItem(std::move(entry), measured, category);
-                          }));
+    found.addFolder(home / "Library/Caches",
+                    found.addMaker([](model::Location entry, const MeasuredEntry& measured) {
+                        const CleanupCategory category = classifyCacheFolder(entry.name());
+                        return measuredEntryItem(std::move(entry), measured, category);
+                    }));
     for (const CatalogueRow& row : kHomeCatalogue) {
-        appendCatalogueFolder(home / row.path, found,
-                              found.addMaker(measuredEntriesOf(row.category)));
+        found.addFolder(home / row.path, found.addMaker(row.category));
     }
     // The one Trash the Trash section lists too.
-    appendCatalogueFolder(platform::trashFilesFolder(home), found,
-                          found.addMaker(measuredEntriesOf(CleanupCategory::trash)));
-    appendSimulatorDevices(home, found);
-    for (model::CleanupItem& runtime : scanSimulatorRuntimes()) {
-        found.add(std::move(runtime));
-    }
-    appendSimulatorCaches(found);
-    appendMailAttachments(home, found);
-    const std::size_t systemCaches =
-        found.addMaker(measuredEntriesOf(CleanupCategory::systemCaches));
+    found.addFolder(platform::trashFilesFolder(home), found.addMaker(CleanupCategory::trash));
+    SimulatorStorage(setup_).appendTo(home, found);
+    MailAttachments(setup_).appendTo(home, found);
+    const std::size_t systemCaches = found.addMaker(CleanupCategory::systemCaches);
     for (std::string_view folder : kSystemCatalogue) {
-        appendCatalogueFolder(systemPath(folder), found, systemCaches);
+        found.addFolder(setup_.systemPath(folder), systemCaches);
     }
     appendContainerCaches(home, "Library/Containers", found);
     appendContainerCaches(home, "Library/Group Containers", found);
-    appendGenericApplicationData(home, found);
-    found.add(scanUniversalApplications(home));
+    appendApplicationData(home, found);
+    found.add(UniversalBinaries(setup_).scan(home));
 
-    model::ScanSnapshot junk = std::move(found).measure(*this);
+    model::ScanSnapshot junk = std::move(found).measure(SizeMeasurement(setup_));
     keepFirstOfEachLocation(junk.items);
     sortBySizeDescending(junk.items);
     return junk;
 }
 
-void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& containerFolder,
-                                       Candidates& into) const {
+void MacosJunkScan::appendContainerCaches(const fs::path& home, const fs::path& containerFolder,
+                                          Candidates& into) const {
     const fs::path root = home / containerFolder;
     // Each item is named after its container: the first name below the containers' folder.
     std::vector<std::size_t> makers;
@@ -247,15 +210,14 @@ void ScanEngine::appendContainerCaches(const fs::path& home, const fs::path& con
         [](const fs::path&, int) {});
 }
 
-void ScanEngine::appendGenericApplicationData(const fs::path& home, Candidates& into) const {
+void MacosJunkScan::appendApplicationData(const fs::path& home, Candidates& into) const {
     for (const CatalogueRow& row : kApplicationDataCatalogue) {
-        appendCatalogueFolder(home / row.path, into,
-                              into.addMaker(measuredEntriesOf(row.category)));
+        into.addFolder(home / row.path, into.addMaker(row.category));
     }
     appendApplicationSupportCaches(home / "Library/Application Support", into);
 }
 
-void ScanEngine::appendApplicationSupportCaches(const fs::path& root, Candidates& into) const {
+void MacosJunkScan::appendApplicationSupportCaches(const fs::path& root, Candidates& into) const {
     // Named after the folder that holds the cache, as "Vendor — Cache".
     const auto makerOf = [&](CleanupCategory category) {
         return into.addMaker([category](model::Location entry, const MeasuredEntry& measured) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "DirectoryWalker.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace sorvale::engine {
+
+// What every scan module of one engine shares: the folder that stands for "/" and how many
+// threads a walk may use. Modules hold it by reference and keep nothing else between calls.
+struct EngineSetup {
+    std::filesystem::path systemRoot = "/";
+    WalkConcurrency concurrency;
+
+    // `absolutePath` (for example "/usr/bin/lipo") as it lies under the system root.
+    [[nodiscard]] std::filesystem::path systemPath(std::string_view absolutePath) const {
+        return systemRoot / std::filesystem::path(absolutePath).relative_path();
+    }
+};
+
+} // namespace sorvale::engine
