@@ -192,9 +192,10 @@ void ResultsList::setSortOrder(const QString& order) {
 
 QVariantList ResultsList::categories() const {
     QVariantList list;
+    const QString layout = rawText(store_ ? store_->layout() : model::hostLayout());
     for (const CategoryFigures& figures : categoryFigures_) {
         const QString category = rawText(figures.category);
-        QVariantMap entry = ModelTables::category(category);
+        QVariantMap entry = ModelTables::category(category, layout);
         entry.insert("category", category);
         entry.insert("size", QVariant::fromValue<qint64>(figures.size));
         entry.insert("selectedSize", QVariant::fromValue<qint64>(figures.selectedSize));

@@ -46,7 +46,7 @@ protected:
     test::TempTree tree;
     fs::path home = tree / "home";
     fs::path trash = home / ".local/share/Trash";
-    engine::ScanEngine engine{tree / "root"};
+    engine::ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 TEST_F(RemovalFaults, FoldersReplacedByLinksAfterTheScanLeaveEveryFileWhereItWas) {
