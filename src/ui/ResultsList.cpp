@@ -84,7 +84,8 @@ QHash<int, QByteArray> ResultsList::roleNames() const {
             {DetailRole, "detail"},
             {RelatedFilesRole, "relatedFiles"},
             {RelatedCountRole, "relatedCount"},
-            {IconSourceRole, "iconSource"}};
+            {IconSourceRole, "iconSource"},
+            {CloseFirstRole, "closeFirst"}};
 }
 
 QVariant ResultsList::data(const QModelIndex& index, int role) const {
@@ -133,6 +134,10 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
                QString::fromLatin1(QByteArray(item->url.bytes().data(),
                                               static_cast<qsizetype>(item->url.bytes().size()))
                                        .toHex());
+    case CloseFirstRole:
+        return item->owner && item->owner->runningAtScan
+                   ? "Close " + text(item->owner->name) + " first"
+                   : QString();
     default:
         return {};
     }

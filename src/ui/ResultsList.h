@@ -67,6 +67,9 @@ public:
         RelatedFilesRole, // [{name, folder}]
         RelatedCountRole,
         IconSourceRole, // the application's own icon, or "" for the category symbol
+        // "Close Firefox first" when the application the item belongs to ran at the scan (its
+        // removal would skip the item while it runs); else "".
+        CloseFirstRole,
     };
     Q_ENUM(Role)
 

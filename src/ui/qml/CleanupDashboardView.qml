@@ -61,7 +61,7 @@ Item {
         Text {
             Layout.alignment: Qt.AlignHCenter
             Layout.fillWidth: true
-            text: "Measuring user caches, app containers, developer tools, simulator data, backups and Trash."
+            text: Store.platform.scanProgress
             color: Theme.secondaryText
             font.pixelSize: Theme.body
             horizontalAlignment: Text.AlignHCenter
@@ -96,7 +96,7 @@ Item {
         }
         Text {
             Layout.fillWidth: true
-            text: "Scan caches, logs, developer storage, simulator data, backups, Mail downloads and Trash."
+            text: Store.platform.scanScope
             color: Theme.secondaryText
             font.pixelSize: Theme.body
             horizontalAlignment: Text.AlignHCenter

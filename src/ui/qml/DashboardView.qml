@@ -91,7 +91,8 @@ ScrollView {
                 font.weight: Font.Bold
             }
             Text {
-                text: "A clear, careful view of what is using space on your Mac."
+                text: "A clear, careful view of what is using space on " + Store.platform.computer
+                      + "."
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
             }
@@ -232,7 +233,8 @@ ScrollView {
             }
             Text {
                 Layout.fillWidth: true
-                text: "Sorvale never auto-selects personal files. Removal uses macOS Trash so mistakes remain recoverable."
+                text: "Sorvale never auto-selects personal files. Removal uses "
+                      + Store.platform.trash + " so mistakes remain recoverable."
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
                 wrapMode: Text.WordWrap
