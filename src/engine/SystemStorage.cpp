@@ -146,9 +146,10 @@ bool isPinned(const std::string& ref, const std::vector<std::string>& patterns) 
     });
 }
 
+// Whether `id` names an extension below `base`: "org.gnome.Platform.Locale" of
+// "org.gnome.Platform".
 bool extends(std::string_view id, std::string_view base) {
-    return id == base ||
-           (id.size() > base.size() && id.starts_with(base) && id[base.size()] == '.');
+    return id.size() > base.size() && id.starts_with(base) && id[base.size()] == '.';
 }
 
 } // namespace
@@ -212,22 +213,24 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
     }
     const std::vector<Deployed> runtimes =
         deployedRefs(installation, "runtime", into.inaccessibleCount);
+    // Refs named by a deployment, ids whose extensions are in use ("<id>.Locale"), and the
+    // extension points declared, whose own name may be an extension's too.
     std::set<std::string> usedRefs;
     std::vector<std::string> extendedIds;
-    for (const Deployed& app : deployedRefs(installation, "app", into.inaccessibleCount)) {
-        FlatpakNeeds needs = readNeeds(activeMetadata(app.folder));
+    std::vector<std::string> extensionPoints;
+    const auto use = [&](const Deployed& deployed) {
+        FlatpakNeeds needs = readNeeds(activeMetadata(deployed.folder));
         usedRefs.insert(needs.refs.begin(), needs.refs.end());
-        extendedIds.push_back(app.id);
-        extendedIds.insert(extendedIds.end(), needs.extensionPoints.begin(),
-                           needs.extensionPoints.end());
+        extendedIds.push_back(deployed.id);
+        extensionPoints.insert(extensionPoints.end(), needs.extensionPoints.begin(),
+                               needs.extensionPoints.end());
+    };
+    for (const Deployed& app : deployedRefs(installation, "app", into.inaccessibleCount)) {
+        use(app);
     }
-    // What a runtime in use declares is in use too.
     for (const Deployed& runtime : runtimes) {
         if (usedRefs.contains(runtime.ref)) {
-            FlatpakNeeds needs = readNeeds(activeMetadata(runtime.folder));
-            extendedIds.push_back(runtime.id);
-            extendedIds.insert(extendedIds.end(), needs.extensionPoints.begin(),
-                               needs.extensionPoints.end());
+            use(runtime);
         }
     }
     const std::vector<std::string> pins = pinnedPatterns(installation);
@@ -236,7 +239,11 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
         const bool isUsed =
             usedRefs.contains(runtime.ref) || isPinned(runtime.ref, pins) ||
             std::any_of(extendedIds.begin(), extendedIds.end(),
-                        [&](const std::string& base) { return extends(runtime.id, base); });
+                        [&](const std::string& base) { return extends(runtime.id, base); }) ||
+            std::any_of(extensionPoints.begin(), extensionPoints.end(),
+                        [&](const std::string& point) {
+                            return runtime.id == point || extends(runtime.id, point);
+                        });
         if (!isUsed) {
             if (auto entry = findEntry(installation, fs::path("runtime") / runtime.ref)) {
                 unused.push_back(std::move(*entry));
