@@ -11,4 +11,10 @@ namespace sorvale::test {
 // universal application and the tools that describe it.
 void buildDemoHome(FixtureTree& home, FixtureTree* systemRoot = nullptr);
 
+// A realistic Debian desktop in `tree`: its home as "home" (the desktop home of LinuxHome.h, with
+// packages, images and large files in Downloads, Desktop and the personal folders) and its system
+// root as "root". $XDG_CACHE_HOME, $XDG_CONFIG_HOME and $XDG_DATA_HOME must be unset when it is
+// scanned.
+void buildLinuxDemoHome(FixtureTree& tree);
+
 } // namespace sorvale::test

@@ -76,8 +76,9 @@ RowLayout {
         }
     }
 
+    // Wide enough for the longest group title, "System Storage".
     GlassPanel {
-        Layout.preferredWidth: 168
+        Layout.preferredWidth: 180
         Layout.fillHeight: true
         radius: 16
         ColumnLayout {
