@@ -57,6 +57,9 @@ RowLayout {
                     color: "white"
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
+                    // A long title takes a second line rather than losing its end.
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                 }
                 Text {
@@ -76,7 +79,6 @@ RowLayout {
         }
     }
 
-    // Wide enough for the longest group title, "System Storage".
     GlassPanel {
         Layout.preferredWidth: 180
         Layout.fillHeight: true
