@@ -32,20 +32,35 @@ const char* usage() {
     return "usage: sorvale-scan <junk | applications | measure PATH | large-files [PATH] |\n"
            "                     downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--min-size BYTES] [--json]\n"
+           "       sorvale-scan --help | --version\n"
            "\n"
+           "Runs one read-only scan and prints what it found, as a table or as JSON.\n"
+           "It never changes anything on disk.\n"
+           "\n"
+           "commands:\n"
            "  junk                caches, logs, developer and simulator data, Mail attachments,\n"
            "                      backups, the Trash and universal applications\n"
            "  applications        installed applications with their support files, leftovers\n"
            "                      of removed ones and installer files\n"
            "  measure PATH        allocated bytes of PATH and everything below it\n"
-           "  large-files [PATH]  files of at least --min-size bytes (default 500000000) below\n"
-           "                      PATH, or below the home folder\n"
+           "  large-files [PATH]  files of at least --min-size bytes below PATH, or below the\n"
+           "                      home folder\n"
            "  downloads           every entry of the home folder's Downloads\n"
            "  trash               every item waiting in the Trash\n"
            "\n"
+           "options:\n"
            "  --home DIR          the home folder to scan instead of the current user's\n"
            "  --system-root DIR   the folder that system locations and tools are found under\n"
-           "  --json              print JSON instead of a table\n";
+           "                      (default /)\n"
+           "  --min-size BYTES    the smallest file large-files reports (default 500000000)\n"
+           "  --json              print JSON instead of a table\n"
+           "  -h, --help          print this help and exit\n"
+           "  --version           print the version and exit\n"
+           "\n"
+           "exit status:\n"
+           "  0                   the result was printed\n"
+           "  1                   the result could not be written to standard output\n"
+           "  2                   bad arguments: one line on standard error names the mistake\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string>& words,
@@ -61,6 +76,9 @@ ParseResult parseArguments(const std::vector<std::string>& words,
         const std::string& word = words[i];
         if (word == "--help" || word == "-h") {
             return HelpRequested{};
+        }
+        if (word == "--version") {
+            return VersionRequested{};
         }
         if (word == "--json") {
             arguments.json = true;
