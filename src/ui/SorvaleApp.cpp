@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("Sorvale");
     QCoreApplication::setApplicationVersion(SORVALE_VERSION);
     QGuiApplication::setApplicationDisplayName("Sorvale");
-    QGuiApplication::setDesktopFileName("sorvale");
+    QGuiApplication::setDesktopFileName(SORVALE_APP_ID);
     QGuiApplication::setWindowIcon(QIcon(":/qt/qml/Sorvale/artwork/sorvale.svg"));
     QQuickStyle::setStyle("Basic");
 
