@@ -10,6 +10,8 @@ struct ItemResult {
     Kind kind = Kind::removed;
     std::string message;
 
+    bool operator==(const ItemResult&) const = default;
+
     [[nodiscard]] static ItemResult removed() { return {}; }
     [[nodiscard]] static ItemResult skipped(std::string message) {
         return {Kind::skipped, std::move(message)};

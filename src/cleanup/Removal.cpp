@@ -36,6 +36,21 @@ bool isRunning(const model::Location& bundle) {
                        });
 }
 
+// The processes running when the first item that has an owner is removed: reading them for
+// every item would cost more than the removal itself.
+class RunningProcesses {
+public:
+    const std::vector<platform::RunningProcess>& now() {
+        if (!processes_) {
+            processes_ = platform::runningProcesses();
+        }
+        return *processes_;
+    }
+
+private:
+    std::optional<std::vector<platform::RunningProcess>> processes_;
+};
+
 // A file operation's error as the item's result: an item that is gone or changed is skipped.
 ItemResult resultOf(const std::optional<platform::FileOperationError>& error) {
     if (!error) {
@@ -45,8 +60,8 @@ ItemResult resultOf(const std::optional<platform::FileOperationError>& error) {
                                                           : ItemResult::failed(error->description);
 }
 
-ItemResult resultOf(const std::optional<std::string>& toolMessage) {
-    return toolMessage ? ItemResult::failed(*toolMessage) : ItemResult::removed();
+ItemResult resultOf(const std::optional<std::string>& failure) {
+    return failure ? ItemResult::failed(*failure) : ItemResult::removed();
 }
 
 // Deletes an item of the Trash for good, and its record in the trash can it lies in.
@@ -66,8 +81,8 @@ ItemResult deleteFromTrash(const CleanupItem& item, const fs::path& home) {
 
 ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem& item,
                              const fs::path& home) {
-    if (item.operation.isManagedXcodeOperation()) {
-        return resultOf(removeThroughTool(engine, item));
+    if (item.operation.isManagedXcodeOperation() || item.operation.isSystemToolOperation()) {
+        return removeThroughTool(engine, item);
     }
     if (item.category == CleanupCategory::trash) {
         return deleteFromTrash(item, home);
@@ -76,7 +91,12 @@ ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem
 }
 
 ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
-                      const fs::path& home, bool& needsAppManagementPermission) {
+                      const fs::path& home, bool& needsAppManagementPermission,
+                      RunningProcesses& running) {
+    if (item.owner && platform::isRunning(*item.owner.get(), running.now())) {
+        return ItemResult::skipped("Close " + item.owner->name + " before removing " +
+                                   quotedName(item.url) + ": it is running.");
+    }
     switch (item.category) {
     case CleanupCategory::mailDownloads:
         if (isMailRunning()) {
@@ -104,8 +124,10 @@ RemovalOutcome removeItems(const engine::ScanEngine& engine, const std::vector<C
                            const fs::path& home, bool needsAppManagementPermission) {
     RemovalOutcome outcome;
     outcome.needsAppManagementPermission = needsAppManagementPermission;
+    RunningProcesses running;
     for (const CleanupItem& item : items) {
-        ItemResult result = removeItem(engine, item, home, outcome.needsAppManagementPermission);
+        ItemResult result =
+            removeItem(engine, item, home, outcome.needsAppManagementPermission, running);
         switch (result.kind) {
         case ItemResult::Kind::removed:
             ++outcome.removed;

@@ -17,8 +17,8 @@ struct RemovalOutcome {
     // `id` of every item removed, optimised or uninstalled.
     std::unordered_set<model::Location> handled;
     std::int64_t removed = 0;
-    // Not attempted: the item's application was running, or the item is no longer what the scan
-    // found.
+    // Not attempted: the item's application was running, the item is no longer what the scan
+    // found, or a system tool was missing or not given the rights it needs.
     std::int64_t skipped = 0;
     // Attempted, and the system refused or a tool failed.
     std::int64_t failed = 0;
@@ -29,11 +29,12 @@ struct RemovalOutcome {
 };
 
 // Removes `items` one after another, each by the path its category and operation call for:
-// Mail attachments only while Mail is not running, universal applications optimised and
-// installed applications uninstalled only while they are not running, Xcode's items through
-// simctl, Trash items deleted for good and everything else moved to the Trash. Every item is
-// first checked to be the one the scan found. Nothing stops it; every problem is counted. Runs on
-// the engine's thread.
+// nothing whose owning application runs, Mail attachments only while Mail is not running,
+// universal applications optimised and installed applications uninstalled only while they are
+// not running, Xcode's items through simctl, system storage through the system's own tools,
+// Trash items deleted for good and everything else moved to the Trash. Every item is first
+// checked to be the one the scan found. Nothing stops it; every problem is counted. Runs on the
+// engine's thread.
 [[nodiscard]] RemovalOutcome removeItems(const engine::ScanEngine& engine,
                                          const std::vector<model::CleanupItem>& items,
                                          const std::filesystem::path& home,

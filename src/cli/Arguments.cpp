@@ -31,15 +31,18 @@ std::optional<std::int64_t> parseByteCount(std::string_view text) {
 const char* usage() {
     return "usage: sorvale-scan <junk | applications | measure PATH | large-files [PATH] |\n"
            "                     downloads | trash>\n"
-           "                    [--home DIR] [--system-root DIR] [--min-size BYTES] [--json]\n"
+           "                    [--home DIR] [--system-root DIR] [--layout macos|linux]\n"
+           "                    [--min-size BYTES] [--json]\n"
            "       sorvale-scan --help | --version\n"
            "\n"
            "Runs one read-only scan and prints what it found, as a table or as JSON.\n"
            "It never changes anything on disk.\n"
            "\n"
            "commands:\n"
-           "  junk                caches, logs, developer and simulator data, Mail attachments,\n"
-           "                      backups, the Trash and universal applications\n"
+           "  junk                caches, logs, developer stores, the Trash and what the layout\n"
+           "                      adds: simulator data, Mail attachments, backups and universal\n"
+           "                      applications (macos); package caches, journals, runtimes and\n"
+           "                      old snaps (linux)\n"
            "  applications        installed applications with their support files, leftovers\n"
            "                      of removed ones and installer files\n"
            "  measure PATH        allocated bytes of PATH and everything below it\n"
@@ -52,6 +55,8 @@ const char* usage() {
            "  --home DIR          the home folder to scan instead of the current user's\n"
            "  --system-root DIR   the folder that system locations and tools are found under\n"
            "                      (default /)\n"
+           "  --layout NAME       read homes as macOS (macos) or freedesktop (linux) homes;\n"
+           "                      the default is this system's\n"
            "  --min-size BYTES    the smallest file large-files reports (default 500000000)\n"
            "  --json              print JSON instead of a table\n"
            "  -h, --help          print this help and exit\n"
@@ -71,6 +76,7 @@ ParseResult parseArguments(const std::vector<std::string>& words,
     std::optional<std::string> home;
     std::optional<std::string> systemRoot;
     std::optional<std::string> minimumSize;
+    std::optional<std::string> layout;
 
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -87,6 +93,7 @@ ParseResult parseArguments(const std::vector<std::string>& words,
         std::optional<std::string>* target = word == "--home"          ? &home
                                              : word == "--system-root" ? &systemRoot
                                              : word == "--min-size"    ? &minimumSize
+                                             : word == "--layout"      ? &layout
                                                                        : nullptr;
         if (target != nullptr) {
             if (i + 1 == words.size()) {
@@ -143,6 +150,13 @@ ParseResult parseArguments(const std::vector<std::string>& words,
     }
     if (systemRoot && systemRoot->empty()) {
         return UsageError{"--system-root needs a non-empty path"};
+    }
+    if (layout) {
+        const auto chosen = model::fromRawValue<model::HomeLayout>(*layout);
+        if (!chosen) {
+            return UsageError{"--layout needs macos or linux, not '" + *layout + "'"};
+        }
+        arguments.layout = *chosen;
     }
     arguments.home = home ? std::filesystem::path(*home) : defaultHome;
     if (systemRoot) {

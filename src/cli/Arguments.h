@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/HomeLayout.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,6 +19,7 @@ struct Arguments {
     std::optional<std::filesystem::path> path;
     std::filesystem::path home;
     std::filesystem::path systemRoot = "/";
+    model::HomeLayout layout = model::hostLayout();
     std::int64_t minimumSize = 500'000'000;
     bool json = false;
 };

@@ -57,8 +57,7 @@ void writeDate(std::ostream& out, const std::optional<model::Date>& date) {
 void writeOperation(std::ostream& out, const model::CleanupOperation& operation) {
     out << R"({"kind":)";
     writeString(out, model::rawValue(operation.kind()));
-    if (operation.kind() == model::CleanupOperation::Kind::deleteSimulatorRuntime ||
-        operation.kind() == model::CleanupOperation::Kind::deleteSimulatorDevice) {
+    if (!operation.identifier().empty()) {
         out << R"(,"identifier":)";
         writeString(out, operation.identifier());
     }

@@ -16,7 +16,7 @@ namespace {
 using namespace sorvale;
 
 void run(const cli::Arguments& arguments) {
-    const engine::ScanEngine engine(arguments.systemRoot);
+    const engine::ScanEngine engine(arguments.systemRoot, arguments.layout);
     if (arguments.command == cli::Command::measure) {
         const engine::Measurement measurement = engine.measureAllocatedSize(*arguments.path);
         if (arguments.json) {

@@ -268,6 +268,7 @@ ApplicationInventory::scan(const fs::path& home,
             .relatedFiles = std::move(support),
             .operation = model::CleanupOperation::uninstallApplication(),
             .isSelected = false,
+            .owner = {},
         });
     }
 

@@ -81,6 +81,7 @@ model::CleanupItem measuredEntryItem(model::Location url, const MeasuredEntry& m
         .relatedFiles = {},
         .operation = model::CleanupOperation::moveToTrash(),
         .isSelected = false,
+        .owner = {},
     };
 }
 

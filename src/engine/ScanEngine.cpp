@@ -3,6 +3,7 @@
 #include "AccessProbe.h"
 #include "ApplicationInventory.h"
 #include "FolderScans.h"
+#include "LinuxJunkScan.h"
 #include "MacosJunkScan.h"
 #include "SizeMeasurement.h"
 #include "ToolRunner.h"
@@ -11,10 +12,13 @@ namespace sorvale::engine {
 
 namespace fs = std::filesystem;
 
-ScanEngine::ScanEngine(fs::path systemRoot, WalkConcurrency concurrency)
-    : setup_{std::move(systemRoot), concurrency} {}
+ScanEngine::ScanEngine(fs::path systemRoot, model::HomeLayout layout, WalkConcurrency concurrency)
+    : setup_{std::move(systemRoot), layout, concurrency} {}
 
 model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
+    if (setup_.layout == model::HomeLayout::linuxDesktop) {
+        return LinuxJunkScan(setup_).scan(home);
+    }
     return MacosJunkScan(setup_).scan(home);
 }
 

@@ -40,18 +40,24 @@ struct ToolResult {
 // whole machine can be stood up in a folder.
 class ScanEngine {
 public:
-    // `concurrency` limits the threads of the walks that may share their work.
+    // `layout` chooses the catalogue that homes are read with; `concurrency` limits the threads
+    // of the walks that may share their work.
     explicit ScanEngine(std::filesystem::path systemRoot = "/",
+                        model::HomeLayout layout = model::hostLayout(),
                         WalkConcurrency concurrency = WalkConcurrency{});
 
     [[nodiscard]] const std::filesystem::path& systemRoot() const { return setup_.systemRoot; }
+    [[nodiscard]] model::HomeLayout layout() const { return setup_.layout; }
     // `absolutePath` (for example "/usr/bin/lipo") as it lies under the system root.
     [[nodiscard]] std::filesystem::path systemPath(std::string_view absolutePath) const {
         return setup_.systemPath(absolutePath);
     }
 
-    // Smart Cleanup: caches, logs, developer and simulator storage, Mail attachments, backups,
-    // the Trash, application data and universal applications, each location once, largest first.
+    // Smart Cleanup by the layout's catalogue, each location once, largest first. On macOS:
+    // caches, logs, developer and simulator storage, Mail attachments, backups, the Trash,
+    // application data and universal applications; on Linux: the cache folder, applications'
+    // caches and logs, developer stores, the Trash and the system's package caches, journals,
+    // runtimes and snap revisions.
     [[nodiscard]] model::ScanSnapshot scanJunk(const std::filesystem::path& home) const;
     // Installed applications with their support files, then leftovers of removed applications
     // and installer files, largest first. `applicationRoots` replaces the default roots.

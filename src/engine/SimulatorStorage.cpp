@@ -199,6 +199,7 @@ std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view
             .relatedFiles = {},
             .operation = CleanupOperation::deleteSimulatorRuntime(identifier),
             .isSelected = false,
+            .owner = {},
         });
     }
     return items;

@@ -100,6 +100,7 @@ model::ScanSnapshot UniversalBinaries::scan(const fs::path& home) const {
                 .relatedFiles = std::move(executables),
                 .operation = model::CleanupOperation::optimizeUniversal(),
                 .isSelected = false,
+                .owner = {},
             });
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CleanupGroup.h"
+#include "HomeLayout.h"
 #include "RawValue.h"
 #include "Tint.h"
 
@@ -35,16 +36,22 @@ enum class CleanupCategory : std::uint8_t {
     downloads,
     trash,
     largeFiles,
+    thumbnails,
+    developerRepositories,
+    packageCaches,
+    systemLogs,
+    unusedRuntimes,
+    snapRevisions,
 };
 
 template <>
 struct EnumTraits<CleanupCategory> {
-    static constexpr std::size_t count = 23;
+    static constexpr std::size_t count = 29;
     static std::string_view rawValue(CleanupCategory category);
 };
 
 [[nodiscard]] std::string_view title(CleanupCategory category);
-[[nodiscard]] std::string_view subtitle(CleanupCategory category);
+[[nodiscard]] std::string_view subtitle(CleanupCategory category, HomeLayout layout);
 // An SF Symbols name; the interface maps it to a bundled icon.
 [[nodiscard]] std::string_view icon(CleanupCategory category);
 [[nodiscard]] Tint tint(CleanupCategory category);
@@ -54,8 +61,13 @@ struct EnumTraits<CleanupCategory> {
 // The categories of a group, in declaration order.
 [[nodiscard]] std::vector<CleanupCategory> categories(CleanupGroup group);
 
-// Re-creatable caches and logs: the only categories that Quick Clean and "select recommended"
-// ever pick without the user ticking them.
-[[nodiscard]] bool isRecommended(CleanupCategory category);
+// Whether a scan of `layout` can find items of the category; the others are hidden there.
+[[nodiscard]] bool occursIn(CleanupCategory category, HomeLayout layout);
+// Whether a group has a category that occurs in `layout`.
+[[nodiscard]] bool occursIn(CleanupGroup group, HomeLayout layout);
+
+// Re-creatable caches (and on macOS logs): the only categories that Quick Clean and "select
+// recommended" ever pick without the user ticking them.
+[[nodiscard]] bool isRecommended(CleanupCategory category, HomeLayout layout);
 
 } // namespace sorvale::model

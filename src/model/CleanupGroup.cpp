@@ -24,6 +24,9 @@ constexpr std::array<GroupRow, EnumTraits<CleanupGroup>::count> kGroups{{
     {"backups", "Device Backups", "Local iPhone and iPad backups\u2014review dates first.",
      "iphone.gen3"},
     {"trash", "Trash", "Items already in Trash. Deletion here is permanent.", "trash.fill"},
+    {"system", "System Storage",
+     "Package caches, old journals, unused runtimes and old snaps, removed by their own tools.",
+     "gearshape.2.fill"},
 }};
 
 const GroupRow& row(CleanupGroup group) {

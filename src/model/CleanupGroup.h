@@ -14,12 +14,13 @@ enum class CleanupGroup : std::uint8_t {
     universalBinaries,
     mail,
     backups,
-    trash
+    trash,
+    system,
 };
 
 template <>
 struct EnumTraits<CleanupGroup> {
-    static constexpr std::size_t count = 6;
+    static constexpr std::size_t count = 7;
     static std::string_view rawValue(CleanupGroup group);
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ApplicationOwner.h"
 #include "CleanupCategory.h"
 #include "CleanupOperation.h"
 #include "Date.h"
@@ -25,6 +26,8 @@ struct CleanupItem {
     std::vector<Location> relatedFiles;
     CleanupOperation operation;
     bool isSelected = false;
+    // The application that must not be running when the item is removed; none for most items.
+    OwnerReference owner;
 
     bool operator==(const CleanupItem&) const = default;
 };

@@ -20,7 +20,9 @@ const std::string& CleanupOperation::identifier() const {
 std::string_view EnumTraits<CleanupOperation::Kind>::rawValue(CleanupOperation::Kind kind) {
     static constexpr std::array<std::string_view, count> names{
         "moveToTrash",           "optimizeUniversal",     "deleteSimulatorRuntime",
-        "deleteSimulatorDevice", "removeSimulatorCaches", "uninstallApplication"};
+        "deleteSimulatorDevice", "removeSimulatorCaches", "uninstallApplication",
+        "cleanPackageCache",     "vacuumJournal",         "removeUnusedRuntimes",
+        "removeSnapRevision",    "deleteCrashReport"};
     return names[static_cast<std::size_t>(kind)];
 }
 

@@ -8,7 +8,8 @@
 
 namespace sorvale::model {
 
-// How an item is removed. Only the two simulator deletions carry an identifier.
+// How an item is removed. The simulator deletions, the unused runtimes and the snap revisions
+// carry an identifier.
 class CleanupOperation {
 public:
     enum class Kind : std::uint8_t {
@@ -18,6 +19,11 @@ public:
         deleteSimulatorDevice,
         removeSimulatorCaches,
         uninstallApplication,
+        cleanPackageCache,
+        vacuumJournal,
+        removeUnusedRuntimes,
+        removeSnapRevision,
+        deleteCrashReport,
     };
 
     CleanupOperation() = default; // moveToTrash
@@ -39,14 +45,39 @@ public:
         return CleanupOperation{Kind::uninstallApplication, {}};
     }
 
+    // The system's package cache, emptied by its package manager.
+    [[nodiscard]] static CleanupOperation cleanPackageCache() {
+        return CleanupOperation{Kind::cleanPackageCache, {}};
+    }
+    // The system journal's archived files, removed by the journal's own tool.
+    [[nodiscard]] static CleanupOperation vacuumJournal() {
+        return CleanupOperation{Kind::vacuumJournal, {}};
+    }
+    // The Flatpak runtimes no application uses, of the `installation` named "user" or "system".
+    [[nodiscard]] static CleanupOperation removeUnusedRuntimes(std::string installation) {
+        return CleanupOperation{Kind::removeUnusedRuntimes, std::move(installation)};
+    }
+    // A disabled revision of a snap, as "<snap>/<revision>".
+    [[nodiscard]] static CleanupOperation removeSnapRevision(std::string snapAndRevision) {
+        return CleanupOperation{Kind::removeSnapRevision, std::move(snapAndRevision)};
+    }
+    // A crash report of the system's crash folder, which may belong to another user.
+    [[nodiscard]] static CleanupOperation deleteCrashReport() {
+        return CleanupOperation{Kind::deleteCrashReport, {}};
+    }
+
     [[nodiscard]] Kind kind() const { return kind_; }
-    // The simulator runtime or device identifier; empty for every other kind.
+    // The simulator runtime or device identifier, the Flatpak installation or the snap revision;
+    // empty for every other kind.
     [[nodiscard]] const std::string& identifier() const;
     // The operations that are handed to Xcode's simulator tool instead of the Trash.
     [[nodiscard]] bool isManagedXcodeOperation() const {
         return kind_ == Kind::deleteSimulatorRuntime || kind_ == Kind::deleteSimulatorDevice ||
                kind_ == Kind::removeSimulatorCaches;
     }
+    // The operations on system storage, carried out by the system's own tools (some with
+    // administrator rights) and never through the Trash.
+    [[nodiscard]] bool isSystemToolOperation() const { return kind_ >= Kind::cleanPackageCache; }
 
     friend bool operator==(const CleanupOperation& a, const CleanupOperation& b) {
         return a.kind_ == b.kind_ && a.identifier() == b.identifier();
@@ -62,7 +93,7 @@ private:
 
 template <>
 struct EnumTraits<CleanupOperation::Kind> {
-    static constexpr std::size_t count = 6;
+    static constexpr std::size_t count = 11;
     static std::string_view rawValue(CleanupOperation::Kind kind);
 };
 

@@ -16,6 +16,13 @@ std::filesystem::path absoluteEnvironmentPath(const char* name) {
     return path.is_absolute() ? path : std::filesystem::path{};
 }
 
+// A freedesktop.org base folder: the variable's absolute path, else its default below the home.
+std::filesystem::path baseFolder(const char* variable, const std::filesystem::path& home,
+                                 const char* fallback) {
+    std::filesystem::path folder = absoluteEnvironmentPath(variable);
+    return folder.empty() ? home / fallback : folder;
+}
+
 } // namespace
 
 std::filesystem::path homeFolder() {
@@ -30,8 +37,15 @@ std::filesystem::path homeFolder() {
 }
 
 std::filesystem::path dataHomeFolder(const std::filesystem::path& home) {
-    std::filesystem::path dataHome = absoluteEnvironmentPath("XDG_DATA_HOME");
-    return dataHome.empty() ? home / ".local/share" : dataHome;
+    return baseFolder("XDG_DATA_HOME", home, ".local/share");
+}
+
+std::filesystem::path cacheHomeFolder(const std::filesystem::path& home) {
+    return baseFolder("XDG_CACHE_HOME", home, ".cache");
+}
+
+std::filesystem::path configHomeFolder(const std::filesystem::path& home) {
+    return baseFolder("XDG_CONFIG_HOME", home, ".config");
 }
 
 std::filesystem::path trashFilesFolder(const std::filesystem::path& home) {

@@ -29,6 +29,7 @@ QVariantMap countsToVariant(const std::map<AppSection, std::int64_t>& counts) {
 CleanupStore::CleanupStore(engine::ScanEngine engine, std::optional<AccessCheck> accessCheck,
                            QObject* parent)
     : QObject(parent)
+    , layout_(engine.layout())
     , engine_(std::move(engine))
     , home_(platform::homeFolder())
     , access_(
@@ -178,6 +179,16 @@ qint64 CleanupStore::displayedInaccessibleCount() const {
 
 bool CleanupStore::isCheckingFullDiskAccess() const {
     return checksOnScreen(shown_);
+}
+
+QVariantMap CleanupStore::platform() const {
+    const model::PlatformWords& words = model::words(layout_);
+    return {{"layout", rawText(layout_)},
+            {"computer", displayText(words.computer)},
+            {"trash", displayText(words.trash)},
+            {"fileManager", displayText(words.fileManager)},
+            {"installers", displayText(words.installers)},
+            {"hasAccessPermissions", model::hasAccessPermissions(layout_)}};
 }
 
 QVariantMap CleanupStore::confirmation() const {

@@ -104,6 +104,9 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
     // What the confirmation before a removal says: {title, message, offersAppManagement}.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
+    // {layout, computer, trash, fileManager, installers, hasAccessPermissions}: the home layout's
+    // raw value and the words the window uses for its platform's things.
+    Q_PROPERTY(QVariantMap platform READ platform CONSTANT)
 
 public:
     // Calls `answer` (from any thread) with whether the user's protected data can be read.
@@ -144,6 +147,7 @@ public:
         return lists_.contentsRevision(section);
     }
     [[nodiscard]] const std::filesystem::path& home() const { return home_; }
+    [[nodiscard]] model::HomeLayout layout() const { return layout_; }
 
     [[nodiscard]] QString selection() const;
     void selectSection(const QString& section);
@@ -195,6 +199,7 @@ public:
     [[nodiscard]] bool isCheckingFullDiskAccess() const;
     [[nodiscard]] QVariantMap screen() const { return shown_.screen.toVariant(); }
     [[nodiscard]] QVariantMap confirmation() const;
+    [[nodiscard]] QVariantMap platform() const;
 
     // The Smart Cleanup items of a group, and their total size.
     Q_INVOKABLE [[nodiscard]] QVariantList items(const QString& group) const;
@@ -333,6 +338,8 @@ private:
             std::move(completion));
     }
 
+    // Read from the engine before it moves to its thread: the catalogue, and the words, of homes.
+    model::HomeLayout layout_;
     engine::EngineActor engine_;
     FolderChooser folderChooser_;
     UrlOpener urlOpener_;

@@ -123,7 +123,7 @@ void CleanupStore::selectAll(const QString& category) {
 void CleanupStore::selectRecommended() {
     const auto scopeGroup = navigation_.selectionGroup();
     selectDisplayed([&](const CleanupItem& item) {
-        return model::isRecommended(item.category) &&
+        return model::isRecommended(item.category, layout_) &&
                (!scopeGroup || model::group(item.category) == *scopeGroup);
     });
     publish();
@@ -133,7 +133,8 @@ void CleanupStore::quickClean(const QString& group) {
     if (fromRawText<CleanupGroup>(group) != CleanupGroup::systemJunk) {
         return;
     }
-    selectDisplayed([](const CleanupItem& item) { return model::isRecommended(item.category); });
+    selectDisplayed(
+        [&](const CleanupItem& item) { return model::isRecommended(item.category, layout_); });
     showDeleteConfirmation_ = std::any_of(displayed().begin(), displayed().end(),
                                           [](const CleanupItem& item) { return item.isSelected; });
     publish();

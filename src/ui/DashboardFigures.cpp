@@ -76,6 +76,9 @@ void DashboardFigures::sumJunk() {
     junkCount_ = static_cast<int>(items.size());
     groups_.clear();
     for (const auto group : model::allCases<model::CleanupGroup>()) {
+        if (!model::occursIn(group, store_->layout())) {
+            continue;
+        }
         QVariantMap entry = figures[static_cast<std::size_t>(group)].toVariant();
         entry.insert({{"group", rawText(group)},
                       {"title", displayText(model::title(group))},

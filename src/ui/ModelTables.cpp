@@ -23,13 +23,14 @@ QVariantList ModelTables::sections() {
     return sections;
 }
 
-QVariantMap ModelTables::category(const QString& category) {
+QVariantMap ModelTables::category(const QString& category, const QString& layout) {
     const auto value = store::fromRawText<model::CleanupCategory>(category);
-    if (!value) {
+    const auto homeLayout = store::fromRawText<model::HomeLayout>(layout);
+    if (!value || !homeLayout) {
         return {};
     }
     return {{"title", text(model::title(*value))},
-            {"subtitle", text(model::subtitle(*value))},
+            {"subtitle", text(model::subtitle(*value, *homeLayout))},
             {"symbol", text(model::icon(*value))},
             {"tint", store::rawText(model::tint(*value))}};
 }

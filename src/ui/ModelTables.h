@@ -19,8 +19,10 @@ public:
     using QObject::QObject;
 
     [[nodiscard]] static QVariantList sections();
-    // {title, subtitle, symbol, tint} of a category by its raw value; empty for none.
-    Q_INVOKABLE [[nodiscard]] static QVariantMap category(const QString& category);
+    // {title, subtitle, symbol, tint} of a category by its raw value, in the words of the home
+    // layout `layout` (a raw value); empty for none.
+    Q_INVOKABLE [[nodiscard]] static QVariantMap category(const QString& category,
+                                                          const QString& layout);
 };
 
 } // namespace sorvale::ui

@@ -192,9 +192,10 @@ void ResultsList::setSortOrder(const QString& order) {
 
 QVariantList ResultsList::categories() const {
     QVariantList list;
+    const QString layout = rawText(store_ ? store_->layout() : model::hostLayout());
     for (const CategoryFigures& figures : categoryFigures_) {
         const QString category = rawText(figures.category);
-        QVariantMap entry = ModelTables::category(category);
+        QVariantMap entry = ModelTables::category(category, layout);
         entry.insert("category", category);
         entry.insert("size", QVariant::fromValue<qint64>(figures.size));
         entry.insert("selectedSize", QVariant::fromValue<qint64>(figures.selectedSize));
@@ -314,15 +315,11 @@ void ResultsList::rebuildBase(const Scope& scope) {
 void ResultsList::updateContentsFacts() {
     ContentsFacts& facts = facts_[scope_.section];
     const auto& list = items();
-    if (facts.contents == scope_.contents && facts.keyEnds.size() == list.size()) {
-        return;
+    facts.names.update(scope_.contents, list);
+    if (facts.contents != scope_.contents || facts.iconFiles.size() != list.size()) {
+        facts.contents = scope_.contents;
+        facts.iconFiles.assign(list.size(), IconFile::unknown);
     }
-    facts.contents = scope_.contents;
-    auto keys = store::nameSortKeys(
-        list.size(), [&](std::size_t index) -> std::string_view { return list[index].name; });
-    facts.keyBytes = std::move(keys.bytes);
-    facts.keyEnds = std::move(keys.ends);
-    facts.iconFiles.assign(list.size(), IconFile::unknown);
 }
 
 void ResultsList::updateSelection() {
@@ -361,36 +358,10 @@ const std::vector<std::uint32_t>& ResultsList::ordered(SortOrder order) {
         });
         break;
     case SortOrder::name: {
-        // Most comparisons are settled by the first eight bytes of the keys, held side by side
-        // with the positions so that a comparison reads no other memory.
-        const ContentsFacts& facts = facts_.at(scope_.section);
-        struct Keyed {
-            std::uint64_t prefix;
-            std::uint32_t position;
-        };
-        std::vector<Keyed> keyed(positions.size());
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const std::string_view key = facts.key(base_[positions[i]].index);
-            std::uint64_t prefix = 0;
-            for (std::size_t byte = 0; byte < 8; ++byte) {
-                prefix = (prefix << 8) |
-                         (byte < key.size() ? static_cast<unsigned char>(key[byte]) : 0U);
-            }
-            keyed[i] = {prefix, positions[i]};
-        }
-        std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-            if (a.prefix != b.prefix) {
-                return a.prefix < b.prefix;
-            }
-            const std::size_t left = base_[a.position].index;
-            const std::size_t right = base_[b.position].index;
-            if (const int byKey = facts.key(left).compare(facts.key(right)); byKey != 0) {
-                return byKey < 0;
-            }
-            return list[left].name < list[right].name;
-        });
-        std::transform(keyed.begin(), keyed.end(), positions.begin(),
-                       [](const Keyed& entry) { return entry.position; });
+        std::vector<std::uint32_t> indices(base_.size());
+        std::transform(base_.begin(), base_.end(), indices.begin(),
+                       [](const BaseItem& item) { return item.index; });
+        facts_.at(scope_.section).names.sort(positions, indices, list);
         break;
     }
     case SortOrder::modified:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NameOrder.h"
 #include "model/CleanupCategory.h"
 #include "model/SortOrder.h"
 #include "store/CleanupStore.h"
@@ -119,18 +120,12 @@ private:
     };
     enum class IconFile : std::uint8_t { unknown, present, absent };
     // What is worked out once for each contents of a section's list rather than on every
-    // rebuild: the Finder-order sort keys of the names (so ordering by name is a plain byte
-    // sort) and which applications have an icon file, learnt when a row first shows.
+    // rebuild: the names' order, and which applications have an icon file, learnt when a row
+    // first shows.
     struct ContentsFacts {
         std::uint64_t contents = 0;
-        std::string keyBytes;
-        std::vector<std::uint32_t> keyEnds; // of each item's key in `keyBytes`
+        NameOrder names;
         mutable std::vector<IconFile> iconFiles;
-
-        [[nodiscard]] std::string_view key(std::size_t index) const {
-            const std::uint32_t begin = index == 0 ? 0 : keyEnds[index - 1];
-            return std::string_view(keyBytes).substr(begin, keyEnds[index] - begin);
-        }
     };
     struct CategoryFigures {
         model::CleanupCategory category;

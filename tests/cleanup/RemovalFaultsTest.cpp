@@ -46,7 +46,7 @@ protected:
     test::TempTree tree;
     fs::path home = tree / "home";
     fs::path trash = home / ".local/share/Trash";
-    engine::ScanEngine engine{tree / "root"};
+    engine::ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 TEST_F(RemovalFaults, FoldersReplacedByLinksAfterTheScanLeaveEveryFileWhereItWas) {
@@ -174,10 +174,8 @@ void deepTree(const fs::path& top, int depth) {
 }
 
 TEST(DeepRemoval, ATenThousandDeepTreeIsDeletedCompletelyWithinAThousandDescriptors) {
-    // A file system in memory where there is one: on a disk, removing ten thousand folders one
-    // by one can take most of a minute.
-    const fs::path memory = "/dev/shm";
-    test::TempTree tree(::access(memory.c_str(), W_OK) == 0 ? memory : fs::temp_directory_path());
+    // On a disk, removing ten thousand folders one by one can take most of a minute.
+    test::TempTree tree(test::memoryFolder(200'000'000));
     ::unsetenv("XDG_DATA_HOME");
     const fs::path home = tree / "home";
     const fs::path trash = home / ".local/share/Trash";

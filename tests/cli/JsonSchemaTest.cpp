@@ -5,6 +5,7 @@
 #include "model/CleanupCategory.h"
 #include "model/CleanupOperation.h"
 #include "support/DemoHome.h"
+#include "support/LinuxHome.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -40,18 +41,20 @@ protected:
         return path;
     }
 
-    engine::ToolResult sorvaleScan(std::vector<std::string> arguments) {
-        arguments.insert(arguments.end(), {"--json", "--home", (tree / "home").native(),
-                                           "--system-root", (tree / "root").native()});
+    // `homes` holds the home and its system root, as "home" and "root".
+    engine::ToolResult sorvaleScan(const fs::path& homes, std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--json", "--home", (homes / "home").native(),
+                                           "--system-root", (homes / "root").native()});
         return engine::ScanEngine().runTool(SORVALE_SCAN_PATH, arguments);
     }
 
     test::TempTree tree;
 };
 
-TEST_F(JsonSchema, EveryCommandsOutputOnADemoHomeFollowsIt) {
-    test::FixtureTree home(tree / "home");
-    test::FixtureTree root(tree / "root");
+TEST_F(JsonSchema, EveryCommandsOutputOnBothLayoutsFollowsIt) {
+    const fs::path macos = tree / "macos";
+    test::FixtureTree home(macos / "home");
+    test::FixtureTree root(macos / "root");
     test::buildDemoHome(home, &root);
     // A name that is not UTF-8, and a simulator runtime whose last use is unknown beside one
     // whose last use is known.
@@ -63,21 +66,26 @@ TEST_F(JsonSchema, EveryCommandsOutputOnADemoHomeFollowsIt) {
                                  "\"R2\": {\"deletable\": true, \"sizeBytes\": 2100000, "
                                  "\"version\": \"16.4\"}}'");
 
-    const std::vector<std::vector<std::string>> commands{
-        {"junk"},
-        {"applications"},
-        {"large-files", "--min-size", "20000000"},
-        {"large-files", (tree / "home/Downloads").native(), "--min-size", "1"},
-        {"downloads"},
-        {"trash"},
-        {"measure", (tree / "home").native()},
-        {"measure", (tree / "nowhere").native()},
+    const fs::path linux = tree / "linux";
+    test::FixtureTree linuxTree(linux);
+    test::LinuxHome linuxHome(linuxTree);
+
+    const std::vector<std::pair<fs::path, std::vector<std::string>>> commands{
+        {macos, {"junk", "--layout", "macos"}},
+        {macos, {"applications", "--layout", "macos"}},
+        {macos, {"large-files", "--min-size", "20000000"}},
+        {macos, {"large-files", (macos / "home/Downloads").native(), "--min-size", "1"}},
+        {macos, {"downloads"}},
+        {macos, {"trash"}},
+        {macos, {"measure", (macos / "home").native()}},
+        {macos, {"measure", (tree / "nowhere").native()}},
+        {linux, {"junk", "--layout", "linux"}},
     };
     std::vector<fs::path> documents;
     std::set<std::string> categories;
     std::set<std::string> operations;
-    for (const auto& command : commands) {
-        const engine::ToolResult result = sorvaleScan(command);
+    for (const auto& [homes, command] : commands) {
+        const engine::ToolResult result = sorvaleScan(homes, command);
         ASSERT_EQ(result.status, 0) << command.front() << ": " << result.output;
         // nlohmann refuses a lone surrogate escape, which JSON's grammar allows and Python
         // reads: it reads this copy with each \udcXX turned into \u00XX.
@@ -97,9 +105,8 @@ TEST_F(JsonSchema, EveryCommandsOutputOnADemoHomeFollowsIt) {
         documents.push_back(
             write(std::to_string(documents.size()) + "-" + command.front(), result.output));
     }
-    // The demo home reaches every category and every kind of operation, so that each of the
-    // schema's choices meets real output. (A layout that brings categories of its own needs its
-    // own fixture home scanned here too.)
+    // The two homes reach every category and every kind of operation, so that each of the
+    // schema's choices meets real output.
     std::set<std::string> allCategories;
     for (const model::CleanupCategory category : model::allCases<model::CleanupCategory>()) {
         allCategories.emplace(model::rawValue(category));

@@ -26,6 +26,9 @@ TEST(SorvaleScan, BadArgumentsPrintOneLineAndExitWithTwo) {
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.output, "sorvale-scan: --min-size needs a whole number of bytes, not 'big' "
                              "(see sorvale-scan --help)\n");
+    EXPECT_EQ(sorvaleScan({"junk", "--layout", "windows"}).output,
+              "sorvale-scan: --layout needs macos or linux, not 'windows' "
+              "(see sorvale-scan --help)\n");
     EXPECT_EQ(sorvaleScan({"--help"}).status, 0);
 }
 
@@ -75,13 +78,23 @@ TEST(SorvaleScan, MeasureAndTheTrashUseTheSameEngineAsTheApplication) {
     EXPECT_NE(trash.output.find("1 item, 20 KB in all"), std::string::npos) << trash.output;
 }
 
-TEST(SorvaleScan, JunkReadsTheHomeAndSystemRootItIsGiven) {
+TEST(SorvaleScan, JunkReadsTheHomeAndSystemRootItIsGivenWithTheLayoutItIsTold) {
     test::TempTree tree;
     const auto log = tree.file("home/Library/Logs/app.log", 4096);
     tree.file("root/Library/Caches/com.apple.shared/cache.db", 8192);
     tree.script("root/usr/bin/xcrun", "exit 1");
+    ::unsetenv("XDG_CACHE_HOME");
+    tree.file("home/.cache/thumbnails/normal/a.png", 4096);
+    tree.file("root/var/cache/apt/archives/tool_1.0_amd64.deb", 8192);
+
+    const auto linux = sorvaleScan({"junk", "--home", (tree / "home").native(), "--system-root",
+                                    (tree / "root").native(), "--layout", "linux"});
+    EXPECT_NE(linux.output.find("Thumbnails"), std::string::npos) << linux.output;
+    EXPECT_NE(linux.output.find("APT package cache"), std::string::npos) << linux.output;
+    EXPECT_EQ(linux.output.find("app.log"), std::string::npos) << linux.output;
+
     const auto result = sorvaleScan({"junk", "--home", (tree / "home").native(), "--system-root",
-                                     (tree / "root").native(), "--json"});
+                                     (tree / "root").native(), "--layout", "macos", "--json"});
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_NE(
         result.output.find(R"("name":"com.apple.shared","size":8192,"category":"systemCaches")"),
@@ -101,8 +114,9 @@ TEST(SorvaleScan, ApplicationsListBundlesWithTheirSupportFiles) {
     test::bundle(tree, "root/Applications/Foo.app", "com.foo.App");
     tree.file("home/Library/Preferences/com.foo.app.plist", 4096);
     tree.file("home/Library/Caches/com.foo.app/cache.db", 4096);
-    const auto result = sorvaleScan({"applications", "--home", (tree / "home").native(),
-                                     "--system-root", (tree / "root").native(), "--json"});
+    const auto result =
+        sorvaleScan({"applications", "--home", (tree / "home").native(), "--system-root",
+                     (tree / "root").native(), "--layout", "macos", "--json"});
     ASSERT_EQ(result.status, 0) << result.output;
     const std::string library = (tree / "home/Library/").native();
     EXPECT_NE(

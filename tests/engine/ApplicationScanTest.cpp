@@ -26,7 +26,7 @@ protected:
     test::TempTree tree;
     fs::path home = tree / "home";
     fs::path library = home / "Library";
-    ScanEngine engine{tree / "root"};
+    ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 TEST(FinderOrderTest, NamesCompareCaseInsensitivelyWithNumbersByValueThenByCaseAndBytes) {

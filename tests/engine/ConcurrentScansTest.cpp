@@ -72,9 +72,10 @@ TEST_F(ConcurrentScans, FindExactlyWhatOneThreadFindsInTheSameOrderWithTheSameCo
         bool foundSomething;
     };
     const auto outcome = test::runUnprivileged<Outcome>([&] {
-        const ScanEngine one(tree / "root", WalkConcurrency{.threads = 1});
+        const ScanEngine one(tree / "root", model::HomeLayout::macos,
+                             WalkConcurrency{.threads = 1});
         // Shared from the first entry on, so that even this small tree is split.
-        const ScanEngine many(tree / "root",
+        const ScanEngine many(tree / "root", model::HomeLayout::macos,
                               WalkConcurrency{.threads = 4, .entriesBeforeSharing = 0});
         const auto junk = one.scanJunk(home);
         return Outcome{

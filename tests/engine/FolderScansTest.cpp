@@ -41,7 +41,8 @@ model::CleanupItem item(const fs::path& path, std::int64_t size, CleanupCategory
             .modifiedAt = platform::readEntryValues(path)->contentModificationDate,
             .relatedFiles = {},
             .operation = model::CleanupOperation::moveToTrash(),
-            .isSelected = false};
+            .isSelected = false,
+            .owner = {}};
 }
 
 TEST(TopLevelScan, EveryVisibleEntryBecomesAMeasuredItemLargestFirst) {

@@ -44,7 +44,7 @@ protected:
 
     test::TempTree tree;
     fs::path home = tree / "home";
-    ScanEngine engine{tree / "root"};
+    ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 TEST_F(JunkScan, EveryKindOfCandidateIsFoundOnceInSizeOrder) {

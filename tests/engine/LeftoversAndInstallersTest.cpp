@@ -34,7 +34,8 @@ protected:
         test::bundle(tree, "root/Applications/App " + identifier + ".app", identifier);
     }
     std::vector<model::CleanupItem> leftovers() {
-        const auto snapshot = ScanEngine(tree / "root").scanApplications(tree / "home");
+        const auto snapshot =
+            ScanEngine(tree / "root", model::HomeLayout::macos).scanApplications(tree / "home");
         inaccessible = snapshot.inaccessibleCount;
         auto items = snapshot.items;
         std::erase_if(items, [](const model::CleanupItem& item) {
@@ -107,7 +108,8 @@ TEST(Installers, DiskImagesAndPackagesAreFoundThreeLevelsDeepOutsideBundles) {
     }
     tree.file("home/Downloads/empty.xip");
     tree.file("home/Downloads/Bundle.pkg/Contents/Archive.pax", 4096);
-    const auto found = ScanEngine(tree / "root").scanApplications(tree / "home");
+    const auto found =
+        ScanEngine(tree / "root", model::HomeLayout::macos).scanApplications(tree / "home");
     EXPECT_EQ(names(found.items),
               (std::vector<std::string>{"Bundle.pkg", "Tool.iso", "setup.DMG"}));
     for (const auto& item : found.items) {

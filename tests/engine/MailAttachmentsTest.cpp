@@ -27,7 +27,8 @@ TEST(MailAttachments, AttachmentFilesAreFoundOnceAndNeverInsideMailboxes) {
     tree.file("home/Library/Mail/V10/Mailboxes/Attachments/skipped.pdf", 8192);
     tree.file("home/Library/Mail/V10/Account/Sent.mbox/Attachments/photo.jpg", 4096);
 
-    const auto attachments = ScanEngine(tree / "root").scanJunk(tree / "home");
+    const auto attachments =
+        ScanEngine(tree / "root", model::HomeLayout::macos).scanJunk(tree / "home");
     EXPECT_EQ(names(attachments.items),
               (std::vector<std::string>{"report.pdf", "nested.png", "photo.jpg"}));
     EXPECT_EQ(attachments.items.front().url, report);

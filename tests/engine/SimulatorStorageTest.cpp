@@ -34,7 +34,7 @@ protected:
     }
 
     test::TempTree tree;
-    ScanEngine engine{tree / "root"};
+    ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 TEST_F(SimulatorStorage, OnlyDeletableRecordsWithASizeBecomeRuntimes) {

@@ -25,6 +25,9 @@ TEST(CategoryTables, EveryCaseRoundTripsItsOwnRawValue) {
     for (AppSection section : allCases<AppSection>()) {
         EXPECT_EQ(fromRawValue<AppSection>(rawValue(section)), section);
     }
+    for (HomeLayout layout : allCases<HomeLayout>()) {
+        EXPECT_EQ(fromRawValue<HomeLayout>(rawValue(layout)), layout);
+    }
     for (Tint color : allCases<Tint>()) {
         EXPECT_EQ(fromRawValue<Tint>(rawValue(color)), color);
     }
@@ -55,15 +58,41 @@ TEST(CategoryTables, EveryCategoryButTheFolderAndApplicationKindsIsInExactlyOneG
     }
 }
 
-TEST(CategoryTables, OnlyCachesAndLogsAreRecommended) {
-    std::set<CleanupCategory> recommended;
-    for (CleanupCategory category : allCases<CleanupCategory>()) {
-        if (isRecommended(category)) {
-            recommended.insert(category);
+TEST(CategoryTables, EachLayoutRecommendsOnlyItsOwnRecreatableCaches) {
+    const auto recommendedIn = [](HomeLayout layout) {
+        std::set<CleanupCategory> recommended;
+        for (CleanupCategory category : allCases<CleanupCategory>()) {
+            if (isRecommended(category, layout)) {
+                EXPECT_TRUE(occursIn(category, layout)) << rawValue(category);
+                recommended.insert(category);
+            }
         }
-    }
-    EXPECT_EQ(recommended,
+        return recommended;
+    };
+    EXPECT_EQ(recommendedIn(HomeLayout::macos),
               (std::set{userCaches, applicationCaches, logs, browserCaches, developerCaches}));
+    // Logs may be all a user has to tell what went wrong, and Maven's repository holds what was
+    // installed locally: neither comes back by itself.
+    EXPECT_EQ(
+        recommendedIn(HomeLayout::linuxDesktop),
+        (std::set{userCaches, applicationCaches, browserCaches, developerCaches, thumbnails}));
+}
+
+TEST(CategoryTables, GroupsThatCannotOccurInALayoutAreHiddenThere) {
+    const auto groupsOf = [](HomeLayout layout) {
+        std::set<CleanupGroup> shown;
+        for (CleanupGroup group : allCases<CleanupGroup>()) {
+            if (occursIn(group, layout)) {
+                shown.insert(group);
+            }
+        }
+        return shown;
+    };
+    using enum CleanupGroup;
+    EXPECT_EQ(groupsOf(HomeLayout::macos),
+              (std::set{systemJunk, xcode, universalBinaries, mail, backups, trash}));
+    EXPECT_EQ(groupsOf(HomeLayout::linuxDesktop), (std::set{systemJunk, trash, system}));
+    EXPECT_EQ(fromRawValue<HomeLayout>("linux"), HomeLayout::linuxDesktop);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ CleanupItem sampleItem() {
         .relatedFiles = {},
         .operation = CleanupOperation::moveToTrash(),
         .isSelected = false,
+        .owner = {},
     };
 }
 

@@ -1,15 +1,11 @@
 #include "platform/RunningApplications.h"
 
+#include "support/RunningProgram.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace sorvale::platform {
 namespace {
@@ -22,8 +18,6 @@ TEST(RunningApplications, AProcessRunningABundlesExecutableMakesItsBundleRunning
     std::ofstream(tree.file("Tools/Foo.app/Contents/Info.plist"))
         << "<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
            "<string>com.example.foo</string></dict></plist>";
-    tree.folder("Tools/Foo.app/Contents/MacOS");
-    fs::copy_file("/bin/sleep", bundle / "Contents/MacOS/Foo");
 
     const RunningApplication foo{bundle, "com.example.foo"};
     const auto isRunning = [&] {
@@ -31,15 +25,40 @@ TEST(RunningApplications, AProcessRunningABundlesExecutableMakesItsBundleRunning
         return std::find(running.begin(), running.end(), foo) != running.end();
     };
     EXPECT_FALSE(isRunning());
-    const std::string executable = (bundle / "Contents/MacOS/Foo").native();
-    std::vector<char*> argv{const_cast<char*>(executable.c_str()), const_cast<char*>("30"),
-                            nullptr};
-    pid_t pid = -1;
-    ASSERT_EQ(::posix_spawn(&pid, executable.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+    test::RunningProgram program(bundle / "Contents/MacOS/Foo");
     EXPECT_TRUE(isRunning());
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
+    program.stop();
     EXPECT_FALSE(isRunning());
+}
+
+TEST(RunningApplications, AProcessIsKnownByItsExecutablesNameOrTheSandboxItsControlGroupNames) {
+    EXPECT_EQ(sandboxOf("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+                        "app-flatpak-io.gitlab.librewolf-community-81234.scope\n"),
+              (Sandbox{"io.gitlab.librewolf-community", ""}));
+    EXPECT_EQ(sandboxOf("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+                        "snap.firefox.firefox-5b3c9c4e-8f0a-4a57-9d26-1c1f1f3f0f0f.scope"),
+              (Sandbox{"", "firefox"}));
+    EXPECT_EQ(sandboxOf("0::/user.slice/user-1000.slice/session-2.scope\n"), Sandbox{});
+
+    const model::ApplicationOwner signal{.name = "Signal",
+                                         .executableNames = {"signal-desktop"},
+                                         .flatpakId = "org.signal.Signal",
+                                         .snapName = "signal-desktop",
+                                         .runningAtScan = false};
+    const auto runs = [&](const char* executable, Sandbox sandbox) {
+        return isRunning(signal, {RunningProcess{executable, std::move(sandbox)}});
+    };
+    EXPECT_TRUE(runs("/opt/Signal/Signal Desktop", {}));
+    EXPECT_TRUE(runs("/app/bin/signal", {"org.signal.Signal", ""}));
+    EXPECT_TRUE(runs("/snap/signal-desktop/620/opt/Signal/signal", {}));
+    EXPECT_FALSE(runs("/usr/bin/signal-cli", {}));
+    EXPECT_FALSE(runs("/app/bin/signal-desktop-helper", {"org.other.App", ""}));
+
+    // This very process is never among the others.
+    const auto others = runningProcesses();
+    EXPECT_TRUE(std::none_of(others.begin(), others.end(), [](const RunningProcess& process) {
+        return process.executable == fs::read_symlink("/proc/self/exe");
+    }));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ protected:
         ::setenv("HOME", home.root().c_str(), 1);
         ::unsetenv("XDG_DATA_HOME");
         store_ = std::make_unique<CleanupStore>(
-            engine::ScanEngine(root.root()),
+            engine::ScanEngine(root.root(), model::HomeLayout::macos),
             [](const fs::path&, std::function<void(bool)> answer) { answer(true); });
         for (const auto& scan : std::vector<std::function<void()>>{
                  [] { store_->startJunkScan(); }, [] { store_->scanApplications(); },

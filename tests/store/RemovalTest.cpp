@@ -157,7 +157,7 @@ TEST_F(Removal, AnUninstallTheSystemRefusesAsksForAppManagementUntilOneSucceeds)
     sorvale::test::giveToUnprivilegedUser(tree / "root/Open");
     // The applications as a scan of each folder finds them, with their support files.
     const auto application = [&](const char* folder) {
-        const engine::ScanEngine engine(tree / "root");
+        const engine::ScanEngine engine(tree / "root", model::HomeLayout::macos);
         auto items = engine.scanApplications(home, std::vector{tree / "root" / folder}).items;
         EXPECT_FALSE(items.empty());
         return items.empty() ? model::CleanupItem{} : items.front();
@@ -168,7 +168,7 @@ TEST_F(Removal, AnUninstallTheSystemRefusesAsksForAppManagementUntilOneSucceeds)
         bool lowered;
     };
     const auto outcome = sorvale::test::runUnprivileged<Outcome>([&] {
-        const engine::ScanEngine engine(tree / "root");
+        const engine::ScanEngine engine(tree / "root", model::HomeLayout::macos);
         const auto refused = cleanup::removeItems(engine, {application("Locked")}, home, false);
         const auto done = cleanup::removeItems(engine, {application("Open")}, home, true);
         return Outcome{refused.needsAppManagementPermission,

@@ -13,7 +13,7 @@ StoreFixture::StoreFixture()
     ::setenv("HOME", home.c_str(), 1);
     ::unsetenv("XDG_DATA_HOME");
     store =
-        std::make_unique<CleanupStore>(engine::ScanEngine(tree / "root"),
+        std::make_unique<CleanupStore>(engine::ScanEngine(tree / "root", model::HomeLayout::macos),
                                        [this](const fs::path&, std::function<void(bool)> answer) {
                                            if (automaticAnswer) {
                                                answer(*automaticAnswer);

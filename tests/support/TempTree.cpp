@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace sorvale::test {
 
@@ -29,6 +30,16 @@ TempTree::~TempTree() {
     }
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
+}
+
+std::filesystem::path memoryFolder(std::uintmax_t bytes) {
+    const std::filesystem::path memory = "/dev/shm";
+    std::error_code error;
+    const auto space = std::filesystem::space(memory, error);
+    if (error || space.available < bytes || ::access(memory.c_str(), W_OK) != 0) {
+        return std::filesystem::temp_directory_path();
+    }
+    return memory;
 }
 
 } // namespace sorvale::test

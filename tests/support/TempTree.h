@@ -12,4 +12,9 @@ public:
     ~TempTree() override;
 };
 
+// A folder in memory for trees of many files, where there is one with room for `bytes`: on a
+// disk that discards freed blocks, removing a thousand files takes seconds. Else the temporary
+// folder.
+[[nodiscard]] std::filesystem::path memoryFolder(std::uintmax_t bytes);
+
 } // namespace sorvale::test

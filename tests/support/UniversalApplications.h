@@ -35,7 +35,7 @@ protected:
 
     static inline std::unique_ptr<TempTree> objects_;
     TempTree tree;
-    engine::ScanEngine engine{tree / "root"};
+    engine::ScanEngine engine{tree / "root", model::HomeLayout::macos};
 };
 
 } // namespace sorvale::test

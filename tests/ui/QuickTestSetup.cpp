@@ -130,7 +130,7 @@ public slots:
         fixture_->heldChecks.clear();
         folders_.reset();
         store_ = std::make_unique<store::CleanupStore>(
-            engine::ScanEngine(root_->root()),
+            engine::ScanEngine(root_->root(), model::HomeLayout::macos),
             [fixture = fixture_.get()](const fs::path&, std::function<void(bool)> answer) {
                 if (fixture->holdAccessChecks) {
                     fixture->heldChecks.push_back(std::move(answer));

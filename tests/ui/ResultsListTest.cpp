@@ -65,7 +65,7 @@ protected:
     sorvale::test::FixtureTree home = makeHome(tree / "home");
     sorvale::test::FixtureTree root{tree / "root"};
     store::CleanupStore store{
-        engine::ScanEngine(root.root()),
+        engine::ScanEngine(root.root(), model::HomeLayout::macos),
         [](const fs::path&, std::function<void(bool)> answer) { answer(true); }};
     ResultsList list{store};
     QAbstractItemModelTester tester{&list, QAbstractItemModelTester::FailureReportingMode::Fatal};

@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
     bool accessGranted = true;
     std::optional<std::function<void(bool)>> heldCheck;
     bool holdCheck = false;
-    store::CleanupStore store(engine::ScanEngine(root.root()),
+    store::CleanupStore store(engine::ScanEngine(root.root(), model::HomeLayout::macos),
                               [&](const fs::path&, std::function<void(bool)> answer) {
                                   if (holdCheck) {
                                       heldCheck = std::move(answer);

@@ -38,7 +38,7 @@ ScrollView {
         required property var modelData
         readonly property var figures: summary.figures.find(
             entry => entry.category === modelData.category)
-        readonly property var category: Tables.category(modelData.category)
+        readonly property var category: Tables.category(modelData.category, Store.platform.layout)
         readonly property color tint: Theme.tint(category.tint)
 
         Layout.fillWidth: true

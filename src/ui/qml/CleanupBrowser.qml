@@ -11,7 +11,7 @@ RowLayout {
     readonly property var focusedGroup: Figures.groups.find(
         group => group.group === Store.focusedCleanupGroup)
     readonly property var shownCategory: Results.selectedCategory !== ""
-        ? Tables.category(Results.selectedCategory) : null
+        ? Tables.category(Results.selectedCategory, Store.platform.layout) : null
 
     component ColumnLabel: Text {
         Layout.leftMargin: 8

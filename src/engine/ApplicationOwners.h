@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/ApplicationOwner.h"
+#include "platform/RunningApplications.h"
+
+#include <string_view>
+#include <vector>
+
+namespace sorvale::engine {
+
+// Who owns a place of the Linux catalogue, and whether it runs. Known applications (browsers and
+// the common Electron ones) are named as their users know them; any other folder is owned by the
+// executable of its own name.
+class ApplicationOwners {
+public:
+    // Owners whose running is judged by `processes`, the processes at the time of the scan.
+    explicit ApplicationOwners(std::vector<platform::RunningProcess> processes)
+        : processes_(std::move(processes)) {}
+
+    // The owner of a folder of the cache or settings folder, named `folder` ("mozilla", "Code").
+    [[nodiscard]] model::OwnerReference ofFolder(std::string_view folder) const;
+    // The owner of a Flatpak application's data, `id` being its application id.
+    [[nodiscard]] model::OwnerReference ofFlatpak(std::string_view id) const;
+    // The owner of a snap's data.
+    [[nodiscard]] model::OwnerReference ofSnap(std::string_view name) const;
+
+private:
+    [[nodiscard]] model::OwnerReference finish(model::ApplicationOwner owner) const;
+
+    std::vector<platform::RunningProcess> processes_;
+};
+
+// Whether the folder of the cache or settings folder named `folder`, the Flatpak `id` or the
+// snap `name` belongs to a web browser.
+[[nodiscard]] bool isBrowserFolder(std::string_view folder);
+[[nodiscard]] bool isBrowserFlatpak(std::string_view id);
+[[nodiscard]] bool isBrowserSnap(std::string_view name);
+
+} // namespace sorvale::engine

@@ -1,0 +1,313 @@
+#include "SystemStorage.h"
+
+#include "DirectoryWalker.h"
+#include "SizeMeasurement.h"
+#include "platform/StandardLocations.h"
+
+#include <algorithm>
+#include <fnmatch.h>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace sorvale::engine {
+namespace {
+
+using model::CleanupCategory;
+using model::CleanupOperation;
+namespace fs = std::filesystem;
+
+std::size_t operationMaker(Candidates& into, CleanupCategory category, CleanupOperation operation,
+                           std::string name = {}) {
+    return into.addMaker([=](model::Location entry, const MeasuredEntry& measured) {
+        model::CleanupItem item = measuredEntryItem(std::move(entry), measured, category);
+        item.operation = operation;
+        if (!name.empty()) {
+            item.name = name;
+        }
+        return item;
+    });
+}
+
+// An archived journal file: "system@<id>.journal", or "….journal~" when it was closed unclean.
+// The active files carry no "@" and stay.
+bool isArchivedJournal(std::string_view name) {
+    return name.find('@') != std::string_view::npos &&
+           (name.ends_with(".journal") || name.ends_with(".journal~"));
+}
+
+std::string readText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// What a deployed Flatpak's metadata says it needs: its runtime and SDK as
+// "<id>/<arch>/<branch>", and the extension points it declares.
+struct FlatpakNeeds {
+    std::vector<std::string> refs;
+    std::vector<std::string> extensionPoints;
+};
+
+FlatpakNeeds readNeeds(const std::string& metadata) {
+    FlatpakNeeds needs;
+    std::istringstream lines(metadata);
+    std::string line;
+    std::string group;
+    while (std::getline(lines, line)) {
+        if (line.starts_with('[') && line.ends_with(']')) {
+            group = line.substr(1, line.size() - 2);
+            constexpr std::string_view kExtension = "Extension ";
+            if (group.starts_with(kExtension)) {
+                needs.extensionPoints.push_back(group.substr(kExtension.size()));
+            }
+            continue;
+        }
+        if (group != "Application" && group != "Runtime") {
+            continue;
+        }
+        for (const std::string_view key : {"runtime=", "sdk="}) {
+            if (line.starts_with(key)) {
+                needs.refs.push_back(line.substr(key.size()));
+            }
+        }
+    }
+    return needs;
+}
+
+// A deployed ref of an installation: "<kind>/<id>/<arch>/<branch>" and its folder.
+struct Deployed {
+    std::string id;
+    std::string ref; // "<id>/<arch>/<branch>"
+    fs::path folder;
+};
+
+std::vector<Deployed> deployedRefs(const fs::path& installation, std::string_view kind,
+                                   std::int64_t& inaccessible) {
+    std::vector<Deployed> found;
+    const fs::path root = installation / kind;
+    walkCounting(
+        root, WalkOptions{},
+        [&](const WalkEntry& entry) {
+            if (entry.type() != platform::EntryType::directory) {
+                return WalkAction::skipDescendants;
+            }
+            if (entry.depth() < 3) {
+                return WalkAction::descend;
+            }
+            const fs::path inside = entry.path().lexically_relative(root);
+            const auto part = inside.begin();
+            found.push_back({part->native(), inside.native(), entry.path()});
+            return WalkAction::skipDescendants;
+        },
+        inaccessible);
+    return found;
+}
+
+// The metadata of the deployment that a ref's "active" link names: a name within the ref's own
+// folder, never a path elsewhere.
+std::string activeMetadata(const fs::path& refFolder) {
+    std::error_code error;
+    const fs::path active = fs::read_symlink(refFolder / "active", error);
+    if (error || active.native().find('/') != std::string::npos || active.empty()) {
+        return {};
+    }
+    return readText(refFolder / active / "metadata");
+}
+
+// Patterns of refs the user pinned, or that were installed on purpose: "runtime/<id>/…".
+std::vector<std::string> pinnedPatterns(const fs::path& installation) {
+    std::vector<std::string> patterns;
+    std::istringstream lines(readText(installation / "repo/config"));
+    std::string line;
+    constexpr std::string_view kPinned = "xa.pinned=";
+    while (std::getline(lines, line)) {
+        if (!line.starts_with(kPinned)) {
+            continue;
+        }
+        std::istringstream list(line.substr(kPinned.size()));
+        std::string pattern;
+        while (std::getline(list, pattern, ';')) {
+            if (!pattern.empty()) {
+                patterns.push_back(pattern);
+            }
+        }
+    }
+    return patterns;
+}
+
+bool isPinned(const std::string& ref, const std::vector<std::string>& patterns) {
+    const std::string full = "runtime/" + ref;
+    return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
+        // A partial pattern ("runtime/org.some.Runtime") pins every arch and branch of it.
+        return ::fnmatch(pattern.c_str(), full.c_str(), 0) == 0 ||
+               (full.starts_with(pattern) && full[pattern.size()] == '/');
+    });
+}
+
+// Whether `id` names an extension below `base`: "org.gnome.Platform.Locale" of
+// "org.gnome.Platform".
+bool extends(std::string_view id, std::string_view base) {
+    return id.size() > base.size() && id.starts_with(base) && id[base.size()] == '.';
+}
+
+} // namespace
+
+void SystemStorage::appendTo(const fs::path& home, Candidates& into) const {
+    if (auto apt = findEntry(setup_.systemRoot, "var/cache/apt")) {
+        into.add(std::move(*apt),
+                 operationMaker(into, CleanupCategory::packageCaches,
+                                CleanupOperation::cleanPackageCache(), "APT package cache"),
+                 /*keepEmpty=*/false);
+    }
+    appendJournal(into);
+    into.addFolder(
+        setup_.systemPath("/var/crash"),
+        operationMaker(into, CleanupCategory::systemLogs, CleanupOperation::deleteCrashReport()));
+    appendUnusedRuntimes(setup_.systemPath("/var/lib/flatpak"), "system", into);
+    appendUnusedRuntimes(platform::dataHomeFolder(home) / "flatpak", "user", into);
+    appendSnapRevisions(into);
+}
+
+void SystemStorage::appendJournal(Candidates& into) const {
+    auto journal = findEntry(setup_.systemRoot, "var/log/journal");
+    if (!journal) {
+        return;
+    }
+    std::int64_t size = 0;
+    std::optional<model::Date> newest;
+    walkCounting(
+        setup_.systemPath("/var/log/journal"), WalkOptions{},
+        [&](const WalkEntry& entry) {
+            if (entry.type() == platform::EntryType::regular && isArchivedJournal(entry.name()) &&
+                entry.values()) {
+                size += allocatedSize(*entry.values());
+                newest = std::max(newest, entry.values()->contentModificationDate);
+            }
+            return entry.depth() < 2 ? WalkAction::descend : WalkAction::skipDescendants;
+        },
+        into.inaccessibleCount);
+    if (size < 1) {
+        return;
+    }
+    into.add(model::CleanupItem{
+        .id = journal->location,
+        .url = journal->location,
+        .name = "Archived journal files",
+        .size = size,
+        .category = CleanupCategory::systemLogs,
+        .modifiedAt = newest,
+        .relatedFiles = {},
+        .operation = CleanupOperation::vacuumJournal(),
+        .isSelected = false,
+        .owner = {},
+    });
+}
+
+void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::string_view which,
+                                         Candidates& into) const {
+    auto runtimeFolder = findEntry(installation, "runtime");
+    if (!runtimeFolder) {
+        return;
+    }
+    const std::vector<Deployed> runtimes =
+        deployedRefs(installation, "runtime", into.inaccessibleCount);
+    // Refs named by a deployment, ids whose extensions are in use ("<id>.Locale"), and the
+    // extension points declared, whose own name may be an extension's too.
+    std::set<std::string> usedRefs;
+    std::vector<std::string> extendedIds;
+    std::vector<std::string> extensionPoints;
+    const auto use = [&](const Deployed& deployed) {
+        FlatpakNeeds needs = readNeeds(activeMetadata(deployed.folder));
+        usedRefs.insert(needs.refs.begin(), needs.refs.end());
+        extendedIds.push_back(deployed.id);
+        extensionPoints.insert(extensionPoints.end(), needs.extensionPoints.begin(),
+                               needs.extensionPoints.end());
+    };
+    for (const Deployed& app : deployedRefs(installation, "app", into.inaccessibleCount)) {
+        use(app);
+    }
+    for (const Deployed& runtime : runtimes) {
+        if (usedRefs.contains(runtime.ref)) {
+            use(runtime);
+        }
+    }
+    const std::vector<std::string> pins = pinnedPatterns(installation);
+    std::vector<ListedEntry> unused;
+    for (const Deployed& runtime : runtimes) {
+        const bool isUsed =
+            usedRefs.contains(runtime.ref) || isPinned(runtime.ref, pins) ||
+            std::any_of(extendedIds.begin(), extendedIds.end(),
+                        [&](const std::string& base) { return extends(runtime.id, base); }) ||
+            std::any_of(extensionPoints.begin(), extensionPoints.end(),
+                        [&](const std::string& point) {
+                            return runtime.id == point || extends(runtime.id, point);
+                        });
+        if (!isUsed) {
+            if (auto entry = findEntry(installation, fs::path("runtime") / runtime.ref)) {
+                unused.push_back(std::move(*entry));
+            }
+        }
+    }
+    if (unused.empty()) {
+        return;
+    }
+    model::CleanupItem item{
+        .id = runtimeFolder->location,
+        .url = runtimeFolder->location,
+        .name = which == "system" ? "Unused Flatpak runtimes (system-wide)"
+                                  : "Unused Flatpak runtimes (this user)",
+        .size = 0,
+        .category = CleanupCategory::unusedRuntimes,
+        .modifiedAt = std::nullopt,
+        .relatedFiles = {},
+        .operation = CleanupOperation::removeUnusedRuntimes(std::string(which)),
+        .isSelected = false,
+        .owner = {},
+    };
+    const auto measured = SizeMeasurement(setup_).measureEntries(unused, into.inaccessibleCount);
+    for (std::size_t index = 0; index < unused.size(); ++index) {
+        if (measured[index]) {
+            item.size += measured[index]->size;
+            item.modifiedAt = std::max(item.modifiedAt, measured[index]->modifiedAt);
+            item.relatedFiles.push_back(std::move(unused[index].location));
+        }
+    }
+    into.add(std::move(item));
+}
+
+void SystemStorage::appendSnapRevisions(Candidates& into) const {
+    const fs::path snaps = setup_.systemPath("/var/lib/snapd/snaps");
+    auto files = listDirectory(snaps, /*skipHiddenEntries=*/true);
+    if (!files) {
+        into.inaccessibleCount += platform::fileExists(snaps) ? 1 : 0;
+        return;
+    }
+    for (ListedEntry& file : *files) {
+        // "<snap>_<revision>.snap"; a parallel install's name holds a "_" of its own.
+        std::string_view name = file.location.name();
+        const std::size_t separator = name.rfind('_');
+        if (!name.ends_with(".snap") || separator == std::string_view::npos || !file.values ||
+            file.values->type != platform::EntryType::regular) {
+            continue;
+        }
+        const std::string snap(name.substr(0, separator));
+        const std::string revision(name.substr(
+            separator + 1, name.size() - separator - 1 - std::string_view(".snap").size()));
+        std::error_code error;
+        const fs::path current =
+            fs::read_symlink(setup_.systemPath("/snap") / snap / "current", error);
+        // Without a current revision to keep, none is known to be old.
+        if (error || current.empty() || current.native() == revision) {
+            continue;
+        }
+        into.add(std::move(file),
+                 operationMaker(into, CleanupCategory::snapRevisions,
+                                CleanupOperation::removeSnapRevision(snap + "/" + revision),
+                                snap + " revision " + revision),
+                 /*keepEmpty=*/false);
+    }
+}
+
+} // namespace sorvale::engine

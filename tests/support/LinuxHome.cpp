@@ -1,0 +1,232 @@
+#include "LinuxHome.h"
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace sorvale::test {
+namespace {
+
+namespace fs = std::filesystem;
+using enum model::CleanupCategory;
+
+// Sizes are a sixteenth of a real home's: their proportions are what matter, and the fixture
+// stays quick to build and to remove.
+constexpr std::int64_t kKiB = 1024 / 16;
+constexpr std::int64_t kMiB = 1024 * 1024 / 16;
+
+// A folder of `files` files of `each` bytes, the way caches fill up.
+void fill(FixtureTree& tree, const fs::path& folder, int files, std::int64_t each) {
+    for (int index = 0; index < files; ++index) {
+        tree.allocatedFile(folder / ("entry-" + std::to_string(index)), each);
+    }
+}
+
+void write(FixtureTree& tree, const fs::path& relative, std::string_view text) {
+    tree.file(relative);
+    std::ofstream(tree / relative, std::ios::binary) << text;
+}
+
+} // namespace
+
+LinuxHome::LinuxHome(FixtureTree& tree) {
+    const auto cache = [&](const fs::path& place, model::CleanupCategory category, int files,
+                           std::int64_t each) {
+        fill(tree, place, files, each);
+        reclaimable.push_back({place, category});
+    };
+    const auto keep = [&](const fs::path& place, std::int64_t bytes) {
+        tree.allocatedFile(place, bytes);
+        personal.push_back(place);
+    };
+
+    // The cache folder, entry by entry.
+    cache("home/.cache/mozilla", browserCaches, 40, 2 * kMiB);
+    cache("home/.cache/google-chrome", browserCaches, 30, 2 * kMiB);
+    cache("home/.cache/BraveSoftware", browserCaches, 8, kMiB);
+    cache("home/.cache/pip", developerCaches, 20, kMiB);
+    cache("home/.cache/yarn", developerCaches, 25, kMiB);
+    cache("home/.cache/go-build", developerCaches, 30, 512 * kKiB);
+    cache("home/.cache/JetBrains", developerCaches, 12, 2 * kMiB);
+    cache("home/.cache/ms-playwright", developerCaches, 10, 4 * kMiB);
+    cache("home/.cache/huggingface", developerCaches, 4, 8 * kMiB);
+    cache("home/.cache/thumbnails", thumbnails, 60, 64 * kKiB);
+    cache("home/.cache/fontconfig", userCaches, 4, 64 * kKiB);
+    cache("home/.cache/mesa_shader_cache", userCaches, 16, 256 * kKiB);
+    cache("home/.cache/gnome-software", userCaches, 6, kMiB);
+    cache("home/.cache/tracker3", userCaches, 3, kMiB);
+
+    // Browsers' and Electron applications' caches beside their settings and their data.
+    for (const char* place :
+         {"Default/Code Cache", "Default/GPUCache", "Default/Service Worker/CacheStorage",
+          "Default/Service Worker/ScriptCache", "Profile 1/Code Cache", "GrShaderCache",
+          "ShaderCache", "GraphiteDawnCache"}) {
+        cache(fs::path("home/.config/google-chrome") / place, browserCaches, 6, kMiB);
+    }
+    cache("home/.config/google-chrome/Crash Reports", logs, 3, 256 * kKiB);
+    for (const char* place :
+         {"Default/Cookies", "Default/History", "Default/Login Data", "Default/Bookmarks",
+          "Default/Preferences", "Default/Local Storage/leveldb/000003.log",
+          "Default/IndexedDB/https_example.org_0.indexeddb.leveldb/LOG",
+          "Default/Service Worker/Database/000001.log", "Local State"}) {
+        keep(fs::path("home/.config/google-chrome") / place, 2 * kMiB);
+    }
+    for (const char* place : {"Cache", "CachedData", "Code Cache", "GPUCache", "DawnGraphiteCache",
+                              "Service Worker/CacheStorage"}) {
+        cache(fs::path("home/.config/Code") / place, applicationCaches, 8, kMiB);
+    }
+    cache("home/.config/Code/logs", logs, 10, 256 * kKiB);
+    cache("home/.config/Code/Crashpad", logs, 2, kMiB);
+    keep("home/.config/Code/User/settings.json", 4 * kKiB);
+    keep("home/.config/Code/User/globalStorage/state.vscdb", 2 * kMiB);
+    keep("home/.config/Code/Local Storage/leveldb/000005.ldb", kMiB);
+    for (const char* place : {"Cache", "Code Cache", "GPUCache"}) {
+        cache(fs::path("home/.config/discord") / place, applicationCaches, 10, kMiB);
+    }
+    keep("home/.config/discord/Local Storage/leveldb/000003.log", kMiB);
+    keep("home/.config/discord/settings.json", 4 * kKiB);
+    cache("home/.config/Slack/Cache", applicationCaches, 6, kMiB);
+    cache("home/.config/Slack/Service Worker/CacheStorage", applicationCaches, 6, kMiB);
+    cache("home/.config/Slack/logs", logs, 4, 256 * kKiB);
+    keep("home/.config/Slack/Cookies", 256 * kKiB);
+    keep("home/.config/Slack/IndexedDB/https_app.slack.com_0.indexeddb.leveldb/000004.log", kMiB);
+    // A folder named like a cache but deeper than any profile keeps is an application's own.
+    keep("home/.config/someapp/projects/2024/Cache/notes.txt", 64 * kKiB);
+    keep("home/.config/dconf/user", 64 * kKiB);
+    keep("home/.config/monitors.xml", 4 * kKiB);
+
+    // Firefox keeps its profile (history, passwords, keys) apart from its cache.
+    for (const char* file : {"places.sqlite", "cookies.sqlite", "logins.json", "key4.db",
+                             "formhistory.sqlite", "prefs.js"}) {
+        keep(fs::path("home/.mozilla/firefox/abcd1234.default-release") / file, kMiB);
+    }
+    cache("home/.mozilla/firefox/Crash Reports", logs, 3, 128 * kKiB);
+
+    // Flatpak and Snap applications keep cache and data apart.
+    cache("home/.var/app/com.spotify.Client/cache", applicationCaches, 30, 2 * kMiB);
+    cache("home/.var/app/org.mozilla.firefox/cache", browserCaches, 20, 2 * kMiB);
+    cache("home/.var/app/com.discordapp.Discord/config/discord/Cache", applicationCaches, 10, kMiB);
+    keep("home/.var/app/com.discordapp.Discord/config/discord/Local Storage/leveldb/1.log", kMiB);
+    keep("home/.var/app/com.spotify.Client/config/spotify/prefs", 4 * kKiB);
+    keep("home/.var/app/org.mozilla.firefox/.mozilla/firefox/x.default/places.sqlite", kMiB);
+    keep("home/.var/app/org.gnome.Maps/data/maps-places.json", 64 * kKiB);
+    cache("home/snap/firefox/common/.cache", browserCaches, 20, 2 * kMiB);
+    cache("home/snap/spotify/common/.cache", applicationCaches, 10, 2 * kMiB);
+    keep("home/snap/firefox/common/.mozilla/firefox/y.default/logins.json", 64 * kKiB);
+
+    // Developer tools' download stores, and what lies beside them.
+    cache("home/.npm/_cacache", developerCaches, 30, kMiB);
+    tree.allocatedFile("home/.npm/_logs/2024-05-01T10_00_00_000Z-debug-0.log", 64 * kKiB);
+    cache("home/.cargo/registry/cache", developerCaches, 20, kMiB);
+    cache("home/.cargo/registry/src", developerCaches, 20, 2 * kMiB);
+    cache("home/.cargo/registry/index", developerCaches, 10, kMiB);
+    cache("home/.cargo/git", developerCaches, 6, kMiB);
+    keep("home/.cargo/bin/ripgrep", 4 * kMiB);
+    keep("home/.cargo/config.toml", 4 * kKiB);
+    cache("home/.gradle/caches", developerCaches, 20, 2 * kMiB);
+    cache("home/.gradle/wrapper/dists", developerCaches, 4, 8 * kMiB);
+    keep("home/.gradle/gradle.properties", 4 * kKiB);
+    cache("home/go/pkg/mod", developerCaches, 20, kMiB);
+    keep("home/go/src/example.org/tool/main.go", 16 * kKiB);
+    cache("home/.local/share/pnpm/store", developerCaches, 15, kMiB);
+    cache("home/.nuget/packages", developerCaches, 8, kMiB);
+    cache("home/miniconda3/pkgs", developerCaches, 6, 4 * kMiB);
+    keep("home/miniconda3/envs/data/bin/python3", 4 * kMiB);
+    cache("home/.m2/repository", developerRepositories, 12, 2 * kMiB);
+    keep("home/.m2/settings.xml", 4 * kKiB);
+    // The module cache is read-only, as Go leaves it.
+    tree.folder("home/go/pkg/mod/example.org/lib@v1.2.3");
+    tree.allocatedFile("home/go/pkg/mod/example.org/lib@v1.2.3/lib.go", 64 * kKiB);
+    ::chmod((tree / "home/go/pkg/mod/example.org/lib@v1.2.3/lib.go").c_str(), 0444);
+    ::chmod((tree / "home/go/pkg/mod/example.org/lib@v1.2.3").c_str(), 0555);
+
+    // Logs of the desktop session.
+    tree.allocatedFile("home/.xsession-errors", 2 * kMiB);
+    reclaimable.push_back({"home/.xsession-errors", logs});
+    tree.allocatedFile("home/.xsession-errors.old", kMiB);
+    reclaimable.push_back({"home/.xsession-errors.old", logs});
+    tree.allocatedFile("home/.local/share/xorg/Xorg.0.log", 256 * kKiB);
+    reclaimable.push_back({"home/.local/share/xorg/Xorg.0.log", logs});
+    keep("home/.local/share/xorg/notes.txt", 4 * kKiB);
+
+    // The Trash, with its records.
+    tree.allocatedFile("home/.local/share/Trash/files/old-holiday.mp4", 30 * kMiB);
+    write(tree, "home/.local/share/Trash/info/old-holiday.mp4.trashinfo",
+          "[Trash Info]\nPath=/home/user/Videos/old-holiday.mp4\n"
+          "DeletionDate=2026-10-01T10:00:00\n");
+    reclaimable.push_back({"home/.local/share/Trash/files/old-holiday.mp4", trash});
+    fill(tree, "home/.local/share/Trash/files/draft-project", 5, kMiB);
+    write(tree, "home/.local/share/Trash/info/draft-project.trashinfo",
+          "[Trash Info]\nPath=/home/user/draft-project\nDeletionDate=2026-11-02T09:30:00\n");
+    reclaimable.push_back({"home/.local/share/Trash/files/draft-project", trash});
+
+    // Personal files, keys and history.
+    for (const char* file :
+         {"home/Documents/thesis.odt", "home/Documents/taxes-2025.pdf", "home/Pictures/beach.jpg",
+          "home/Music/album/track01.flac", "home/Videos/birthday.mp4"}) {
+        keep(file, 4 * kMiB);
+    }
+    for (const char* file :
+         {"home/.ssh/id_ed25519", "home/.ssh/known_hosts", "home/.gnupg/pubring.kbx",
+          "home/.local/share/keyrings/login.keyring", "home/.bash_history", "home/.python_history",
+          "home/.local/share/recently-used.xbel", "home/.bashrc", "home/.gitconfig"}) {
+        keep(file, 16 * kKiB);
+    }
+    keep("home/.local/share/gnome-shell/application_state", 4 * kKiB);
+    keep("home/.local/share/evolution/mail/local/Inbox", 4 * kMiB);
+
+    // The system: downloaded packages, archived journals beside the active one, a crash report,
+    // an unused Flatpak runtime beside used and pinned ones, and an old snap revision.
+    for (const char* package :
+         {"firefox-esr_115.12.0esr-1_amd64.deb", "libreoffice-core_7.4.7-1_amd64.deb",
+          "linux-image-6.1.0-21-amd64_6.1.90-1_amd64.deb", "code_1.89.1-1715060508_amd64.deb",
+          "git_2.39.2-1.1_amd64.deb"}) {
+        tree.allocatedFile(fs::path("root/var/cache/apt/archives") / package, 10 * kMiB);
+    }
+    tree.file("root/var/cache/apt/archives/lock");
+    tree.allocatedFile("root/var/cache/apt/pkgcache.bin", 30 * kMiB);
+    tree.folder("root/var/cache/apt/archives/partial");
+    reclaimable.push_back({"root/var/cache/apt", packageCaches});
+    const fs::path journal = "root/var/log/journal/0123456789abcdef0123456789abcdef";
+    for (const char* file : {"system@0001-0000000000000001-0005f0.journal",
+                             "system@0001-0000000000000100-0005f1.journal",
+                             "user-1000@0002-0000000000000001-0005f0.journal"}) {
+        tree.allocatedFile(journal / file, 24 * kMiB);
+        reclaimable.push_back({journal / file, systemLogs});
+    }
+    tree.allocatedFile(journal / "system.journal", 16 * kMiB);
+    tree.allocatedFile(journal / "user-1000.journal", 8 * kMiB);
+    tree.allocatedFile("root/var/crash/_usr_bin_gedit.1000.crash", 6 * kMiB);
+    reclaimable.push_back({"root/var/crash/_usr_bin_gedit.1000.crash", systemLogs});
+
+    const auto deploy = [&](const fs::path& ref, std::string_view metadata, std::int64_t bytes) {
+        tree.symlink(ref / "active", "a1b2c3");
+        write(tree, ref / "a1b2c3/metadata", metadata);
+        fill(tree, ref / "a1b2c3/files", 4, bytes / 4);
+    };
+    const fs::path flatpak = "root/var/lib/flatpak";
+    deploy(flatpak / "app/org.gnome.Maps/x86_64/stable",
+           "[Application]\nname=org.gnome.Maps\nruntime=org.gnome.Platform/x86_64/46\n"
+           "sdk=org.gnome.Sdk/x86_64/46\n",
+           8 * kMiB);
+    deploy(flatpak / "runtime/org.gnome.Platform/x86_64/46",
+           "[Runtime]\nname=org.gnome.Platform\n\n[Extension org.gtk.Gtk3theme]\n"
+           "directory=share/runtime/share/themes\n",
+           40 * kMiB);
+    deploy(flatpak / "runtime/org.gnome.Platform.Locale/x86_64/46", "[Runtime]\n", 4 * kMiB);
+    deploy(flatpak / "runtime/org.gtk.Gtk3theme.Adwaita-dark/x86_64/3.22", "[Runtime]\n", kMiB);
+    deploy(flatpak / "runtime/org.kde.Platform/x86_64/5.15-23.08", "[Runtime]\n", 40 * kMiB);
+    write(tree, flatpak / "repo/config",
+          "[core]\nrepo_version=1\nmode=bare-user-only\n"
+          "xa.pinned=runtime/org.kde.Platform/x86_64/5.15-23.08\n");
+    deploy(flatpak / "runtime/org.gnome.Platform/x86_64/44", "[Runtime]\n", 36 * kMiB);
+    reclaimable.push_back({flatpak / "runtime/org.gnome.Platform/x86_64/44", unusedRuntimes});
+
+    tree.allocatedFile("root/var/lib/snapd/snaps/firefox_4100.snap", 60 * kMiB);
+    tree.allocatedFile("root/var/lib/snapd/snaps/firefox_4173.snap", 60 * kMiB);
+    tree.allocatedFile("root/var/lib/snapd/snaps/core22_1380.snap", 20 * kMiB);
+    tree.symlink("root/snap/firefox/current", "4173");
+    tree.symlink("root/snap/core22/current", "1380");
+    reclaimable.push_back({"root/var/lib/snapd/snaps/firefox_4100.snap", snapRevisions});
+}
+
+} // namespace sorvale::test
