@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
         std::cout << cli::usage();
         return 0;
     }
+    if (std::holds_alternative<cli::VersionRequested>(parsed)) {
+        std::cout << "sorvale-scan " SORVALE_VERSION "\n";
+        return 0;
+    }
     if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
         std::cerr << "sorvale-scan: " << error->message << " (see sorvale-scan --help)\n";
         return 2;

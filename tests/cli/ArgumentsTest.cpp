@@ -36,6 +36,7 @@ TEST(Arguments, DefaultsAreTheUsersHomeTheRealSystemAndFiveHundredMegabytes) {
     EXPECT_EQ(arguments.minimumSize, 500'000'000);
     EXPECT_FALSE(arguments.json);
     EXPECT_TRUE(std::holds_alternative<HelpRequested>(parse({"trash", "--help"})));
+    EXPECT_TRUE(std::holds_alternative<VersionRequested>(parse({"--version", "measure"})));
 }
 
 TEST(Arguments, EveryMistakeIsNamed) {

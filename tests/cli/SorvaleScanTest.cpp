@@ -32,6 +32,12 @@ TEST(SorvaleScan, BadArgumentsPrintOneLineAndExitWithTwo) {
     EXPECT_EQ(sorvaleScan({"--help"}).status, 0);
 }
 
+TEST(SorvaleScan, VersionIsTheProjectsOnOneLine) {
+    const auto result = sorvaleScan({"--version"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, "sorvale-scan " SORVALE_VERSION "\n");
+}
+
 TEST(SorvaleScan, JsonKeepsEveryByteOfANameThatIsNotUtf8) {
     test::TempTree tree;
     const auto file = tree.file("home/Downloads/caf\xE9 \"quoted\"\\.txt", 10);
