@@ -1,5 +1,7 @@
 #include "AppSection.h"
 
+#include "Translatable.h"
+
 #include <array>
 
 namespace sorvale::model {
@@ -12,12 +14,13 @@ struct SectionRow {
 };
 
 constexpr std::array<SectionRow, EnumTraits<AppSection>::count> kSections{{
-    {"overview", "Overview", "gauge.with.dots.needle.67percent"},
-    {"cleanup", "Smart Cleanup", "sparkles"},
-    {"applications", "Applications", "square.grid.2x2.fill"},
-    {"largeFiles", "Large Files", "externaldrive.fill"},
-    {"downloads", "Downloads", "arrow.down.circle.fill"},
-    {"trash", "Trash", "trash.fill"},
+    {"overview", SORVALE_TRANSLATABLE("AppSection", "Overview"),
+     "gauge.with.dots.needle.67percent"},
+    {"cleanup", SORVALE_TRANSLATABLE("AppSection", "Smart Cleanup"), "sparkles"},
+    {"applications", SORVALE_TRANSLATABLE("AppSection", "Applications"), "square.grid.2x2.fill"},
+    {"largeFiles", SORVALE_TRANSLATABLE("AppSection", "Large Files"), "externaldrive.fill"},
+    {"downloads", SORVALE_TRANSLATABLE("AppSection", "Downloads"), "arrow.down.circle.fill"},
+    {"trash", SORVALE_TRANSLATABLE("AppSection", "Trash"), "trash.fill"},
 }};
 
 constexpr std::array<std::string_view, 2> kPresentations{"summary", "review"};

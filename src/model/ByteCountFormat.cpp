@@ -38,16 +38,19 @@ std::uint64_t scaledRounded(std::uint64_t magnitude, std::size_t unit) {
 
 } // namespace
 
-std::string formatByteCount(std::int64_t bytes) {
+ByteCountParts byteCountParts(std::int64_t bytes) {
+    ByteCountParts parts;
     if (bytes == 0) {
-        return "Zero KB";
+        return parts;
     }
-    const std::string sign = bytes < 0 ? "-" : "";
+    parts.negative = bytes < 0;
     // Computed without negating INT64_MIN.
     const std::uint64_t magnitude = bytes < 0 ? static_cast<std::uint64_t>(-(bytes + 1)) + 1
                                               : static_cast<std::uint64_t>(bytes);
     if (magnitude < 1000) {
-        return sign + std::to_string(magnitude) + (magnitude == 1 ? " byte" : " bytes");
+        parts.kind = ByteCountParts::Kind::bytes;
+        parts.whole = magnitude;
+        return parts;
     }
 
     std::size_t unit = 0;
@@ -63,16 +66,34 @@ std::string formatByteCount(std::int64_t bytes) {
 
     const unsigned digits = fractionDigits(unit);
     const std::uint64_t scale = power10(digits);
-    std::string text = std::to_string(scaled / scale);
-    std::string fraction = std::to_string(scaled % scale);
-    fraction.insert(0, digits - std::min<std::size_t>(digits, fraction.size()), '0');
-    while (!fraction.empty() && fraction.back() == '0') {
-        fraction.pop_back();
+    parts.kind = ByteCountParts::Kind::units;
+    parts.whole = scaled / scale;
+    parts.unit = kUnits[unit];
+    if (digits > 0) {
+        std::string fraction = std::to_string(scaled % scale);
+        fraction.insert(0, digits - std::min<std::size_t>(digits, fraction.size()), '0');
+        while (!fraction.empty() && fraction.back() == '0') {
+            fraction.pop_back();
+        }
+        parts.fraction = std::move(fraction);
     }
-    if (digits > 0 && !fraction.empty()) {
-        text += "." + fraction;
+    return parts;
+}
+
+std::string formatByteCount(std::int64_t bytes) {
+    const ByteCountParts parts = byteCountParts(bytes);
+    const std::string sign = parts.negative ? "-" : "";
+    const std::string number = std::to_string(parts.whole);
+    switch (parts.kind) {
+    case ByteCountParts::Kind::zero:
+        return "Zero KB";
+    case ByteCountParts::Kind::bytes:
+        return sign + number + (parts.whole == 1 ? " byte" : " bytes");
+    case ByteCountParts::Kind::units:
+        break;
     }
-    return sign + text + " " + std::string(kUnits[unit]);
+    return sign + number + (parts.fraction.empty() ? "" : "." + parts.fraction) + " " +
+           std::string(parts.unit);
 }
 
 } // namespace sorvale::model

@@ -1,5 +1,7 @@
 #include "CleanupGroup.h"
 
+#include "Translatable.h"
+
 #include <array>
 
 namespace sorvale::model {
@@ -13,19 +15,28 @@ struct GroupRow {
 };
 
 constexpr std::array<GroupRow, EnumTraits<CleanupGroup>::count> kGroups{{
-    {"systemJunk", "System Junk", "Re-creatable caches, logs and build-tool downloads.",
+    {"systemJunk", SORVALE_TRANSLATABLE("CleanupGroup", "System Junk"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Re-creatable caches, logs and build-tool downloads."),
      "sparkles.rectangle.stack.fill"},
-    {"xcode", "Xcode Storage", "Derived data, simulators, archives and Device Support.",
+    {"xcode", SORVALE_TRANSLATABLE("CleanupGroup", "Xcode Storage"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Derived data, simulators, archives and Device Support."),
      "hammer.fill"},
-    {"universalBinaries", "Universal Binaries",
-     "Optional non-native slices in writable third-party apps.", "cpu.fill"},
-    {"mail", "Mail Attachments", "Downloaded attachment copies from server-synced Mail.",
+    {"universalBinaries", SORVALE_TRANSLATABLE("CleanupGroup", "Universal Binaries"),
+     SORVALE_TRANSLATABLE("CleanupGroup",
+                          "Optional non-native slices in writable third-party apps."),
+     "cpu.fill"},
+    {"mail", SORVALE_TRANSLATABLE("CleanupGroup", "Mail Attachments"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Downloaded attachment copies from server-synced Mail."),
      "envelope.fill"},
-    {"backups", "Device Backups", "Local iPhone and iPad backups\u2014review dates first.",
+    {"backups", SORVALE_TRANSLATABLE("CleanupGroup", "Device Backups"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Local iPhone and iPad backups\u2014review dates first."),
      "iphone.gen3"},
-    {"trash", "Trash", "Items already in Trash. Deletion here is permanent.", "trash.fill"},
-    {"system", "System Storage",
-     "Package caches, old journals, unused runtimes and old snaps, removed by their own tools.",
+    {"trash", SORVALE_TRANSLATABLE("CleanupGroup", "Trash"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Items already in Trash. Deletion here is permanent."),
+     "trash.fill"},
+    {"system", SORVALE_TRANSLATABLE("CleanupGroup", "System Storage"),
+     SORVALE_TRANSLATABLE("CleanupGroup", "Package caches, old journals, unused runtimes and old "
+                                          "snaps, removed by their own tools."),
      "gearshape.2.fill"},
 }};
 

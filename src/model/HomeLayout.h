@@ -31,20 +31,6 @@ struct EnumTraits<HomeLayout> {
 #endif
 }
 
-// The words the window uses for things its platform names its own way.
-struct PlatformWords {
-    // "your Mac", "your computer": the machine, as the object of a sentence.
-    std::string_view computer;
-    // Where removed items go, as the object of "uses …".
-    std::string_view trash;
-    // The application that shows files, as in "Reveal in …".
-    std::string_view fileManager;
-    // What an installer is, as in "Review … found on Desktop and in Downloads."
-    std::string_view installers;
-};
-
-[[nodiscard]] const PlatformWords& words(HomeLayout layout);
-
 // Whether the system asks the user to allow reading protected folders and changing other
 // applications (Full Disk Access and App Management); on other systems there is nothing to grant.
 [[nodiscard]] bool hasAccessPermissions(HomeLayout layout);

@@ -6,7 +6,8 @@
 
 namespace sorvale::model {
 
-// How the results list is ordered. The raw values are also the labels of the sort picker.
+// How the results list is ordered. The raw values are also the labels of the sort picker, which
+// shows them translated.
 enum class SortOrder : std::uint8_t {
     size,     // larger first
     name,     // Finder order of the names

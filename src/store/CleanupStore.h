@@ -104,8 +104,8 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
     // What the confirmation before a removal says: {title, message, offersAppManagement}.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
-    // The home layout's raw value, the words the window uses for its platform's things, and the
-    // sentences that depend on the layout (see PlatformTexts.h).
+    // The home layout's raw value and the sentences that depend on the layout, translated (see
+    // PlatformTexts.h).
     Q_PROPERTY(QVariantMap platform READ platform CONSTANT)
 
 public:
@@ -321,7 +321,7 @@ private:
     // Announces every property whose value differs from the last announcement.
     void publish();
 
-    void runScan(std::string label, model::AppSection section,
+    void runScan(const QString& label, model::AppSection section,
                  std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
     // Starts the scan of Smart Cleanup or Applications once access allows it.
     void requestProtectedScan(model::AppSection section);

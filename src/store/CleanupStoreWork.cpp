@@ -17,10 +17,10 @@ using model::ScanState;
 // Scans.
 
 void CleanupStore::runScan(
-    std::string label, AppSection section,
+    const QString& label, AppSection section,
     std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation) {
     const std::uint64_t generation = ++scanGeneration_;
-    lists_.setState(section, ScanState::scanning(std::move(label)));
+    lists_.setState(section, ScanState::scanning(label.toStdString()));
     lastMessage_.reset();
     onEngine(std::move(operation), [this, generation, section](model::ScanSnapshot snapshot) {
         if (generation != scanGeneration_) {
@@ -73,10 +73,10 @@ void CleanupStore::chooseLargeFileFolder() {
     if (!folderChooser_) {
         return;
     }
-    folderChooser_(FolderRequest{"Choose a folder to analyze",
-                                 "Sorvale will only read file sizes. Nothing is selected for "
-                                 "removal automatically.",
-                                 "Scan Folder", home_},
+    folderChooser_(FolderRequest{tr("Choose a folder to analyze"),
+                                 tr("Sorvale will only read file sizes. Nothing is selected for "
+                                    "removal automatically."),
+                                 tr("Scan Folder"), home_},
                    [this](std::optional<fs::path> folder) {
                        if (folder && !folder->empty()) {
                            scanLargeFiles(*folder);
@@ -93,15 +93,15 @@ void CleanupStore::scanLargeFiles(const QUrl& folder) {
 void CleanupStore::scanLargeFiles(const fs::path& folder) {
     navigation_.section = AppSection::largeFiles;
     const auto minimumSize = static_cast<std::int64_t>(largeFileMinimumMB_ * kBytesPerMegabyte);
-    runScan("Analyzing " + folder.filename().native() + "\u2026", AppSection::largeFiles,
-            [folder, minimumSize](const engine::ScanEngine& engine) {
+    runScan(tr("Analyzing %1\u2026").arg(displayText(folder.filename().native())),
+            AppSection::largeFiles, [folder, minimumSize](const engine::ScanEngine& engine) {
                 return engine.scanLargeFiles(folder, minimumSize);
             });
 }
 
 void CleanupStore::scanDownloads() {
     navigation_.section = AppSection::downloads;
-    runScan("Scanning Downloads\u2026", AppSection::downloads,
+    runScan(tr("Scanning Downloads\u2026"), AppSection::downloads,
             [home = home_](const engine::ScanEngine& engine) {
                 return engine.scanTopLevel(home / "Downloads", model::CleanupCategory::downloads);
             });
@@ -109,7 +109,7 @@ void CleanupStore::scanDownloads() {
 
 void CleanupStore::scanTrash() {
     navigation_.section = AppSection::trash;
-    runScan("Checking Trash\u2026", AppSection::trash,
+    runScan(tr("Checking Trash\u2026"), AppSection::trash,
             [trash = platform::trashFilesFolder(home_)](const engine::ScanEngine& engine) {
                 return engine.scanTopLevel(trash, model::CleanupCategory::trash);
             });
@@ -129,7 +129,7 @@ void CleanupStore::beginProtectedScan(AppSection section) {
         runScan(junkScanLabel(layout_), section,
                 [home](const engine::ScanEngine& engine) { return engine.scanJunk(home); });
     } else if (section == AppSection::applications) {
-        runScan("Finding applications, support files and installers\u2026", section,
+        runScan(tr("Finding applications, support files and installers\u2026"), section,
                 [home](const engine::ScanEngine& engine) { return engine.scanApplications(home); });
     }
 }
@@ -166,7 +166,8 @@ void CleanupStore::removeSelected() {
     const AppSection section = navigation_.section;
     const std::size_t count = items.size();
     lists_.setState(section, ScanState::scanning(selection_rules::progressLabel(
-                                 SelectionSummary::of(section, 0, displayed()))));
+                                                     SelectionSummary::of(section, 0, displayed()))
+                                                     .toStdString()));
     // The file operations run on the engine's thread, one item after another; only the outcome
     // is written here.
     onEngine(
@@ -183,7 +184,7 @@ void CleanupStore::removeSelected() {
                                      }) > 0;
                           });
             lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
-            lastMessage_ = removalSummary(outcome, count);
+            lastMessage_ = removalSummary(outcome, count).toStdString();
             // Only a change the removal made is written: the views may have cleared the flag.
             if (outcome.needsAppManagementPermission != neededPermission) {
                 needsAppManagementPermission_ =

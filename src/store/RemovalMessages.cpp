@@ -1,16 +1,30 @@
 #include "RemovalMessages.h"
 
-namespace sorvale::store {
+#include "StoreValues.h"
 
-std::string removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t itemCount) {
+#include <QCoreApplication>
+
+namespace sorvale::store {
+namespace {
+
+// Named as its translation context, which is what lupdate takes where it cannot follow the
+// declaration.
+struct RemovalTexts {
+    Q_DECLARE_TR_FUNCTIONS(RemovalTexts)
+};
+
+} // namespace
+
+QString removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t itemCount) {
     const std::int64_t failures = outcome.skipped + outcome.failed;
     const std::int64_t completed = static_cast<std::int64_t>(itemCount) - failures;
     if (failures == 0) {
-        return "Completed " + std::to_string(completed) + (completed == 1 ? " item" : " items") +
-               " successfully.";
+        return RemovalTexts::tr("Completed %n item(s) successfully.", "",
+                                static_cast<int>(completed));
     }
-    return "Completed " + std::to_string(completed) + "; " + std::to_string(failures) +
-           " skipped. " + outcome.firstMessage.value_or("");
+    return RemovalTexts::tr("Completed %1; %n skipped. %2", "", static_cast<int>(failures))
+        .arg(QString::number(completed), displayText(outcome.firstMessage.value_or("")))
+        .trimmed();
 }
 
 } // namespace sorvale::store

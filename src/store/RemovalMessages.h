@@ -2,12 +2,12 @@
 
 #include "cleanup/Removal.h"
 
-#include <string>
+#include <QString>
 
 namespace sorvale::store {
 
-// The line that reports a removal of `itemCount` items.
-[[nodiscard]] std::string removalSummary(const cleanup::RemovalOutcome& outcome,
-                                         std::size_t itemCount);
+// The line that reports a removal of `itemCount` items, translated; the first skip's or
+// failure's own message follows as the cleanup wrote it.
+[[nodiscard]] QString removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t itemCount);
 
 } // namespace sorvale::store

@@ -1,9 +1,18 @@
 #include "ScreenPresenter.h"
 
-#include "StoreValues.h"
+#include "ModelTexts.h"
+#include "PlatformTexts.h"
+
+#include <QCoreApplication>
 
 namespace sorvale::store {
 namespace {
+
+// Named as its translation context, which is what lupdate takes where it cannot follow the
+// declaration.
+struct ScreenTexts {
+    Q_DECLARE_TR_FUNCTIONS(ScreenTexts)
+};
 
 using model::AppSection;
 using model::CleanupCategory;
@@ -25,26 +34,27 @@ QString contentOf(const Navigation& navigation) {
 QString subtitleOf(const Navigation& navigation, model::HomeLayout layout) {
     switch (navigation.section) {
     case AppSection::cleanup:
-        return "Browse by group and category, then choose exactly what to clean.";
+        return ScreenTexts::tr("Browse by group and category, then choose exactly what to clean.");
     case AppSection::applications:
         switch (navigation.focusedApplicationCategory.value_or(CleanupCategory::userCaches)) {
         case CleanupCategory::installers:
-            return "Review " + displayText(model::words(layout).installers) +
-                   " found on Desktop and in Downloads.";
+            return installersReview(layout);
         case CleanupCategory::appLeftovers:
-            return QString::fromUtf8(
+            return ScreenTexts::tr(
                 "Review conservative orphan candidates\u2014nothing is selected automatically.");
         case CleanupCategory::installedApplications:
-            return "Review application bundles and the support files matched to each app.";
+            return ScreenTexts::tr(
+                "Review application bundles and the support files matched to each app.");
         default:
-            return "Review installed applications, leftovers, and installation files.";
+            return ScreenTexts::tr(
+                "Review installed applications, leftovers, and installation files.");
         }
     case AppSection::largeFiles:
-        return "Analyze a folder and decide what is still worth keeping.";
+        return ScreenTexts::tr("Analyze a folder and decide what is still worth keeping.");
     case AppSection::downloads:
-        return QString::fromUtf8("Review files in Downloads\u2014none are selected automatically.");
+        return ScreenTexts::tr("Review files in Downloads\u2014none are selected automatically.");
     case AppSection::trash:
-        return "Review items already in your user Trash.";
+        return ScreenTexts::tr("Review items already in your user Trash.");
     case AppSection::overview:
         break;
     }
@@ -98,25 +108,29 @@ Screen present(const Navigation& navigation, const AccessGate::State& access,
             lists.state(AppSection::applications).kind() == Kind::idle ? "welcome" : "results";
     }
 
-    screen.title = section == AppSection::cleanup        ? QString("Cleanup Manager")
-                   : section == AppSection::applications ? QString("Applications Manager")
+    screen.title = section == AppSection::cleanup        ? ScreenTexts::tr("Cleanup Manager")
+                   : section == AppSection::applications ? ScreenTexts::tr("Applications Manager")
                    : section == AppSection::overview     ? QString()
-                                                         : displayText(model::title(section));
+                                                         : titleText(section);
     screen.subtitle = subtitleOf(navigation, layout);
     screen.canGoBack = section == AppSection::cleanup || section == AppSection::applications;
-    screen.backToolTip = section == AppSection::cleanup        ? "Back to cleanup summary"
-                         : section == AppSection::applications ? "Back to applications summary"
-                                                               : "";
+    screen.backToolTip = section == AppSection::cleanup ? ScreenTexts::tr("Back to cleanup summary")
+                         : section == AppSection::applications
+                             ? ScreenTexts::tr("Back to applications summary")
+                             : QString();
 
     screen.emptySymbol = section == AppSection::largeFiles     ? "folder.badge.questionmark"
                          : section == AppSection::applications ? "square.grid.2x2"
                                                                : "checkmark.circle";
     const bool scanned = displayed != Kind::idle;
-    screen.emptyTitle = scanned ? "Nothing to clean here" : "No scan yet";
-    screen.emptyText = scanned ? "The scan completed without finding matching items."
-                               : "Run a scan to get a clear, sortable list with file sizes and "
-                                 "locations.";
-    screen.emptyAction = section == AppSection::largeFiles ? "Choose Folder" : "Scan Now";
+    screen.emptyTitle =
+        scanned ? ScreenTexts::tr("Nothing to clean here") : ScreenTexts::tr("No scan yet");
+    screen.emptyText =
+        scanned ? ScreenTexts::tr("The scan completed without finding matching items.")
+                : ScreenTexts::tr("Run a scan to get a clear, sortable list with file sizes and "
+                                  "locations.");
+    screen.emptyAction = section == AppSection::largeFiles ? ScreenTexts::tr("Choose Folder")
+                                                           : ScreenTexts::tr("Scan Now");
     return screen;
 }
 

@@ -58,13 +58,14 @@ struct Confirmation {
 };
 
 // The one set of rules that says what a selection is: the title of the button that removes it,
-// the confirmation before, and the progress label during the removal all follow from here.
+// the confirmation before, and the progress label during the removal all follow from here,
+// translated.
 namespace selection_rules {
 
 [[nodiscard]] QString actionTitle(const SelectionSummary& selected);
 // In the words of the home layout `layout`.
 [[nodiscard]] Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout layout);
-[[nodiscard]] std::string progressLabel(const SelectionSummary& selected);
+[[nodiscard]] QString progressLabel(const SelectionSummary& selected);
 
 } // namespace selection_rules
 

@@ -1,6 +1,7 @@
 #include "DashboardFigures.h"
 
 #include "QmlSingletons.h"
+#include "store/ModelTexts.h"
 #include "store/StoreValues.h"
 
 #include <array>
@@ -81,8 +82,8 @@ void DashboardFigures::sumJunk() {
         }
         QVariantMap entry = figures[static_cast<std::size_t>(group)].toVariant();
         entry.insert({{"group", rawText(group)},
-                      {"title", displayText(model::title(group))},
-                      {"subtitle", displayText(model::subtitle(group))},
+                      {"title", store::titleText(group)},
+                      {"subtitle", store::subtitleText(group)},
                       {"symbol", displayText(model::symbol(group))}});
         groups_.append(entry);
     }

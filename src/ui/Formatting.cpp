@@ -1,15 +1,19 @@
 #include "Formatting.h"
 
-#include "model/ByteCountFormat.h"
+#include "store/ModelTexts.h"
+
+#include <QCoreApplication>
 
 namespace sorvale::ui {
 
 QString Formatting::byteCount(qint64 bytes) {
-    return QString::fromStdString(model::formatByteCount(bytes));
+    return store::byteCountText(bytes);
 }
 
 QString Formatting::megabytes(double megabytes) {
-    return QString::number(static_cast<qint64>(megabytes)) + " MB";
+    // The unit as byte counts write it, in their translation context.
+    return QCoreApplication::translate("ByteCountTexts", "%1 MB")
+        .arg(QString::number(static_cast<qint64>(megabytes)));
 }
 
 } // namespace sorvale::ui

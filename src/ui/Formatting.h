@@ -6,7 +6,8 @@
 
 namespace sorvale::ui {
 
-// The one byte-count formatter, for every view.
+// The one byte-count formatter, for every view, in the language and number format of the
+// default locale.
 class Formatting : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(Format)

@@ -2,6 +2,7 @@
 
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
+#include "store/ModelTexts.h"
 #include "store/StoreValues.h"
 
 namespace sorvale::ui {
@@ -17,7 +18,7 @@ QVariantList ModelTables::sections() {
     QVariantList sections;
     for (const model::AppSection section : model::allCases<model::AppSection>()) {
         sections.append(QVariantMap{{"section", text(model::rawValue(section))},
-                                    {"title", text(model::title(section))},
+                                    {"title", store::titleText(section)},
                                     {"symbol", text(model::symbol(section))}});
     }
     return sections;
@@ -29,8 +30,8 @@ QVariantMap ModelTables::category(const QString& category, const QString& layout
     if (!value || !homeLayout) {
         return {};
     }
-    return {{"title", text(model::title(*value))},
-            {"subtitle", text(model::subtitle(*value, *homeLayout))},
+    return {{"title", store::titleText(*value)},
+            {"subtitle", store::subtitleText(*value, *homeLayout)},
             {"symbol", text(model::icon(*value))},
             {"tint", store::rawText(model::tint(*value))}};
 }

@@ -7,7 +7,7 @@
 
 namespace sorvale::ui {
 
-// The model's display tables, for QML: the sidebar's sections and the categories.
+// The model's display tables, for QML, translated: the sidebar's sections and the categories.
 class ModelTables : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(Tables)

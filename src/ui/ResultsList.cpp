@@ -4,6 +4,7 @@
 #include "NameSearch.h"
 #include "QmlSingletons.h"
 #include "store/ItemFacts.h"
+#include "store/ModelTexts.h"
 #include "store/StoreValues.h"
 
 #include <QDateTime>
@@ -32,8 +33,8 @@ QString text(std::string_view value) {
 QString dateText(const model::Date& date) {
     const auto milliseconds =
         std::chrono::duration_cast<std::chrono::milliseconds>(date.time_since_epoch()).count();
-    return QLocale::system().toString(QDateTime::fromMSecsSinceEpoch(milliseconds).date(),
-                                      QLocale::ShortFormat);
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(milliseconds).date(),
+                              QLocale::ShortFormat);
 }
 
 } // namespace
@@ -112,7 +113,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
         return item->isSelected;
     case DetailRole:
         if (item->category == CleanupCategory::universalBinaries) {
-            return QStringLiteral("potential savings");
+            return tr("potential savings");
         }
         return item->modifiedAt ? dateText(*item->modifiedAt) : QString();
     case RelatedFilesRole: {
@@ -136,7 +137,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
                                        .toHex());
     case CloseFirstRole:
         return item->owner && item->owner->runningAtScan
-                   ? "Close " + text(item->owner->name) + " first"
+                   ? tr("Close %1 first").arg(text(item->owner->name))
                    : QString();
     default:
         return {};
@@ -159,9 +160,17 @@ QString ResultsList::sortOrder() const {
 }
 
 QStringList ResultsList::sortOrders() {
+    QStringList values;
+    for (const SortOrder order : model::allCases<SortOrder>()) {
+        values.append(rawText(order));
+    }
+    return values;
+}
+
+QStringList ResultsList::sortOrderLabels() {
     QStringList labels;
     for (const SortOrder order : model::allCases<SortOrder>()) {
-        labels.append(rawText(order));
+        labels.append(store::labelText(order));
     }
     return labels;
 }
@@ -432,8 +441,9 @@ void ResultsList::updateFigures() {
         found->size += item.size;
         found->selectedSize += item.isSelected ? item.size : 0;
     }
+    // By title as shown, in the language shown.
     std::sort(categories.begin(), categories.end(), [](const auto& a, const auto& b) {
-        return model::title(a.category) < model::title(b.category);
+        return store::titleText(a.category).localeAwareCompare(store::titleText(b.category)) < 0;
     });
     if (categories != categoryFigures_) {
         categoryFigures_ = std::move(categories);

@@ -43,8 +43,10 @@ class ResultsList : public QAbstractListModel {
     // One of sortOrders.
     Q_PROPERTY(QString sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
     Q_PROPERTY(QStringList sortOrders READ sortOrders CONSTANT)
-    // The categories of the base items, by title: [{category, title, subtitle, symbol, tint,
-    // size, selectedSize}], sizes over the base items.
+    // What the sort picker shows for each of sortOrders.
+    Q_PROPERTY(QStringList sortOrderLabels READ sortOrderLabels CONSTANT)
+    // The categories of the base items, by translated title: [{category, title, subtitle, symbol,
+    // tint, size, selectedSize}], sizes over the base items.
     Q_PROPERTY(QVariantList categories READ categories NOTIFY categoriesChanged)
     Q_PROPERTY(int baseCount READ baseCount NOTIFY baseFiguresChanged)
     Q_PROPERTY(qint64 baseSize READ baseSize NOTIFY baseFiguresChanged)
@@ -88,6 +90,7 @@ public:
     [[nodiscard]] QString sortOrder() const;
     void setSortOrder(const QString& order);
     [[nodiscard]] static QStringList sortOrders();
+    [[nodiscard]] static QStringList sortOrderLabels();
     [[nodiscard]] QVariantList categories() const;
     [[nodiscard]] int baseCount() const { return static_cast<int>(baseCount_); }
     [[nodiscard]] qint64 baseSize() const { return baseSize_; }

@@ -1,6 +1,7 @@
 // Sorvale: one engine, one store over it, one updater, and the window that shows them.
 
 #include "MainWindow.h"
+#include "store/Translations.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         return *status;
     }
     QGuiApplication application(argc, argv);
+    // The system's languages (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG) choose the catalogue.
+    sorvale::store::installTranslations(QLocale::system());
     QCoreApplication::setOrganizationName("Sorvale");
     QCoreApplication::setApplicationName("Sorvale");
     QCoreApplication::setApplicationVersion(SORVALE_VERSION);

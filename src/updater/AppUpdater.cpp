@@ -25,8 +25,10 @@ namespace fs = std::filesystem;
 using Kind = UpdateStatus::Kind;
 
 constexpr const char* kDismissedUpdateKey = "dismissedUpdateVersion";
-const QString kCheckFailedMessage =
-    "Sorvale couldn't reach the update server. Check your connection and try again.";
+QString checkFailedMessage() {
+    return UpdaterTexts::tr(
+        "Sorvale couldn't reach the update server. Check your connection and try again.");
+}
 
 // Waits for the running process to end, then swaps the bundle and opens the new copy. The text
 // is fixed byte for byte (424 bytes, no final line feed).
@@ -64,9 +66,14 @@ constexpr std::string_view kZsh = "/bin/zsh";
 constexpr std::array<std::string_view, 6> kInstallTools{kNohup,    kZsh,      kDitto,
                                                         "/bin/mv", "/bin/rm", "/usr/bin/open"};
 
+QString downloadFailed() {
+    return UpdaterTexts::tr("Download failed");
+}
+
 QString readyMessage(const UpdateInfo& info) {
-    return "Sorvale " + info.version +
-           " has been downloaded and verified. Install it now? Sorvale will restart automatically.";
+    return UpdaterTexts::tr("Sorvale %1 has been downloaded and verified. Install it now? Sorvale "
+                            "will restart automatically.")
+        .arg(info.version);
 }
 
 // Two line feeds, then the first three notes as bullet lines.
@@ -263,7 +270,8 @@ void AppUpdater::checkForUpdates(bool showUpToDateMessage) {
         return;
     }
     if (status_.kind == Kind::downloaded) {
-        showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(*status_.info));
+        showAlert(UpdateAlert::Kind::ready, UpdaterTexts::tr("Update ready"),
+                  readyMessage(*status_.info));
         return;
     }
     delete check_;
@@ -293,7 +301,8 @@ void AppUpdater::finishCheck(const std::optional<QString>& failure, bool showUpT
     const auto fail = [&](const QString& description) {
         setStatus({Kind::failed, std::nullopt, description});
         if (showUpToDateMessage) {
-            showAlert(UpdateAlert::Kind::error, "Update check failed", kCheckFailedMessage);
+            showAlert(UpdateAlert::Kind::error, UpdaterTexts::tr("Update check failed"),
+                      checkFailedMessage());
         }
     };
     if (failure) {
@@ -309,8 +318,8 @@ void AppUpdater::finishCheck(const std::optional<QString>& failure, bool showUpT
     if (!isNewerVersion(info->version, currentVersion())) {
         setStatus({Kind::upToDate, std::nullopt, {}});
         if (showUpToDateMessage) {
-            showAlert(UpdateAlert::Kind::info, "You're up to date",
-                      "Sorvale " + currentVersion() + " is the latest version.");
+            showAlert(UpdateAlert::Kind::info, UpdaterTexts::tr("You're up to date"),
+                      UpdaterTexts::tr("Sorvale %1 is the latest version.").arg(currentVersion()));
         }
         return;
     }
@@ -320,13 +329,15 @@ void AppUpdater::finishCheck(const std::optional<QString>& failure, bool showUpT
     }
     setStatus({Kind::updateAvailable, info, {}});
     if (!canVerifyUpdates()) {
-        showAlert(UpdateAlert::Kind::updateOnWebsite, "Update available",
-                  "Sorvale " + info->version + " is available on the Sorvale website." +
-                      notesText(info->notes));
+        showAlert(
+            UpdateAlert::Kind::updateOnWebsite, UpdaterTexts::tr("Update available"),
+            UpdaterTexts::tr("Sorvale %1 is available on the Sorvale website.").arg(info->version) +
+                notesText(info->notes));
         return;
     }
-    showAlert(UpdateAlert::Kind::updateAvailable, "Update available",
-              "Sorvale " + info->version + " is ready. Download it now?" + notesText(info->notes));
+    showAlert(UpdateAlert::Kind::updateAvailable, UpdaterTexts::tr("Update available"),
+              UpdaterTexts::tr("Sorvale %1 is ready. Download it now?").arg(info->version) +
+                  notesText(info->notes));
 }
 
 void AppUpdater::dismissUpdate() {
@@ -353,7 +364,7 @@ void AppUpdater::startDownload() {
 
 void AppUpdater::download(const UpdateInfo& info) {
     if (!archiveName(info.url)) {
-        fail("Download failed", kInvalidResponse, kInvalidResponse);
+        fail(downloadFailed(), invalidResponseMessage(), invalidResponseMessage());
         return;
     }
     QString error;
@@ -361,7 +372,7 @@ void AppUpdater::download(const UpdateInfo& info) {
     if (auto file = ReceivedFile::create(configuration_.temporaryFolder, error)) {
         receivedFile_.emplace(std::move(*file));
     } else {
-        fail("Download failed", error, error);
+        fail(downloadFailed(), error, error);
         return;
     }
     download_ = new Transfer(
@@ -379,7 +390,7 @@ void AppUpdater::finishTransfer(const std::optional<QString>& failure, const Upd
     }
     if (problem) {
         receivedFile_.reset();
-        fail("Download failed", *problem, *problem);
+        fail(downloadFailed(), *problem, *problem);
         return;
     }
     const Verification verification{receivedFile_->path(),
@@ -406,12 +417,12 @@ void AppUpdater::finishVerification() {
     }
     const VerificationOutcome outcome = future.result();
     if (!outcome.bundle) {
-        fail("Download failed", outcome.failure, outcome.failure);
+        fail(downloadFailed(), outcome.failure, outcome.failure);
         return;
     }
     setDownloadedApp(outcome.bundle);
     setStatus({Kind::downloaded, info, {}});
-    showAlert(UpdateAlert::Kind::ready, "Update ready", readyMessage(*info));
+    showAlert(UpdateAlert::Kind::ready, UpdaterTexts::tr("Update ready"), readyMessage(*info));
 }
 
 // Installing.
@@ -424,8 +435,9 @@ fs::path AppUpdater::writeHelperScript() const {
     std::string temporary = (folder / ".install-update.sh-XXXXXX").native();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        throw UpdateError("The helper script could not be written to " + textOf(folder) + ": " +
-                          errorText(errno) + ".");
+        const int failure = errno;
+        throw UpdateError(UpdaterTexts::tr("The helper script could not be written to %1: %2.")
+                              .arg(textOf(folder), errorText(failure)));
     }
     std::string_view left = kHelperScript;
     int failure = 0;
@@ -448,8 +460,8 @@ fs::path AppUpdater::writeHelperScript() const {
     }
     if (failure != 0) {
         ::unlink(temporary.c_str());
-        throw UpdateError("The helper script " + textOf(script) +
-                          " could not be written: " + errorText(failure) + ".");
+        throw UpdateError(UpdaterTexts::tr("The helper script %1 could not be written: %2.")
+                              .arg(textOf(script), errorText(failure)));
     }
     return script;
 }
@@ -460,17 +472,20 @@ void AppUpdater::install() {
     }
     const fs::path current = configuration_.applicationBundle;
     if (current.parent_path() != systemPath("/Applications")) {
-        fail("Can't install update",
-             "Sorvale isn't installed in /Applications, so it can't replace itself.",
-             "This copy of Sorvale isn't in your Applications folder, so it can't update in "
-             "place. Download the latest version from the Sorvale website instead.");
+        fail(UpdaterTexts::tr("Can't install update"),
+             UpdaterTexts::tr("Sorvale isn't installed in /Applications, so it can't replace "
+                              "itself."),
+             UpdaterTexts::tr("This copy of Sorvale isn't in your Applications folder, so it "
+                              "can't update in place. Download the latest version from the "
+                              "Sorvale website instead."));
         return;
     }
     setStatus({Kind::installing, std::nullopt, {}});
     try {
         for (const std::string_view tool : kInstallTools) {
             if (!isRunnable(systemPath(tool))) {
-                throw UpdateError(textOf(systemPath(tool)) + " is missing or cannot be run.");
+                throw UpdateError(UpdaterTexts::tr("%1 is missing or cannot be run.")
+                                      .arg(textOf(systemPath(tool))));
             }
         }
         const fs::path script = writeHelperScript();
@@ -479,11 +494,12 @@ void AppUpdater::install() {
                 startDetached(nohup, {systemPath(kZsh).native(), script.native(), current.native(),
                                       downloadedApp_->native(), std::to_string(::getpid())});
             error != 0) {
-            throw UpdateError("Could not start " + textOf(nohup) + ": " + errorText(error) + ".");
+            throw UpdateError(
+                UpdaterTexts::tr("Could not start %1: %2.").arg(textOf(nohup), errorText(error)));
         }
     } catch (const UpdateError& error) {
-        fail("Install failed", error.description(),
-             "Sorvale couldn't start the installer: " + error.description());
+        fail(UpdaterTexts::tr("Install failed"), error.description(),
+             UpdaterTexts::tr("Sorvale couldn't start the installer: %1").arg(error.description()));
         return;
     }
     if (configuration_.terminate) {

@@ -1,5 +1,7 @@
 #include "ArchiveInspection.h"
 
+#include "UpdateError.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -27,20 +29,23 @@ QString shown(std::string_view name) {
 }
 
 QString outsideEntry(std::string_view name) {
-    return "the archive entry \"" + shown(name) +
-           "\" would be written outside the update's folder.";
+    return UpdaterTexts::tr(
+               "the archive entry \"%1\" would be written outside the update's folder.")
+        .arg(shown(name));
 }
 
 QString outsideLink(std::string_view name) {
-    return "the archive link \"" + shown(name) + "\" points outside the update's folder.";
+    return UpdaterTexts::tr("the archive link \"%1\" points outside the update's folder.")
+        .arg(shown(name));
 }
 
 QString specialEntry(std::string_view name) {
-    return "the archive entry \"" + shown(name) + "\" is not a file, folder or link.";
+    return UpdaterTexts::tr("the archive entry \"%1\" is not a file, folder or link.")
+        .arg(shown(name));
 }
 
 QString bundleIsLink(std::string_view bundleName) {
-    return shown(bundleName) + " in the downloaded archive is a link.";
+    return UpdaterTexts::tr("%1 in the downloaded archive is a link.").arg(shown(bundleName));
 }
 
 // A name as a file system that ignores case and Unicode normalization (the default on macOS)
@@ -152,9 +157,10 @@ std::optional<QString> blockedWay(const Tree& tree, const Components& components
             continue;
         }
         if (found->second.type == Entry::Type::link) {
-            return "the archive entry \"" + shown(name) + "\" would be written through a link.";
+            return UpdaterTexts::tr("the archive entry \"%1\" would be written through a link.")
+                .arg(shown(name));
         }
-        return "the archive entry \"" + shown(name) + "\" lies inside a file.";
+        return UpdaterTexts::tr("the archive entry \"%1\" lies inside a file.").arg(shown(name));
     }
     return std::nullopt;
 }
@@ -245,8 +251,8 @@ std::optional<QString> inspectArchive(const fs::path& archivePath, std::string_v
     archive_read_support_format_zip(reader.get());
     const auto unreadable = [&] {
         const char* error = archive_error_string(reader.get());
-        return "the archive could not be read (" +
-               (error != nullptr ? QString::fromUtf8(error) : QString("unknown error")) + ").";
+        return UpdaterTexts::tr("the archive could not be read (%1).")
+            .arg(error != nullptr ? QString::fromUtf8(error) : UpdaterTexts::tr("unknown error"));
     };
     if (archive_read_open_filename(reader.get(), archivePath.c_str(), 64 * 1024) != ARCHIVE_OK) {
         return unreadable();
@@ -304,13 +310,13 @@ std::optional<QString> inspectArchive(const fs::path& archivePath, std::string_v
             tree.emplace(joined(*components, components->size()), entry);
         if (!inserted &&
             (existing->second.type != Entry::Type::folder || entry.type != Entry::Type::folder)) {
-            return "the archive holds \"" + shown(name) + "\" more than once.";
+            return UpdaterTexts::tr("the archive holds \"%1\" more than once.").arg(shown(name));
         }
     }
 
     const auto listed = centralDirectoryNames(archivePath);
     if (!listed) {
-        return "the archive's central directory could not be read.";
+        return UpdaterTexts::tr("the archive's central directory could not be read.");
     }
     for (const std::string& name : *listed) {
         const auto components = relativeComponents(name);
@@ -318,8 +324,10 @@ std::optional<QString> inspectArchive(const fs::path& archivePath, std::string_v
             return outsideEntry(name);
         }
         if (!components->empty() && !tree.contains(joined(*components, components->size()))) {
-            return "the archive's central directory names \"" + shown(name) +
-                   "\", which none of its entries is.";
+            return UpdaterTexts::tr(
+                       "the archive's central directory names \"%1\", which none of its entries "
+                       "is.")
+                .arg(shown(name));
         }
     }
 
@@ -367,8 +375,8 @@ std::optional<QString> inspectUnpackedFolder(const fs::path& folder, std::string
     std::error_code error;
     const fs::path top = fs::canonical(folder, error);
     const auto unreadable = [&] {
-        return "the unpacked archive could not be read (" +
-               QString::fromStdString(error.message()) + ").";
+        return UpdaterTexts::tr("the unpacked archive could not be read (%1).")
+            .arg(QString::fromStdString(error.message()));
     };
     if (error) {
         return unreadable();

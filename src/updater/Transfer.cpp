@@ -17,7 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // What the platform's own URL loading says when a server stops sending.
-const QString kTimedOut = "The request timed out.";
+QString timedOutMessage() {
+    return UpdaterTexts::tr("The request timed out.");
+}
 
 QString errorText(int error) {
     return QString::fromStdString(std::generic_category().message(error));
@@ -32,9 +34,9 @@ Transfer::Transfer(QNetworkAccessManager& network, const QUrl& url,
     , done_(std::move(done)) {
     stall_.setSingleShot(true);
     stall_.setInterval(stallLimit);
-    connect(&stall_, &QTimer::timeout, this, [this] { abandon(kTimedOut); });
+    connect(&stall_, &QTimer::timeout, this, [this] { abandon(timedOutMessage()); });
     if (!isWebAddress(url)) {
-        failure_ = kInvalidResponse;
+        failure_ = invalidResponseMessage();
         // Answered from the event loop, as every other transfer is.
         QMetaObject::invokeMethod(this, &Transfer::finish, Qt::QueuedConnection);
         return;
@@ -51,7 +53,7 @@ Transfer::Transfer(QNetworkAccessManager& network, const QUrl& url,
         const bool downgrade =
             from.scheme().toLower() == "https" && to.scheme().toLower() == "http";
         if (!isWebAddress(to) || downgrade) {
-            abandon(kInvalidResponse);
+            abandon(invalidResponseMessage());
             return;
         }
         from = to;
@@ -104,13 +106,13 @@ void Transfer::finish() {
     if (QNetworkReply* reply = reply_) {
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (!failure_ && status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
-            failure_ = kInvalidResponse;
+            failure_ = invalidResponseMessage();
         }
         if (!failure_ && reply->error() != QNetworkReply::NoError) {
             failure_ = reply->errorString();
         }
         if (!failure_ && !status.isValid()) {
-            failure_ = kInvalidResponse;
+            failure_ = invalidResponseMessage();
         }
         if (!failure_) {
             receive();
@@ -118,7 +120,7 @@ void Transfer::finish() {
         // A body cut short without a transport error still differs from what was announced.
         const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
         if (!failure_ && announced.isValid() && announced.toLongLong() != received_) {
-            failure_ = kInvalidResponse;
+            failure_ = invalidResponseMessage();
         }
         reply->disconnect(this);
         reply->deleteLater();
@@ -133,10 +135,11 @@ std::optional<ReceivedFile> ReceivedFile::create(const fs::path& folder, QString
     std::string pattern = (folder / "Sorvale-download-XXXXXX").native();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = "The download could not be stored in " +
-                QString::fromUtf8(folder.native().data(),
-                                  static_cast<qsizetype>(folder.native().size())) +
-                ": " + errorText(errno) + ".";
+        const int failure = errno;
+        error = UpdaterTexts::tr("The download could not be stored in %1: %2.")
+                    .arg(QString::fromUtf8(folder.native().data(),
+                                           static_cast<qsizetype>(folder.native().size())),
+                         errorText(failure));
         return std::nullopt;
     }
     return ReceivedFile(pattern, fd);
@@ -166,8 +169,9 @@ std::optional<QString> ReceivedFile::write(const QByteArray& bytes) {
             continue;
         }
         if (written <= 0) {
-            return "The download could not be stored: " + errorText(written < 0 ? errno : EIO) +
-                   ".";
+            const int failure = written < 0 ? errno : EIO;
+            return UpdaterTexts::tr("The download could not be stored: %1.")
+                .arg(errorText(failure));
         }
         data += written;
         left -= static_cast<std::size_t>(written);
@@ -178,7 +182,8 @@ std::optional<QString> ReceivedFile::write(const QByteArray& bytes) {
 std::optional<QString> ReceivedFile::close() {
     const int fd = std::exchange(fd_, -1);
     if (fd >= 0 && ::close(fd) != 0) {
-        return "The download could not be stored: " + errorText(errno) + ".";
+        const int failure = errno;
+        return UpdaterTexts::tr("The download could not be stored: %1.").arg(errorText(failure));
     }
     return std::nullopt;
 }

@@ -63,8 +63,8 @@ private:
         std::error_code error;
         fs::create_directories(verification_.updatesFolder, error);
         if (error || !fs::is_directory(verification_.updatesFolder)) {
-            throw UpdateError("The folder " + shown(verification_.updatesFolder) +
-                              " could not be created.");
+            throw UpdateError(UpdaterTexts::tr("The folder %1 could not be created.")
+                                  .arg(shown(verification_.updatesFolder)));
         }
         const fs::path archive = verification_.updatesFolder / verification_.archiveName;
         removeOwn(archive);
@@ -74,8 +74,8 @@ private:
             fs::copy_file(verification_.receivedFile, archive, error);
         }
         if (error) {
-            throw UpdateError("The update could not be moved to " + shown(archive) + ": " +
-                              QString::fromStdString(error.message()) + ".");
+            throw UpdateError(UpdaterTexts::tr("The update could not be moved to %1: %2.")
+                                  .arg(shown(archive), QString::fromStdString(error.message())));
         }
         return archive;
     }
@@ -89,7 +89,8 @@ private:
         std::error_code error;
         fs::create_directories(extracted, error);
         if (error) {
-            throw UpdateError("The folder " + shown(extracted) + " could not be created.");
+            throw UpdateError(
+                UpdaterTexts::tr("The folder %1 could not be created.").arg(shown(extracted)));
         }
         (void)output(kDitto, {"-x", "-k", archive.native(), extracted.native()});
         if (const auto refusal = inspectUnpackedFolder(extracted, kBundleName)) {
@@ -100,19 +101,22 @@ private:
         struct stat status {};
         if (::lstat(bundle.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
             throw UpdateError::verificationFailed(
-                "Sorvale.app was not found in the downloaded archive.");
+                UpdaterTexts::tr("%1 was not found in the downloaded archive.")
+                    .arg(shown(fs::path(kBundleName))));
         }
         (void)output(kCodesign, {"--verify", "--deep", "--strict", "--verbose=2", bundle.native()});
         (void)output(kSpctl, {"-a", "-vv", bundle.native()});
         const QString found =
             QString::fromStdString(platform::readBundleInfo(bundle).shortVersion.value_or(""));
         if (found != verification_.expectedVersion) {
-            throw UpdateError::verificationFailed("version mismatch (" + found + " instead of " +
-                                                  verification_.expectedVersion + ").");
+            throw UpdateError::verificationFailed(
+                UpdaterTexts::tr("version mismatch (%1 instead of %2).")
+                    .arg(found, verification_.expectedVersion));
         }
         const auto runningTeam = teamIdentifier(verification_.runningBundle);
         if (!runningTeam || runningTeam != teamIdentifier(bundle)) {
-            throw UpdateError::verificationFailed("the update isn't signed by the same developer.");
+            throw UpdateError::verificationFailed(
+                UpdaterTexts::tr("the update isn't signed by the same developer."));
         }
         return bundle;
     }
@@ -125,15 +129,15 @@ private:
         case ToolRun::Ending::exited:
             return run;
         case ToolRun::Ending::notStarted:
-            throw UpdateError("Could not start " + shown(path) + ": " + errorText(run.startError) +
-                              ".");
+            throw UpdateError(UpdaterTexts::tr("Could not start %1: %2.")
+                                  .arg(shown(path), errorText(run.startError)));
         case ToolRun::Ending::timedOut:
-            throw UpdateError::verificationFailed(shown(path.filename()) +
-                                                  " did not finish in time.");
+            throw UpdateError::verificationFailed(
+                UpdaterTexts::tr("%1 did not finish in time.").arg(shown(path.filename())));
         case ToolRun::Ending::cancelled:
             break;
         }
-        throw UpdateError("The update was cancelled.");
+        throw UpdateError(UpdaterTexts::tr("The update was cancelled."));
     }
 
     // The tool's output when it succeeds; otherwise its own words are the reason.
@@ -143,7 +147,8 @@ private:
         if (run.status == 0) {
             return text.value_or(QString());
         }
-        throw UpdateError::verificationFailed(text ? text->trimmed() : "unknown error");
+        throw UpdateError::verificationFailed(text ? text->trimmed()
+                                                   : UpdaterTexts::tr("unknown error"));
     }
 
     // The signing team: none when codesign fails on the bundle or names none. Ad-hoc and

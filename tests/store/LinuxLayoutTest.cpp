@@ -59,7 +59,7 @@ TEST(PlatformTexts, LinuxSpeaksOfNoMacThingWhereMacosKeepsEveryOneOfItsKeys) {
     EXPECT_EQ(linux.value("onboarding").toList().size(), macos.value("onboarding").toList().size());
     EXPECT_FALSE(linux.value("hasAccessPermissions").toBool());
     EXPECT_TRUE(macos.value("hasAccessPermissions").toBool());
-    EXPECT_FALSE(namesAMacThing(QString::fromStdString(junkScanLabel(HomeLayout::linuxDesktop))));
+    EXPECT_FALSE(namesAMacThing(junkScanLabel(HomeLayout::linuxDesktop)));
 
     const Screen installers = present({.section = model::AppSection::applications,
                                        .focusedApplicationCategory = CleanupCategory::installers},

@@ -1,11 +1,13 @@
 // Qt Quick Test entry for the window's QML: each test file gets a new store over the demo home
 // (nothing scanned until the file asks) and a real updater whose feed and archives a local
 // server provides. With SORVALE_TEST_LAYOUT=linux the home is a Debian desktop read in the Linux
-// layout, with a browser running.
+// layout, with a browser running. The window speaks the language SORVALE_TEST_LANGUAGE names,
+// English unless it names another, as the system's locale would choose it.
 
 #include "ApplicationIcons.h"
 #include "FolderRequests.h"
 #include "QmlSingletons.h"
+#include "store/Translations.h"
 #include "support/DemoHome.h"
 #include "support/LinuxHome.h"
 #include "support/LocalHttpServer.h"
@@ -120,6 +122,8 @@ public slots:
         QCoreApplication::setOrganizationName("Sorvale");
         QCoreApplication::setApplicationName("Sorvale");
         QStandardPaths::setTestModeEnabled(true);
+        const QString language = qEnvironmentVariable("SORVALE_TEST_LANGUAGE", "en_US");
+        QVERIFY(!store::installTranslations(QLocale(language)).isEmpty());
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {

@@ -7,6 +7,7 @@
 
 #include "MainWindow.h"
 #include "store/StoreValues.h"
+#include "store/Translations.h"
 #include "support/DemoHome.h"
 #include "support/LocalHttpServer.h"
 #include "support/RunningProgram.h"
@@ -123,6 +124,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Sorvale");
     QCoreApplication::setApplicationName("Sorvale");
     QStandardPaths::setTestModeEnabled(true);
+    // In English, as the README's pictures show it.
+    store::installTranslations(QLocale(QLocale::English, QLocale::UnitedStates));
     QQuickStyle::setStyle("Basic");
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
     auto layout = model::HomeLayout::macos;

@@ -1,4 +1,6 @@
-// The window's C++ tests run with an offscreen Qt GUI application, as the window does.
+// The window's C++ tests run with an offscreen Qt GUI application, as the window does, in English.
+
+#include "store/Translations.h"
 
 #include <QGuiApplication>
 #include <QStandardPaths>
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Sorvale");
     QCoreApplication::setApplicationName("Sorvale");
     QStandardPaths::setTestModeEnabled(true);
+    sorvale::store::installTranslations(QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

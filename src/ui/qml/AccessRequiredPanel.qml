@@ -20,7 +20,7 @@ ColumnLayout {
     }
     Text {
         Layout.alignment: Qt.AlignHCenter
-        text: "Full Disk Access required"
+        text: qsTr("Full Disk Access required")
         color: "white"
         font.pixelSize: Theme.title2 + 3
         font.weight: Font.Bold
@@ -41,12 +41,12 @@ ColumnLayout {
         spacing: 10
         PrimaryButton {
             objectName: "grantAccessButton"
-            text: "Grant Full Disk Access"
+            text: qsTr("Grant Full Disk Access")
             onClicked: Store.openPrivacySettings()
         }
         BorderedButton {
             objectName: "checkAgainButton"
-            text: "Check Again"
+            text: qsTr("Check Again")
             onClicked: Store.refreshFullDiskAccessStatus()
         }
     }

@@ -19,13 +19,13 @@ ColumnLayout {
             spacing: 4
             Text {
                 Layout.fillWidth: true
-                text: "Applications"
+                text: qsTr("Applications")
                 color: "white"
                 font.pixelSize: 30
                 font.weight: Font.Bold
             }
             Text {
-                text: "Uninstall apps completely and review files left behind."
+                text: qsTr("Uninstall apps completely and review files left behind.")
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
             }
@@ -33,7 +33,7 @@ ColumnLayout {
         BorderedButton {
             objectName: "rescanButton"
             symbol: "arrow.clockwise"
-            toolTip: "Scan again"
+            toolTip: qsTr("Scan again")
             enabled: Store.displayedState.kind !== "scanning" && !Store.isCheckingFullDiskAccess
             onClicked: Store.scanApplications()
         }
@@ -52,7 +52,7 @@ ColumnLayout {
         }
         Text {
             Layout.fillWidth: true
-            text: "Some application data was unavailable or changed during the scan. The results below include everything Sorvale could verify."
+            text: qsTr("Some application data was unavailable or changed during the scan. The results below include everything Sorvale could verify.")
             color: Theme.secondaryText
             font.pixelSize: Theme.caption
             wrapMode: Text.WordWrap
@@ -75,7 +75,7 @@ ColumnLayout {
                 anchors.fill: parent
                 anchors.margins: 28
                 symbolSize: 40
-                message: "Sorvale needs permission to measure protected application containers accurately. Enable Sorvale in System Settings, then return here\u2014the scan will start automatically."
+                message: qsTr("Sorvale needs permission to measure protected application containers accurately. Enable Sorvale in System Settings, then return here\u2014the scan will start automatically.")
             }
         }
 
@@ -90,7 +90,7 @@ ColumnLayout {
             width: Math.min(parent.width, 520)
             visible: view.panel === "scanning"
             title: Store.applicationsState.text || ""
-            detail: "Matching app identifiers with support files and checking installer locations\u2026"
+            detail: qsTr("Matching app identifiers with support files and checking installer locations\u2026")
         }
 
         ColumnLayout {
@@ -115,14 +115,14 @@ ColumnLayout {
             Text {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 4
-                text: "See what your apps leave behind"
+                text: qsTr("See what your apps leave behind")
                 color: "white"
                 font.pixelSize: Theme.title2 + 3
                 font.weight: Font.Bold
             }
             Text {
                 Layout.fillWidth: true
-                text: "Sorvale inventories applications, matches their support files, and finds old installer packages. Nothing is selected automatically."
+                text: qsTr("Sorvale inventories applications, matches their support files, and finds old installer packages. Nothing is selected automatically.")
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
                 horizontalAlignment: Text.AlignHCenter
@@ -132,7 +132,7 @@ ColumnLayout {
                 objectName: "scanApplicationsButton"
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 4
-                text: "Scan Applications"
+                text: qsTr("Scan Applications")
                 onClicked: Store.scanApplications()
             }
         }

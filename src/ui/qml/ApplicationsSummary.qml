@@ -11,26 +11,23 @@ ScrollView {
     readonly property var cards: [
         {
             "category": "installedApplications",
-            "title": "Application Uninstaller",
-            "text": "Remove an app together with confidently matched support files."
+            "title": qsTr("Application Uninstaller"),
+            "text": qsTr("Remove an app together with confidently matched support files.")
         },
         {
             "category": "appLeftovers",
-            "title": "Application Leftovers",
-            "text": "Old identifier-based support files with no installed owner."
+            "title": qsTr("Application Leftovers"),
+            "text": qsTr("Old identifier-based support files with no installed owner.")
         },
         {
             "category": "installers",
-            "title": "Installation Files",
-            "text": summary.capitalized(Store.platform.installers) + " in Downloads and Desktop."
+            "title": qsTr("Installation Files"),
+            "text": Store.platform.installersNote
         }
     ]
 
     readonly property var figures: Figures.applicationCategories
 
-    function capitalized(text) {
-        return text.charAt(0).toUpperCase() + text.slice(1);
-    }
     readonly property int applicationCount: figures.find(
         entry => entry.category === "installedApplications").count
 
@@ -100,13 +97,13 @@ ScrollView {
                 Text {
                     objectName: "count-" + card.modelData.category
                     Layout.fillWidth: true
-                    text: card.figures.count + " item" + (card.figures.count === 1 ? "" : "s")
+                    text: qsTr("%n item(s)", "", card.figures.count)
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }
                 BorderedButton {
                     objectName: "review-" + card.modelData.category
-                    text: "Review"
+                    text: qsTr("Review")
                     enabled: card.figures.count > 0
                     onClicked: Store.reviewApplications(card.modelData.category)
                 }
@@ -131,7 +128,7 @@ ScrollView {
                     Layout.fillWidth: true
                     spacing: 6
                     Text {
-                        text: "APPLICATION INVENTORY"
+                        text: qsTr("APPLICATION INVENTORY")
                         color: Theme.secondaryText
                         font.pixelSize: Theme.caption2
                         font.weight: Font.DemiBold
@@ -139,7 +136,7 @@ ScrollView {
                     }
                     Text {
                         objectName: "applicationCount"
-                        text: summary.applicationCount + " apps found"
+                        text: qsTr("%n app(s) found", "", summary.applicationCount)
                         color: "white"
                         font.pixelSize: Theme.title
                         font.weight: Font.Bold
@@ -147,7 +144,7 @@ ScrollView {
                     Text {
                         objectName: "inventorySize"
                         Layout.fillWidth: true
-                        text: Format.byteCount(Figures.applicationsSize) + " across apps, matched support files, leftovers, and installers"
+                        text: qsTr("%1 across apps, matched support files, leftovers, and installers").arg(Format.byteCount(Figures.applicationsSize))
                         color: Theme.secondaryText
                         font.pixelSize: Theme.body
                         wrapMode: Text.WordWrap
@@ -155,7 +152,7 @@ ScrollView {
                 }
                 PrimaryButton {
                     objectName: "manageApplicationsButton"
-                    text: "Manage My Applications"
+                    text: qsTr("Manage My Applications")
                     enabled: summary.applicationCount > 0
                     onClicked: Store.reviewApplications("installedApplications")
                 }
@@ -173,7 +170,7 @@ ScrollView {
 
         Footnote {
             Layout.fillWidth: true
-            text: "Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically."
+            text: qsTr("Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically.")
         }
 
         GlassPanel {
@@ -195,13 +192,13 @@ ScrollView {
                 }
                 Text {
                     Layout.fillWidth: true
-                    text: "macOS blocked an uninstall. Enable Sorvale in Privacy & Security \u2192 App Management, then try again."
+                    text: qsTr("macOS blocked an uninstall. Enable Sorvale in Privacy & Security \u2192 App Management, then try again.")
                     color: "white"
                     font.pixelSize: Theme.caption
                     wrapMode: Text.WordWrap
                 }
                 BorderedButton {
-                    text: "Permission Settings"
+                    text: qsTr("Permission Settings")
                     onClicked: Store.openAppManagementSettings()
                 }
             }

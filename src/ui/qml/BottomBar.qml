@@ -24,8 +24,8 @@ GlassPanel {
             Layout.fillWidth: true
             text: Store.lastMessage !== "" ? Store.lastMessage
                 : Store.selectedCount > 0
-                ? Store.selectedCount + " selected \u00b7 " + Format.byteCount(Store.selectedSize)
-                : "Nothing selected"
+                ? qsTr("%n selected \u00b7 %1", "", Store.selectedCount).arg(Format.byteCount(Store.selectedSize))
+                : qsTr("Nothing selected")
             color: Store.lastMessage === "" && Store.selectedCount === 0 ? Theme.secondaryText
                                                                           : "white"
             font.pixelSize: Theme.subheadline + 1

@@ -3,5 +3,5 @@ import Sorvale
 
 // Shown while the store checks for Full Disk Access.
 ProgressPanel {
-    title: "Checking Full Disk Access\u2026"
+    title: qsTr("Checking Full Disk Access\u2026")
 }

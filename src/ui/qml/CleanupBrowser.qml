@@ -89,12 +89,12 @@ RowLayout {
             anchors.topMargin: 14
             spacing: 2
             ColumnLabel {
-                text: "GROUPS"
+                text: qsTr("GROUPS")
                 font.letterSpacing: 1.3
             }
             BrowserRow {
                 objectName: "group-all"
-                text: "All Junk"
+                text: qsTr("All Junk")
                 symbol: "square.grid.2x2.fill"
                 current: Store.focusedCleanupGroup === ""
                 symbolColor: current ? Theme.accent : Qt.rgba(1, 1, 1, 0.62)
@@ -142,13 +142,13 @@ RowLayout {
                     objectName: "categoryColumnLabel"
                     Layout.fillWidth: true
                     text: browser.focusedGroup ? browser.focusedGroup.title.toUpperCase()
-                                               : "CATEGORIES"
+                                               : qsTr("CATEGORIES")
                     font.letterSpacing: 1.2
                     elide: Text.ElideRight
                 }
                 BrowserRow {
                     objectName: "category-all"
-                    text: "All Categories"
+                    text: qsTr("All Categories")
                     symbol: "tray.full.fill"
                     symbolColor: Theme.accent
                     highlight: Theme.faded("white", 0.075)
@@ -191,7 +191,7 @@ RowLayout {
                     objectName: "detailTitle"
                     Layout.fillWidth: true
                     text: browser.shownCategory ? browser.shownCategory.title
-                        : browser.focusedGroup ? browser.focusedGroup.title : "All Junk"
+                        : browser.focusedGroup ? browser.focusedGroup.title : qsTr("All Junk")
                     color: "white"
                     font.pixelSize: Theme.title
                     font.weight: Font.Bold
@@ -201,7 +201,7 @@ RowLayout {
                     Layout.fillWidth: true
                     text: browser.shownCategory ? browser.shownCategory.subtitle
                         : browser.focusedGroup ? browser.focusedGroup.subtitle
-                        : "Inspect every cleanup category before applying changes."
+                        : qsTr("Inspect every cleanup category before applying changes.")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                     elide: Text.ElideRight
@@ -221,12 +221,13 @@ RowLayout {
             spacing: 8
             SearchField {
                 Layout.fillWidth: true
-                placeholderText: "Search"
+                placeholderText: qsTr("Search")
             }
             Picker {
                 Layout.preferredWidth: 105
-                Accessible.name: "Sort"
+                Accessible.name: qsTr("Sort")
                 values: Results.sortOrders
+                labels: Results.sortOrderLabels
                 value: Results.sortOrder
                 onPicked: value => Results.sortOrder = value
             }

@@ -14,7 +14,7 @@ Item {
         anchors.centerIn: parent
         width: Math.min(parent.width, 580)
         visible: view.panel === "access"
-        message: "Smart Cleanup needs permission to inspect protected caches, Mail downloads, backups, and app containers. Enable Sorvale in System Settings, then return here\u2014the scan will start automatically."
+        message: qsTr("Smart Cleanup needs permission to inspect protected caches, Mail downloads, backups, and app containers. Enable Sorvale in System Settings, then return here\u2014the scan will start automatically.")
     }
 
     CheckingAccessPanel {
@@ -89,7 +89,7 @@ Item {
         }
         Text {
             Layout.alignment: Qt.AlignHCenter
-            text: "Ready for a deep clean"
+            text: qsTr("Ready for a deep clean")
             color: "white"
             font.pixelSize: Theme.title2 + 3
             font.weight: Font.Bold
@@ -106,7 +106,7 @@ Item {
             objectName: "startDeepScanButton"
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 4
-            text: "Start Deep Scan"
+            text: qsTr("Start Deep Scan")
             onClicked: Store.startJunkScan()
         }
     }

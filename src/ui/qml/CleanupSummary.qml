@@ -69,7 +69,7 @@ ScrollView {
                     }
                     Text {
                         Layout.alignment: Qt.AlignRight
-                        text: card.modelData.count + " items"
+                        text: qsTr("%n item(s)", "", card.modelData.count)
                         color: Theme.secondaryText
                         font.pixelSize: Theme.caption2
                     }
@@ -79,13 +79,13 @@ ScrollView {
                 spacing: 8
                 BorderedButton {
                     objectName: "review-" + card.modelData.group
-                    text: "Review"
+                    text: qsTr("Review")
                     onClicked: Store.review(card.modelData.group)
                 }
                 BorderedButton {
                     objectName: "clean-" + card.modelData.group
                     visible: card.modelData.group === "systemJunk"
-                    text: "Clean"
+                    text: qsTr("Clean")
                     onClicked: Store.quickClean(card.modelData.group)
                 }
             }
@@ -104,14 +104,14 @@ ScrollView {
                 spacing: 4
                 Text {
                     Layout.fillWidth: true
-                    text: "Cleanup"
+                    text: qsTr("Cleanup")
                     color: "white"
                     font.pixelSize: 29
                     font.weight: Font.Bold
                 }
                 Text {
                     objectName: "candidateCount"
-                    text: "Deep scan complete \u00b7 " + Figures.junkCount + " cleanup candidates"
+                    text: qsTr("Deep scan complete \u00b7 %n cleanup candidate(s)", "", Figures.junkCount)
                     color: Theme.secondaryText
                     font.pixelSize: Theme.body
                 }
@@ -119,13 +119,13 @@ ScrollView {
             SkippedLabel {
                 objectName: "skippedLabel"
                 visible: Store.displayedInaccessibleCount >= 1
-                text: "Some items skipped"
+                text: qsTr("Some items skipped")
                 toolTip: Store.platform.unavailableNote
             }
             BorderedButton {
                 objectName: "rescanButton"
                 symbol: "arrow.clockwise"
-                toolTip: "Scan again"
+                toolTip: qsTr("Scan again")
                 onClicked: Store.startJunkScan()
             }
         }
@@ -148,7 +148,7 @@ ScrollView {
                 anchors.margins: 26
                 spacing: 8
                 Text {
-                    text: "Potentially reclaimable space"
+                    text: qsTr("Potentially reclaimable space")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.subheadline
                 }
@@ -160,14 +160,14 @@ ScrollView {
                     font.weight: Font.Bold
                 }
                 Text {
-                    text: "Nothing is removed until you approve it."
+                    text: qsTr("Nothing is removed until you approve it.")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }
                 PrimaryButton {
                     objectName: "reviewAllButton"
                     Layout.topMargin: 6
-                    text: "Review All Junk"
+                    text: qsTr("Review All Junk")
                     onClicked: Store.review("")
                 }
             }

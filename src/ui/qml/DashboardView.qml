@@ -79,20 +79,19 @@ ScrollView {
         ColumnLayout {
             spacing: 6
             Text {
-                text: "Good afternoon"
+                text: qsTr("Good afternoon")
                 color: Theme.accent
                 font.pixelSize: 13
                 font.weight: Font.Medium
             }
             Text {
-                text: "Make room for what matters."
+                text: qsTr("Make room for what matters.")
                 color: "white"
                 font.pixelSize: 31
                 font.weight: Font.Bold
             }
             Text {
-                text: "A clear, careful view of what is using space on " + Store.platform.computer
-                      + "."
+                text: Store.platform.overviewIntro
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
             }
@@ -128,7 +127,7 @@ ScrollView {
                         }
                         Text {
                             Layout.alignment: Qt.AlignHCenter
-                            text: "found"
+                            text: qsTr("found")
                             color: Theme.secondaryText
                             font.pixelSize: Theme.caption
                         }
@@ -140,15 +139,15 @@ ScrollView {
                     spacing: 10
                     Text {
                         objectName: "heroTitle"
-                        text: Store.totalJunkSize !== 0 ? "Cleanup candidates found"
-                                                        : "Ready for a quick check?"
+                        text: Store.totalJunkSize !== 0 ? qsTr("Cleanup candidates found")
+                                                        : qsTr("Ready for a quick check?")
                         color: "white"
                         font.pixelSize: Theme.title2 + 3
                         font.weight: Font.Bold
                     }
                     Text {
                         Layout.fillWidth: true
-                        text: "Scan common temporary locations. You\u2019ll review every item before anything moves to Trash."
+                        text: qsTr("Scan common temporary locations. You\u2019ll review every item before anything moves to Trash.")
                         color: Theme.secondaryText
                         font.pixelSize: Theme.body
                         wrapMode: Text.WordWrap
@@ -156,7 +155,7 @@ ScrollView {
                     PrimaryButton {
                         objectName: "heroButton"
                         Layout.topMargin: 4
-                        text: Store.totalJunkSize !== 0 ? "Review Results" : "Start Smart Scan"
+                        text: Store.totalJunkSize !== 0 ? qsTr("Review Results") : qsTr("Start Smart Scan")
                         onClicked: {
                             if (Store.totalJunkSize === 0) {
                                 Store.startJunkScan();
@@ -177,16 +176,16 @@ ScrollView {
 
             ActionCard {
                 objectName: "smartCleanupCard"
-                text: "Smart Cleanup"
-                subtitle: "Caches, logs and developer leftovers"
+                text: qsTr("Smart Cleanup")
+                subtitle: qsTr("Caches, logs and developer leftovers")
                 section: "cleanup"
                 tint: Theme.accent
                 onClicked: Store.startJunkScan()
             }
             ActionCard {
                 objectName: "applicationsCard"
-                text: "Applications"
-                subtitle: "Uninstall apps, leftovers and installer files"
+                text: qsTr("Applications")
+                subtitle: qsTr("Uninstall apps, leftovers and installer files")
                 section: "applications"
                 tint: Theme.tint("blue")
                 onClicked: {
@@ -199,24 +198,24 @@ ScrollView {
             }
             ActionCard {
                 objectName: "largeFilesCard"
-                text: "Large File Analyzer"
-                subtitle: "Find space-hungry files in any folder"
+                text: qsTr("Large File Analyzer")
+                subtitle: qsTr("Find space-hungry files in any folder")
                 section: "largeFiles"
                 tint: Theme.tint("purple")
                 onClicked: Store.chooseLargeFileFolder()
             }
             ActionCard {
                 objectName: "downloadsCard"
-                text: "Downloads Review"
-                subtitle: "Sort through forgotten downloads"
+                text: qsTr("Downloads Review")
+                subtitle: qsTr("Sort through forgotten downloads")
                 section: "downloads"
                 tint: Theme.tint("indigo")
                 onClicked: Store.scanDownloads()
             }
             ActionCard {
                 objectName: "trashCard"
-                text: "Trash Review"
-                subtitle: "See what is already in your Trash"
+                text: qsTr("Trash Review")
+                subtitle: qsTr("See what is already in your Trash")
                 section: "trash"
                 tint: Theme.tint("pink")
                 onClicked: Store.scanTrash()
@@ -233,8 +232,7 @@ ScrollView {
             }
             Text {
                 Layout.fillWidth: true
-                text: "Sorvale never auto-selects personal files. Removal uses "
-                      + Store.platform.trash + " so mistakes remain recoverable."
+                text: Store.platform.trashPromise
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
                 wrapMode: Text.WordWrap

@@ -12,7 +12,7 @@ ApplicationWindow {
     minimumWidth: 980
     minimumHeight: 660
     visible: true
-    title: "Sorvale"
+    title: qsTr("Sorvale")
     color: Theme.background
     palette {
         window: Theme.background
@@ -32,48 +32,48 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         Menu {
-            title: "Sorvale"
+            title: qsTr("Sorvale")
             Action {
-                text: "Check for Updates\u2026"
+                text: qsTr("Check for Updates\u2026")
                 onTriggered: Updater.checkForUpdates(true)
             }
             Action {
-                text: "Settings\u2026"
+                text: qsTr("Settings\u2026")
                 shortcut: "Ctrl+,"
                 onTriggered: settingsWindow.show()
             }
             MenuSeparator {}
             Action {
-                text: "Quit Sorvale"
+                text: qsTr("Quit Sorvale")
                 shortcut: StandardKey.Quit
                 onTriggered: Qt.quit()
             }
         }
         Menu {
-            title: "Scan"
+            title: qsTr("Scan")
             Action {
-                text: "Run Smart Scan"
+                text: qsTr("Run Smart Scan")
                 shortcut: "Ctrl+R"
                 onTriggered: Store.startJunkScan()
             }
             Action {
-                text: "Choose Folder for Large File Scan\u2026"
+                text: qsTr("Choose Folder for Large File Scan\u2026")
                 shortcut: "Ctrl+O"
                 onTriggered: Store.chooseLargeFileFolder()
             }
         }
         Menu {
-            title: "Help"
+            title: qsTr("Help")
             Action {
-                text: "Sorvale Website"
+                text: qsTr("Sorvale Website")
                 onTriggered: Qt.openUrlExternally(AppLinks.website)
             }
             Action {
-                text: "Contact Support"
+                text: qsTr("Contact Support")
                 onTriggered: Qt.openUrlExternally(AppLinks.support)
             }
             Action {
-                text: "Privacy Policy"
+                text: qsTr("Privacy Policy")
                 onTriggered: Qt.openUrlExternally(AppLinks.privacyPolicy)
             }
         }
@@ -110,7 +110,7 @@ ApplicationWindow {
     Window {
         id: settingsWindow
         objectName: "settingsWindow"
-        title: "Settings"
+        title: qsTr("Settings")
         width: 520
         height: 430
         minimumWidth: 520
@@ -131,7 +131,7 @@ ApplicationWindow {
     Connections {
         target: FolderRequests
         function onRequested(title, message, prompt, startFolder) {
-            folderDialog.title = title + " \u2014 " + message;
+            folderDialog.title = qsTr("%1 \u2014 %2").arg(title).arg(message);
             folderDialog.acceptLabel = prompt;
             folderDialog.currentFolder = startFolder;
             folderDialog.open();

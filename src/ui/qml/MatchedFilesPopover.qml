@@ -25,7 +25,7 @@ Popup {
         spacing: 8
         Text {
             Layout.fillWidth: true
-            text: "Matched files for " + popover.name
+            text: qsTr("Matched files for %1").arg(popover.name)
             color: "white"
             font.pixelSize: Theme.headline
             font.weight: Font.DemiBold
@@ -33,7 +33,7 @@ Popup {
         }
         Text {
             Layout.fillWidth: true
-            text: "These locations move to Trash with the application. They can include settings, caches, and local application data."
+            text: qsTr("These locations move to Trash with the application. They can include settings, caches, and local application data.")
             color: Theme.secondaryText
             font.pixelSize: Theme.caption
             wrapMode: Text.WordWrap

@@ -61,13 +61,13 @@ Rectangle {
             ColumnLayout {
                 spacing: 1
                 Text {
-                    text: "Sorvale"
+                    text: qsTr("Sorvale")
                     color: "white"
                     font.pixelSize: Theme.headline + 1
                     font.weight: Font.Bold
                 }
                 Text {
-                    text: "Storage care, refined"
+                    text: qsTr("Storage care, refined")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }
@@ -77,7 +77,7 @@ Rectangle {
             }
             Button {
                 objectName: "skipButton"
-                text: "Skip"
+                text: qsTr("Skip")
                 flat: true
                 onClicked: onboarding.completed()
                 contentItem: Text {
@@ -111,7 +111,7 @@ Rectangle {
         RowLayout {
             Button {
                 objectName: "backButton"
-                text: "Back"
+                text: qsTr("Back")
                 enabled: onboarding.page > 0
                 opacity: enabled ? 1 : 0
                 onClicked: onboarding.changePage(onboarding.page - 1)
@@ -152,7 +152,7 @@ Rectangle {
             }
             PrimaryButton {
                 objectName: "continueButton"
-                text: onboarding.isLastPage ? "Start Using Sorvale" : "Continue"
+                text: onboarding.isLastPage ? qsTr("Start Using Sorvale") : qsTr("Continue")
                 onClicked: onboarding.isLastPage ? onboarding.completed()
                                                  : onboarding.changePage(onboarding.page + 1)
             }

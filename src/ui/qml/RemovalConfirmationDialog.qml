@@ -23,7 +23,7 @@ AlertDialog {
     AlertButton {
         objectName: "appManagementButton"
         visible: Store.confirmation.offersAppManagement
-        text: "App Management Settings"
+        text: qsTr("App Management Settings")
         onClicked: {
             Store.showDeleteConfirmation = false;
             Store.openAppManagementSettings();
@@ -31,7 +31,7 @@ AlertDialog {
     }
     AlertButton {
         objectName: "cancelButton"
-        text: "Cancel"
+        text: qsTr("Cancel")
         onClicked: Store.showDeleteConfirmation = false
     }
 }

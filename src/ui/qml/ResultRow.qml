@@ -134,8 +134,7 @@ Rectangle {
             Text {
                 objectName: "matchedNote"
                 visible: row.showsMatchedFiles
-                text: "Includes " + row.relatedCount + " matched support item"
-                      + (row.relatedCount === 1 ? "" : "s")
+                text: qsTr("Includes %n matched support item(s)", "", row.relatedCount)
                 color: Theme.accent
                 font.pixelSize: Theme.caption
             }
@@ -170,7 +169,7 @@ Rectangle {
             objectName: "matchedFilesButton"
             visible: row.showsMatchedFiles
             symbol: "info.circle"
-            toolTip: "Review matched support files"
+            toolTip: qsTr("Review matched support files")
             onClicked: row.showRelatedFiles = !row.showRelatedFiles
 
             MatchedFilesPopover {

@@ -45,20 +45,20 @@ ColumnLayout {
         SkippedLabel {
             objectName: "unavailableLabel"
             visible: Store.displayedInaccessibleCount >= 1
-            text: Store.displayedInaccessibleCount
-                  + " location(s) were unavailable or changed during this scan"
+            text: qsTr("%n location(s) were unavailable or changed during this scan", "",
+                       Store.displayedInaccessibleCount)
         }
         BorderedButton {
             objectName: "grantAppManagementButton"
             visible: view.section === "applications" && Store.needsAppManagementPermission
-            text: "Grant App Management"
-            toolTip: "Required to uninstall apps from Applications"
+            text: qsTr("Grant App Management")
+            toolTip: qsTr("Required to uninstall apps from Applications")
             onClicked: Store.openAppManagementSettings()
         }
         BorderedButton {
             objectName: "rescanButton"
             symbol: "arrow.clockwise"
-            toolTip: "Scan again"
+            toolTip: qsTr("Scan again")
             enabled: view.scanKind !== "scanning"
             onClicked: Store.rescan()
         }
@@ -77,8 +77,7 @@ ColumnLayout {
             // Its own caption, at its natural width: this panel has none to wrap a detail in.
             Text {
                 Layout.alignment: Qt.AlignHCenter
-                text: "Large folders can take a moment. You can keep using "
-                      + Store.platform.computer + "."
+                text: Store.platform.keepWorking
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }
@@ -148,22 +147,23 @@ ColumnLayout {
                 spacing: 8
                 SearchField {
                     Layout.fillWidth: true
-                    placeholderText: "Search results"
+                    placeholderText: qsTr("Search results")
                 }
                 Picker {
                     objectName: "categoryPicker"
                     Layout.preferredWidth: 165
-                    Accessible.name: "Category"
+                    Accessible.name: qsTr("Category")
                     values: [""].concat(Results.categories.map(entry => entry.category))
-                    labels: ["All categories"].concat(Results.categories.map(entry => entry.title))
+                    labels: [qsTr("All categories")].concat(Results.categories.map(entry => entry.title))
                     value: Results.selectedCategory
                     onPicked: value => Results.selectedCategory = value
                 }
                 Picker {
                     objectName: "sortPicker"
                     Layout.preferredWidth: 105
-                    Accessible.name: "Sort"
+                    Accessible.name: qsTr("Sort")
                     values: Results.sortOrders
+                    labels: Results.sortOrderLabels
                     value: Results.sortOrder
                     onPicked: value => Results.sortOrder = value
                 }
@@ -173,7 +173,7 @@ ColumnLayout {
                 }
                 Text {
                     objectName: "baseCaption"
-                    text: Results.baseCount + " items \u00b7 " + Format.byteCount(Results.baseSize)
+                    text: qsTr("%n item(s) \u00b7 %1", "", Results.baseCount).arg(Format.byteCount(Results.baseSize))
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }

@@ -5,7 +5,7 @@ import Sorvale
 // "Select": the recommended items, every item the category filter shows, or none.
 BorderedButton {
     id: button
-    text: "Select"
+    text: qsTr("Select")
     onClicked: menu.open()
 
     Menu {
@@ -29,15 +29,15 @@ BorderedButton {
             }
         }
         Action {
-            text: "Recommended"
+            text: qsTr("Recommended")
             onTriggered: Store.selectRecommended()
         }
         Action {
-            text: "All Visible"
+            text: qsTr("All Visible")
             onTriggered: Store.selectAll(Results.selectedCategory)
         }
         Action {
-            text: "None"
+            text: qsTr("None")
             onTriggered: Store.deselectAll()
         }
     }

@@ -48,7 +48,7 @@ ScrollView {
         x: 20
         spacing: 8
 
-        SectionHeader { text: "Large File Analyzer" }
+        SectionHeader { text: qsTr("Large File Analyzer") }
         GlassPanel {
             Layout.fillWidth: true
             radius: 10
@@ -59,7 +59,7 @@ ScrollView {
                 anchors.margins: 12
                 RowLayout {
                     Text {
-                        text: "Minimum file size"
+                        text: qsTr("Minimum file size")
                         color: "white"
                         font.pixelSize: Theme.body
                     }
@@ -84,7 +84,7 @@ ScrollView {
             }
         }
 
-        SectionHeader { text: "Privacy" }
+        SectionHeader { text: qsTr("Privacy") }
         GlassPanel {
             Layout.fillWidth: true
             radius: 10
@@ -95,8 +95,7 @@ ScrollView {
                 anchors.margins: 12
                 Text {
                     Layout.fillWidth: true
-                    text: "Scanning happens entirely on " + Store.platform.computer
-                          + ". File names and contents are never uploaded."
+                    text: Store.platform.privacyNote
                     color: "white"
                     font.pixelSize: Theme.body
                     wrapMode: Text.WordWrap
@@ -105,19 +104,19 @@ ScrollView {
                 LinkButton {
                     objectName: "fullDiskAccessLink"
                     visible: Store.platform.hasAccessPermissions
-                    text: "Open Full Disk Access Settings"
+                    text: qsTr("Open Full Disk Access Settings")
                     onClicked: Store.openPrivacySettings()
                 }
                 LinkButton {
                     objectName: "appManagementLink"
                     visible: Store.platform.hasAccessPermissions
-                    text: "Open App Management Settings"
+                    text: qsTr("Open App Management Settings")
                     onClicked: Store.openAppManagementSettings()
                 }
             }
         }
 
-        SectionHeader { text: "Safety" }
+        SectionHeader { text: qsTr("Safety") }
         GlassPanel {
             Layout.fillWidth: true
             radius: 10
@@ -127,17 +126,17 @@ ScrollView {
                 anchors.fill: parent
                 anchors.margins: 12
                 Label {
-                    text: "Personal files are never selected automatically"
+                    text: qsTr("Personal files are never selected automatically")
                     symbol: "checkmark.shield"
                 }
                 Label {
-                    text: "Removed items are moved to Trash"
+                    text: qsTr("Removed items are moved to Trash")
                     symbol: "trash"
                 }
             }
         }
 
-        SectionHeader { text: "Welcome" }
+        SectionHeader { text: qsTr("Welcome") }
         GlassPanel {
             Layout.fillWidth: true
             radius: 10
@@ -148,13 +147,13 @@ ScrollView {
                 anchors.margins: 12
                 LinkButton {
                     objectName: "showWelcomeButton"
-                    text: "Show Welcome Screen Again"
+                    text: qsTr("Show Welcome Screen Again")
                     onClicked: Preferences.hasCompletedOnboarding = false
                 }
             }
         }
 
-        SectionHeader { text: "Support" }
+        SectionHeader { text: qsTr("Support") }
         GlassPanel {
             Layout.fillWidth: true
             radius: 10
@@ -164,21 +163,21 @@ ScrollView {
                 anchors.fill: parent
                 anchors.margins: 12
                 LinkButton {
-                    text: "Visit Sorvale Website"
+                    text: qsTr("Visit Sorvale Website")
                     onClicked: Qt.openUrlExternally(AppLinks.website)
                 }
                 LinkButton {
-                    text: "Contact Support"
+                    text: qsTr("Contact Support")
                     onClicked: Qt.openUrlExternally(AppLinks.support)
                 }
                 LinkButton {
-                    text: "Privacy Policy"
+                    text: qsTr("Privacy Policy")
                     onClicked: Qt.openUrlExternally(AppLinks.privacyPolicy)
                 }
             }
         }
 
-        SectionHeader { text: "Updates" }
+        SectionHeader { text: qsTr("Updates") }
         GlassPanel {
             Layout.fillWidth: true
             Layout.bottomMargin: 20
@@ -190,7 +189,7 @@ ScrollView {
                 anchors.margins: 12
                 RowLayout {
                     Label {
-                        text: "Sorvale " + Updater.currentVersion
+                        text: qsTr("Sorvale %1").arg(Updater.currentVersion)
                         symbol: "app.badge"
                     }
                     Item { Layout.fillWidth: true }
@@ -202,7 +201,7 @@ ScrollView {
                     }
                 }
                 LinkButton {
-                    text: "Check for Updates\u2026"
+                    text: qsTr("Check for Updates\u2026")
                     onClicked: Updater.checkForUpdates(true)
                 }
             }

@@ -30,13 +30,13 @@ Rectangle {
             ColumnLayout {
                 spacing: 1
                 Text {
-                    text: "Sorvale"
+                    text: qsTr("Sorvale")
                     color: "white"
                     font.pixelSize: Theme.headline + 1
                     font.weight: Font.Bold
                 }
                 Text {
-                    text: "Storage care"
+                    text: qsTr("Storage care")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }
@@ -47,7 +47,7 @@ Rectangle {
             Layout.topMargin: 26
             Layout.bottomMargin: 8
             Layout.leftMargin: 12
-            text: "TOOLS"
+            text: qsTr("TOOLS")
             color: Theme.secondaryText
             font.pixelSize: Theme.caption2
             font.weight: Font.Bold
@@ -114,7 +114,7 @@ Rectangle {
                 color: Theme.secondaryText
             }
             Text {
-                text: "Review before removing"
+                text: qsTr("Review before removing")
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }

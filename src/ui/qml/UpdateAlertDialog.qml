@@ -17,7 +17,7 @@ AlertDialog {
         objectName: "downloadButton"
         visible: dialog.kind === "updateAvailable"
         prominent: true
-        text: "Download"
+        text: qsTr("Download")
         onClicked: {
             Updater.clearAlert();
             Updater.startDownload();
@@ -28,14 +28,14 @@ AlertDialog {
         objectName: "websiteButton"
         visible: dialog.kind === "updateOnWebsite"
         prominent: true
-        text: "Visit Website"
+        text: qsTr("Visit Website")
         onClicked: Updater.openWebsite()
     }
     AlertButton {
         objectName: "installButton"
         visible: dialog.kind === "ready"
         prominent: true
-        text: "Install & Restart"
+        text: qsTr("Install & Restart")
         onClicked: {
             Updater.clearAlert();
             Updater.install();
@@ -44,7 +44,7 @@ AlertDialog {
     AlertButton {
         objectName: "laterButton"
         visible: ["updateAvailable", "updateOnWebsite", "ready"].includes(dialog.kind)
-        text: "Later"
+        text: qsTr("Later")
         onClicked: {
             if (dialog.kind === "updateAvailable" || dialog.kind === "updateOnWebsite") {
                 Updater.dismissUpdate();
@@ -56,7 +56,7 @@ AlertDialog {
         objectName: "okButton"
         visible: dialog.kind === "error" || dialog.kind === "info"
         prominent: true
-        text: "OK"
+        text: qsTr("OK")
         onClicked: Updater.clearAlert()
     }
 }

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/AppSection.h"
+#include "model/CleanupCategory.h"
+#include "model/SortOrder.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace sorvale::store {
+
+// The model's texts as the window shows them: translated (model/Translatable.h marks them in
+// the contexts used here), and byte counts written with the locale's decimal separator. The
+// names differ from the model's own so that a call is never ambiguous with them.
+
+[[nodiscard]] QString titleText(model::CleanupCategory category);
+[[nodiscard]] QString subtitleText(model::CleanupCategory category, model::HomeLayout layout);
+[[nodiscard]] QString titleText(model::CleanupGroup group);
+[[nodiscard]] QString subtitleText(model::CleanupGroup group);
+[[nodiscard]] QString titleText(model::AppSection section);
+// The sort picker's label of an order.
+[[nodiscard]] QString labelText(model::SortOrder order);
+
+// model::formatByteCount's figure in the language and number format of the default locale.
+[[nodiscard]] QString byteCountText(std::int64_t bytes);
+
+} // namespace sorvale::store
