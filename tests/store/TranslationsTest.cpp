@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
+// The store's texts in the language the locale chooses: German from its catalogue, with German
+// numbers and plural forms, and English for a language without a catalogue.
+
+#include "store/Translations.h"
+
+#include "store/ModelTexts.h"
+#include "store/PlatformTexts.h"
+#include "store/RemovalMessages.h"
+#include "store/ScreenPresenter.h"
+#include "store/SelectionRules.h"
+#include "support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvale::store {
+namespace {
+
+using model::AppSection;
+using model::CleanupCategory;
+using model::HomeLayout;
+
+// Shows the store in `locale` while it lives; English again afterwards, as the other tests
+// expect.
+class InLanguage {
+public:
+    explicit InLanguage(const QLocale& locale)
+        : language(installTranslations(locale)) {}
+    ~InLanguage() { installTranslations(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+
+    const QString language;
+};
+
+SelectionSummary downloadsSelected(std::size_t count, std::int64_t size) {
+    std::vector<model::CleanupItem> items(count);
+    for (auto& item : items) {
+        item.category = CleanupCategory::downloads;
+        item.size = size;
+        item.isSelected = true;
+    }
+    return SelectionSummary::of(AppSection::downloads, 1, items);
+}
+
+cleanup::RemovalOutcome removed(std::int64_t count) {
+    cleanup::RemovalOutcome outcome;
+    outcome.removed = count;
+    return outcome;
+}
+
+TEST(Translations, AGermanLocaleShowsGermanNumbersAndPluralForms) {
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_EQ(german.language, "de");
+    EXPECT_EQ(byteCountText(0), "Null KB");
+    EXPECT_EQ(byteCountText(1), "1 Byte");
+    EXPECT_EQ(byteCountText(999), "999 Bytes");
+    EXPECT_EQ(byteCountText(123'456'789), "123,5 MB");
+    EXPECT_EQ(byteCountText(-1'500'000'000), "-1,5 GB");
+    EXPECT_EQ(removalSummary(removed(1), 1), "1 Objekt erfolgreich bearbeitet.");
+    EXPECT_EQ(removalSummary(removed(3), 3), "3 Objekte erfolgreich bearbeitet.");
+
+    const Confirmation one = selection_rules::confirmation(downloadsSelected(1, 1'500'000), {});
+    EXPECT_EQ(one.title, "Ausgewählte Objekte in den Papierkorb verschieben?");
+    EXPECT_TRUE(one.message.startsWith("1 Objekt, insgesamt 1,5 MB. Sie können es "))
+        << one.message.toStdString();
+    const Confirmation two = selection_rules::confirmation(downloadsSelected(2, 1'500'000), {});
+    EXPECT_TRUE(two.message.startsWith("2 Objekte, insgesamt 3 MB. Sie können sie "))
+        << two.message.toStdString();
+}
+
+TEST(Translations, AGermanLocaleShowsTheModelsAndTheScreensTextsInGerman) {
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(titleText(CleanupCategory::trash), "Papierkorb");
+    EXPECT_EQ(titleText(model::CleanupGroup::system), "Systemspeicher");
+    EXPECT_EQ(titleText(AppSection::largeFiles), "Große Dateien");
+    EXPECT_EQ(labelText(model::SortOrder::size), "Größe");
+
+    const Screen trash =
+        present({.section = AppSection::trash}, {}, ScanLists(), HomeLayout::linuxDesktop);
+    EXPECT_EQ(trash.title, "Papierkorb");
+    EXPECT_EQ(trash.emptyTitle, "Noch kein Scan");
+    EXPECT_EQ(trash.emptyAction, "Jetzt scannen");
+    const Screen installers = present({.section = AppSection::applications,
+                                       .focusedApplicationCategory = CleanupCategory::installers},
+                                      {}, ScanLists(), HomeLayout::linuxDesktop);
+    EXPECT_EQ(installers.subtitle, installersReview(HomeLayout::linuxDesktop));
+    EXPECT_TRUE(installers.subtitle.startsWith("Prüfen Sie die Pakete"))
+        << installers.subtitle.toStdString();
+
+    const QVariantMap linux = platformTexts(HomeLayout::linuxDesktop);
+    EXPECT_EQ(linux.value("revealAction"), "Im Dateimanager anzeigen");
+    EXPECT_TRUE(linux.value("keepWorking").toString().contains("Ihren Rechner"));
+    EXPECT_TRUE(linux.value("privacyNote").toString().contains("auf Ihrem Rechner"));
+}
+
+TEST(Translations, ALanguageWithoutACatalogueGetsTheEnglishPluralFormsAndItsOwnNumbers) {
+    const InLanguage french(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(french.language, "en");
+    EXPECT_EQ(removalSummary(removed(1), 1), "Completed 1 item successfully.");
+    EXPECT_EQ(removalSummary(removed(2), 2), "Completed 2 items successfully.");
+    EXPECT_EQ(byteCountText(1), "1 byte");
+    EXPECT_EQ(byteCountText(1'500'000'000), "1,5 GB");
+    EXPECT_EQ(titleText(CleanupCategory::trash), "Trash");
+}
+
+} // namespace
+} // namespace sorvale::store
