@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Times `sorvale-scan junk` against `du -s` of the same generated home, once for a home laid out
 // like a macOS home folder (caches, sandbox containers, Application Support, Xcode and simulator
 // data, Mail and device backups) and once for a freedesktop home (the cache folder, Electron

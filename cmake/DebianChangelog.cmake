@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # cmake -DMETAINFO=FILE -DVERSION=X.Y.Z -DOUTPUT=FILE -P DebianChangelog.cmake
 #
 # Writes the package's changelog in Debian's format from the release notes of the AppStream

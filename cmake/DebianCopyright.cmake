@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # The Debian copyright file (machine-readable format 1.0), written from LICENSE and from the
 # licence of the bundled icons, so that the package says exactly what the repository does.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # The Debian package, built by CPack (scripts/package). Its dependencies are computed, never
 # listed by hand: dpkg-shlibdeps finds the libraries the programs link, and
 # cmake/RuntimeDependencies.cmake finds, when the package is made, the packages of what Qt loads

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # Run by cpack before it makes the Debian package (CPACK_PROJECT_CONFIG_FILE). What Qt loads at
 # run time, no linker and so no dpkg-shlibdeps sees: the QML modules the window imports and the
 # plugins that decode its images. They are found here, and dpkg finds the package of each.

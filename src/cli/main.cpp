@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // sorvale-scan: runs one engine operation and prints what it found.
 
 #include "Arguments.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // What the store announces: every value the interface shows, compared with the last
 // announcement, each property's signal emitted when its value changed.
 

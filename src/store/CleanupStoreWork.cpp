@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The store's work on the engine's thread: the scans, the access check's protected scans, and
 // the removal, whose results come back to the main thread.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Sorvale: one engine, one store over it, one updater, and the window that shows them.
 
 #include "MainWindow.h"

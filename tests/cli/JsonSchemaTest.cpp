@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The JSON that the real sorvale-scan prints, checked against its published contract,
 // docs/sorvale-scan.schema.json, by a real JSON Schema validator (Python's jsonschema).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Holds the manual page (docs/sorvale-scan.1.in) and what the real `sorvale-scan --help` prints
 // together: the same synopsis, the same summary, and the same commands, options and exit statuses
 // in the same order with the same words.

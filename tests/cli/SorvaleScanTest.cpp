@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Runs the real sorvale-scan program over fixture homes.
 
 #include "engine/ScanEngine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The store over a Debian desktop home read in the Linux layout: no access gate, no macOS
 // permissions, and system storage that the system's own tools remove.
 

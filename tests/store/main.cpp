@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The store's tests run inside a Qt event loop, as the application does, and in English with its
 // plural forms, as the application shows it where English is the language.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // sorvale-make-demo-home [--layout linux] DIR: builds the demo home, so that `HOME=DIR sorvale`
 // shows every screen with content. The Linux layout builds a whole desktop instead, its home as
 // DIR/home and its system root as DIR/root, for `sorvale-scan --layout linux --home DIR/home

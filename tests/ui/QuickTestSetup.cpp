@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Qt Quick Test entry for the window's QML: each test file gets a new store over the demo home
 // (nothing scanned until the file asks) and a real updater whose feed and archives a local
 // server provides. With SORVALE_TEST_LAYOUT=linux the home is a Debian desktop read in the Linux

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Renders every screen of the window over the demo home of a home layout, offscreen with the
 // software renderer, and writes them as PNG files, so that people can look at them:
 //
