@@ -5,8 +5,8 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace sorvale::store {
 
@@ -144,13 +144,19 @@ void CleanupStore::setLastMessage(const QString& message) {
 }
 
 void CleanupStore::setLargeFileMinimumMB(double megabytes) {
-    // The product must stay a byte count that a signed 64-bit integer holds.
-    constexpr double kMostMegabytes =
-        static_cast<double>(std::numeric_limits<std::int64_t>::max()) / kBytesPerMegabyte / 2;
-    if (std::isfinite(megabytes) && megabytes >= 0 && megabytes <= kMostMegabytes) {
-        largeFileMinimumMB_ = megabytes;
+    // Kept within the range the settings offer, so that what they show is what a scan uses.
+    if (std::isfinite(megabytes)) {
+        largeFileMinimumMB_ = std::clamp(megabytes, kLeastMinimumMB, kMostMinimumMB);
         publish();
     }
+}
+
+QVariantMap CleanupStore::largeFileMinimumRange() const {
+    return {{"from", kLeastMinimumMB}, {"to", kMostMinimumMB}, {"step", kMinimumStepMB}};
+}
+
+QString CleanupStore::largeFilesScope() const {
+    return shown_.largeFilesScope;
 }
 
 QString CleanupStore::cleanupPresentation() const {

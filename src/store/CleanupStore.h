@@ -68,6 +68,10 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage NOTIFY lastMessageChanged)
     Q_PROPERTY(double largeFileMinimumMB READ largeFileMinimumMB WRITE setLargeFileMinimumMB NOTIFY
                    largeFileMinimumMBChanged)
+    // {from, to, step}: the megabytes the Large Files minimum may take.
+    Q_PROPERTY(QVariantMap largeFileMinimumRange READ largeFileMinimumRange CONSTANT)
+    // The folder and minimum size of the Large Files list on screen; empty before its first scan.
+    Q_PROPERTY(QString largeFilesScope READ largeFilesScope NOTIFY largeFilesScopeChanged)
     Q_PROPERTY(
         QString cleanupPresentation READ cleanupPresentation NOTIFY cleanupPresentationChanged)
     Q_PROPERTY(
@@ -175,8 +179,10 @@ public:
     // An empty text clears the message.
     void setLastMessage(const QString& message);
     [[nodiscard]] double largeFileMinimumMB() const { return largeFileMinimumMB_; }
-    // Ignored unless finite, not negative, and small enough for a byte count.
+    // Ignored unless finite; brought within largeFileMinimumRange.
     void setLargeFileMinimumMB(double megabytes);
+    [[nodiscard]] QVariantMap largeFileMinimumRange() const;
+    [[nodiscard]] QString largeFilesScope() const;
     [[nodiscard]] QString cleanupPresentation() const;
     [[nodiscard]] QString focusedCleanupGroup() const;
     [[nodiscard]] QString applicationsPresentation() const;
@@ -265,6 +271,7 @@ signals:
     void permissionCheckSectionChanged();
     void lastMessageChanged();
     void largeFileMinimumMBChanged();
+    void largeFilesScopeChanged();
     void cleanupPresentationChanged();
     void focusedCleanupGroupChanged();
     void applicationsPresentationChanged();
@@ -289,8 +296,17 @@ signals:
     void removalFinished(int removed, int skipped, int failed, const QString& firstMessage);
 
 private:
-    // The Large Files minimum is set in megabytes of a million bytes.
+    // The Large Files minimum is set in megabytes of a million bytes, in steps of 100 MB.
     static constexpr double kBytesPerMegabyte = 1'000'000;
+    static constexpr double kLeastMinimumMB = 100;
+    static constexpr double kMostMinimumMB = 5000;
+    static constexpr double kMinimumStepMB = 100;
+
+    // The folder a Large Files scan searched and the least size it reported.
+    struct LargeFilesScope {
+        std::filesystem::path folder;
+        std::int64_t minimumSize = 0;
+    };
 
     // Every value the interface shows, as last announced; `publish` compares with it.
     struct Shown {
@@ -303,6 +319,7 @@ private:
         AccessGate::State access;
         std::optional<std::string> lastMessage;
         double largeFileMinimumMB = 0;
+        QString largeFilesScope;
         SelectionSummary selected;
         std::int64_t totalJunkSize = 0;
         QString actionTitle;
@@ -352,6 +369,9 @@ private:
     bool needsAppManagementPermission_ = false;
     std::optional<std::string> lastMessage_;
     double largeFileMinimumMB_ = 500;
+    // What the latest Large Files scan was asked for, and what the list on screen was found with.
+    std::optional<LargeFilesScope> largeFilesRequest_;
+    std::optional<LargeFilesScope> largeFilesScope_;
     // A scan is cancelled by starting another: only the latest generation's result is used.
     std::uint64_t scanGeneration_ = 0;
 

@@ -2,6 +2,8 @@
 // announcement, each property's signal emitted when its value changed.
 
 #include "CleanupStore.h"
+#include "StoreValues.h"
+#include "model/ByteCountFormat.h"
 
 namespace sorvale::store {
 
@@ -21,6 +23,12 @@ CleanupStore::Shown CleanupStore::current() const {
     shown.access = access_.state();
     shown.lastMessage = lastMessage_;
     shown.largeFileMinimumMB = largeFileMinimumMB_;
+    if (largeFilesScope_) {
+        shown.largeFilesScope =
+            "Files of at least " +
+            QString::fromStdString(model::formatByteCount(largeFilesScope_->minimumSize)) + " in " +
+            displayText(largeFilesScope_->folder.native());
+    }
     shown.selected = SelectionSummary::of(
         navigation_.section, lists_.contentsRevision(navigation_.section), displayed());
     shown.totalJunkSize = lists_.junkSize(std::nullopt);
@@ -83,6 +91,8 @@ void CleanupStore::publish() {
         {[](Now a, Before b) { return a.lastMessage != b.lastMessage; }, &S::lastMessageChanged},
         {[](Now a, Before b) { return a.largeFileMinimumMB != b.largeFileMinimumMB; },
          &S::largeFileMinimumMBChanged},
+        {[](Now a, Before b) { return a.largeFilesScope != b.largeFilesScope; },
+         &S::largeFilesScopeChanged},
         {[](Now a, Before b) {
              return a.navigation.cleanupPresentation != b.navigation.cleanupPresentation;
          },

@@ -27,6 +27,9 @@ void CleanupStore::runScan(
         }
         lists_.replace(section, std::move(snapshot));
         lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
+        if (section == AppSection::largeFiles) {
+            largeFilesScope_ = largeFilesRequest_;
+        }
         publish();
     });
     publish();
@@ -89,10 +92,15 @@ void CleanupStore::scanLargeFiles(const QUrl& folder) {
     }
 }
 
-void CleanupStore::scanLargeFiles(const fs::path& folder) {
+void CleanupStore::scanLargeFiles(const fs::path& chosen) {
     navigation_.section = AppSection::largeFiles;
     const auto minimumSize = static_cast<std::int64_t>(largeFileMinimumMB_ * kBytesPerMegabyte);
-    runScan("Analyzing " + folder.filename().native() + "\u2026", AppSection::largeFiles,
+    // A folder chosen as ".../Movies/" is named by its last real component, not the empty one
+    // after the separator; the file system's root has no name but itself.
+    const fs::path folder = model::standardized(chosen);
+    const std::string name = folder.has_filename() ? folder.filename().native() : folder.native();
+    largeFilesRequest_ = LargeFilesScope{folder, minimumSize};
+    runScan("Analyzing " + name + "\u2026", AppSection::largeFiles,
             [folder, minimumSize](const engine::ScanEngine& engine) {
                 return engine.scanLargeFiles(folder, minimumSize);
             });

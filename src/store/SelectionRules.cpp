@@ -33,9 +33,22 @@ bool SelectionSummary::sameItems(const SelectionSummary& other) const {
     return positions.empty() && other.positions.empty();
 }
 
+namespace {
+
+// "1 item", "3 items".
+QString counted(std::size_t count, const QString& noun) {
+    return QString::number(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
 namespace selection_rules {
 
 QString actionTitle(const SelectionSummary& selected) {
+    // Whatever is removed from the Trash itself is gone for good.
+    if (selected.section == model::AppSection::trash) {
+        return "Delete Permanently";
+    }
     struct OnlyRule {
         CleanupCategory category;
         const char* title;
@@ -60,13 +73,13 @@ QString actionTitle(const SelectionSummary& selected) {
 }
 
 Confirmation confirmation(const SelectionSummary& selected) {
-    const QString n = QString::number(selected.count());
+    const QString items = counted(selected.count(), "item");
     const QString s = QString::fromStdString(model::formatByteCount(selected.size));
     // The first rule that holds chooses title and message.
     if (selected.has(CleanupCategory::universalBinaries)) {
         return {"Optimize selected applications?",
-                "Sorvale will remove non-native executable slices from " + n +
-                    " selected item(s), reclaiming up to " + s +
+                "Sorvale will remove non-native executable slices from " + items +
+                    ", reclaiming up to " + s +
                     ". Running apps are skipped, and signed apps are restored automatically if "
                     "verification fails. This optimization cannot be undone.",
                 false};
@@ -97,14 +110,13 @@ Confirmation confirmation(const SelectionSummary& selected) {
     }
     if (selected.has(CleanupCategory::trash)) {
         return {"Remove selected items?",
-                n + " item(s), totaling " + s +
+                items + ", totaling " + s +
                     ". Items already in Trash will be deleted permanently; other items will move "
                     "to Trash.",
                 false};
     }
     return {"Move selected items to Trash?",
-            n + " item(s), totaling " + s +
-                ". You can recover them from Trash until it is emptied.",
+            items + ", totaling " + s + ". You can recover them from Trash until it is emptied.",
             false};
 }
 

@@ -18,6 +18,10 @@ public:
     Q_INVOKABLE [[nodiscard]] static QString byteCount(qint64 bytes);
     // The whole number of megabytes followed by " MB", as the settings show the minimum size.
     Q_INVOKABLE [[nodiscard]] static QString megabytes(double megabytes);
+    // A count and its noun, the noun in the plural ("s" added unless `plural` is given) unless
+    // the count is 1: "1 item", "3 items", "2 locations were".
+    Q_INVOKABLE [[nodiscard]] static QString count(qint64 count, const QString& singular,
+                                                   const QString& plural = {});
 };
 
 } // namespace sorvale::ui

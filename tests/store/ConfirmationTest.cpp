@@ -53,7 +53,11 @@ protected:
     QString size() const {
         return QString::fromStdString(model::formatByteCount(store_->selectedSize()));
     }
-    QString count() const { return QString::number(store_->selectedItems().size()); }
+    // "1 item" or "N items".
+    QString count() const {
+        const auto n = store_->selectedItems().size();
+        return QString::number(n) + (n == 1 ? " item" : " items");
+    }
 
     QString title() const { return store_->confirmation().value("title").toString(); }
     QString message() const { return store_->confirmation().value("message").toString(); }
@@ -72,7 +76,7 @@ TEST_F(Confirmation, TheFirstRuleThatHoldsChoosesTitleAndMessage) {
     });
     EXPECT_EQ(title(), "Optimize selected applications?");
     EXPECT_EQ(message(), "Sorvale will remove non-native executable slices from " + count() +
-                             " selected item(s), reclaiming up to " + size() +
+                             ", reclaiming up to " + size() +
                              ". Running apps are skipped, and signed apps are restored "
                              "automatically if verification fails. This optimization "
                              "cannot be undone.");
@@ -104,7 +108,7 @@ TEST_F(Confirmation, TheFirstRuleThatHoldsChoosesTitleAndMessage) {
 
     select("trash", [](const auto&) { return true; });
     EXPECT_EQ(title(), "Remove selected items?");
-    EXPECT_EQ(message(), count() + " item(s), totaling " + size() +
+    EXPECT_EQ(message(), count() + ", totaling " + size() +
                              ". Items already in Trash will be deleted permanently; "
                              "other items will move to Trash.");
 
@@ -112,7 +116,7 @@ TEST_F(Confirmation, TheFirstRuleThatHoldsChoosesTitleAndMessage) {
     select("downloads", [](const auto&) { return true; });
     EXPECT_GT(changes.count(), 0);
     EXPECT_EQ(title(), "Move selected items to Trash?");
-    EXPECT_EQ(message(), count() + " item(s), totaling " + size() +
+    EXPECT_EQ(message(), count() + ", totaling " + size() +
                              ". You can recover them from Trash until it is emptied.");
 }
 

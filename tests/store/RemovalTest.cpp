@@ -98,8 +98,9 @@ TEST_F(Removal, TrashItemsAreDeletedForGood) {
     tree.file("home/.local/share/Trash/files/kept.txt", 4096);
     store->scanTrash();
     ASSERT_TRUE(waitForDisplayedCompletion());
+    EXPECT_EQ(store->selectionActionTitle(), "Delete Permanently") << "even with nothing selected";
     store->toggle(key(trash / "files/old"));
-    EXPECT_EQ(store->selectionActionTitle(), "Apply Selected");
+    EXPECT_EQ(store->selectionActionTitle(), "Delete Permanently");
     removeAndWait();
     EXPECT_EQ(store->lastMessage(), "Completed 1 item successfully.");
     EXPECT_FALSE(fs::exists(trash / "files/old"));

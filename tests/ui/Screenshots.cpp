@@ -208,7 +208,10 @@ int main(int argc, char** argv) {
     store.scanLargeFiles(home.root());
     waitForCompletion(store);
     camera.shoot("large-files-nothing-found");
-    store.setLargeFileMinimumMB(10);
+    // The demo home's files are small; two videos reach the settings' least minimum of 100 MB.
+    home.allocatedFile("Movies/Family reunion.mov", 420'000'000);
+    home.allocatedFile("Movies/Drone footage/Coast.mp4", 180'000'000);
+    store.setLargeFileMinimumMB(100);
     store.scanLargeFiles(home.root());
     waitForCompletion(store);
     camera.shoot("large-files");

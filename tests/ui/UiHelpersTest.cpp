@@ -27,6 +27,9 @@ TEST(Formatting, ByteCountsAndMegabytesReadAsTheInterfaceShowsThem) {
     EXPECT_EQ(Formatting::byteCount(1'234'567'890), "1.23 GB");
     EXPECT_EQ(Formatting::megabytes(1500), "1500 MB");
     EXPECT_EQ(Formatting::megabytes(1500.9), "1500 MB");
+    EXPECT_EQ(Formatting::count(1, "item"), "1 item");
+    EXPECT_EQ(Formatting::count(0, "item"), "0 items");
+    EXPECT_EQ(Formatting::count(2, "location was", "locations were"), "2 locations were");
 }
 
 TEST(NameSearch, IgnoresCaseAsTextSearchDoesWhetherOrNotTheNameIsAscii) {

@@ -96,7 +96,7 @@ ScrollView {
                 Text {
                     objectName: "count-" + card.modelData.category
                     Layout.fillWidth: true
-                    text: card.figures.count + " item" + (card.figures.count === 1 ? "" : "s")
+                    text: Format.count(card.figures.count, "item")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }

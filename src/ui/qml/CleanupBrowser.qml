@@ -231,7 +231,7 @@ RowLayout {
             SelectAllButton {}
             Text {
                 objectName: "rowCount"
-                text: Results.count
+                text: Format.count(Results.count, "item")
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }

@@ -69,7 +69,7 @@ ScrollView {
                     }
                     Text {
                         Layout.alignment: Qt.AlignRight
-                        text: card.modelData.count + " items"
+                        text: Format.count(card.modelData.count, "item")
                         color: Theme.secondaryText
                         font.pixelSize: Theme.caption2
                     }

@@ -10,8 +10,12 @@ AlertDialog {
     message: Store.confirmation.message
     visible: Store.showDeleteConfirmation
     onClosed: Store.showDeleteConfirmation = false
+    cancelButton: cancel
+    // The removal is the default action, but destructive: Return never starts it.
+    defaultButton: remove
 
     AlertButton {
+        id: remove
         objectName: "removeButton"
         text: Store.selectionActionTitle
         destructive: true
@@ -30,6 +34,7 @@ AlertDialog {
         }
     }
     AlertButton {
+        id: cancel
         objectName: "cancelButton"
         text: "Cancel"
         onClicked: Store.showDeleteConfirmation = false

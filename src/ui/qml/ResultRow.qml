@@ -125,8 +125,7 @@ Rectangle {
             Text {
                 objectName: "matchedNote"
                 visible: row.showsMatchedFiles
-                text: "Includes " + row.relatedCount + " matched support item"
-                      + (row.relatedCount === 1 ? "" : "s")
+                text: "Includes " + Format.count(row.relatedCount, "matched support item")
                 color: Theme.accent
                 font.pixelSize: Theme.caption
             }

@@ -41,12 +41,21 @@ ColumnLayout {
                 font.pixelSize: Theme.body
                 elide: Text.ElideRight
             }
+            Text {
+                objectName: "largeFilesScope"
+                Layout.fillWidth: true
+                visible: view.section === "largeFiles" && text !== ""
+                text: Store.largeFilesScope
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                elide: Text.ElideMiddle
+            }
         }
         SkippedLabel {
             objectName: "unavailableLabel"
             visible: Store.displayedInaccessibleCount >= 1
-            text: Store.displayedInaccessibleCount
-                  + " location(s) were unavailable or changed during this scan"
+            text: Format.count(Store.displayedInaccessibleCount, "location was",
+                               "locations were") + " unavailable or changed during this scan"
         }
         BorderedButton {
             objectName: "grantAppManagementButton"
@@ -172,7 +181,8 @@ ColumnLayout {
                 }
                 Text {
                     objectName: "baseCaption"
-                    text: Results.baseCount + " items \u00b7 " + Format.byteCount(Results.baseSize)
+                    text: Format.count(Results.baseCount, "item") + " \u00b7 "
+                          + Format.byteCount(Results.baseSize)
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }

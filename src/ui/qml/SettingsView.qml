@@ -74,9 +74,9 @@ ScrollView {
                 Slider {
                     objectName: "minimumSizeSlider"
                     Layout.fillWidth: true
-                    from: 100
-                    to: 5000
-                    stepSize: 100
+                    from: Store.largeFileMinimumRange.from
+                    to: Store.largeFileMinimumRange.to
+                    stepSize: Store.largeFileMinimumRange.step
                     snapMode: Slider.SnapAlways
                     value: Store.largeFileMinimumMB
                     onMoved: Store.largeFileMinimumMB = value

@@ -12,8 +12,11 @@ AlertDialog {
     message: Updater.alert.message || ""
     visible: kind !== ""
     onClosed: Updater.clearAlert()
+    cancelButton: later.visible ? later : ok
+    defaultButton: [download, website, install, ok].find(button => button.visible) || null
 
     AlertButton {
+        id: download
         objectName: "downloadButton"
         visible: dialog.kind === "updateAvailable"
         prominent: true
@@ -25,6 +28,7 @@ AlertDialog {
     }
     // Where no update can be verified, the website offers it instead of a download.
     AlertButton {
+        id: website
         objectName: "websiteButton"
         visible: dialog.kind === "updateOnWebsite"
         prominent: true
@@ -32,6 +36,7 @@ AlertDialog {
         onClicked: Updater.openWebsite()
     }
     AlertButton {
+        id: install
         objectName: "installButton"
         visible: dialog.kind === "ready"
         prominent: true
@@ -42,6 +47,7 @@ AlertDialog {
         }
     }
     AlertButton {
+        id: later
         objectName: "laterButton"
         visible: ["updateAvailable", "updateOnWebsite", "ready"].includes(dialog.kind)
         text: "Later"
@@ -53,6 +59,7 @@ AlertDialog {
         }
     }
     AlertButton {
+        id: ok
         objectName: "okButton"
         visible: dialog.kind === "error" || dialog.kind === "info"
         prominent: true

@@ -161,7 +161,8 @@ TestCase {
         compare(Results.selectedCategory, category.category);
         compare(findChild(view, "detailTitle").text, category.title);
         compare(findChild(view, "detailSize").text, Format.byteCount(category.size));
-        compare(findChild(view, "rowCount").text, String(Results.count));
+        compare(findChild(view, "rowCount").text,
+                Results.count + (Results.count === 1 ? " item" : " items"));
 
         press(view, "backButton");
         compare(Store.cleanupPresentation, "summary");
