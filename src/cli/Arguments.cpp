@@ -32,7 +32,7 @@ const char* usage() {
     return "usage: sorvale-scan <junk | applications | measure PATH | large-files [PATH] |\n"
            "                     downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--layout macos|linux]\n"
-           "                    [--min-size BYTES] [--json]\n"
+           "                    [--min-size BYTES] [--json] [--progress]\n"
            "\n"
            "  junk                caches, logs, developer stores, the Trash and what the layout\n"
            "                      adds: simulator data, Mail attachments, backups and universal\n"
@@ -50,7 +50,8 @@ const char* usage() {
            "  --system-root DIR   the folder that system locations and tools are found under\n"
            "  --layout NAME       read homes as macOS (macos) or freedesktop (linux) homes;\n"
            "                      the default is this system's\n"
-           "  --json              print JSON instead of a table\n";
+           "  --json              print JSON instead of a table\n"
+           "  --progress          show what the scan has examined and found so far on stderr\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string>& words,
@@ -67,6 +68,10 @@ ParseResult parseArguments(const std::vector<std::string>& words,
         const std::string& word = words[i];
         if (word == "--help" || word == "-h") {
             return HelpRequested{};
+        }
+        if (word == "--progress") {
+            arguments.progress = true;
+            continue;
         }
         if (word == "--json") {
             arguments.json = true;

@@ -1,5 +1,6 @@
 #include "Candidates.h"
 
+#include "ScanProgress.h"
 #include "SizeMeasurement.h"
 #include "model/Location.h"
 
@@ -64,6 +65,9 @@ model::ScanSnapshot Candidates::measure(const SizeMeasurement& sizes) && {
             snapshot.items.push_back(
                 makers_[slot.maker](std::move(entries_[slot.entry].location), *entry));
         }
+    }
+    if (ScanProgress* progress = ScanProgress::current()) {
+        progress->addFound(static_cast<std::int64_t>(snapshot.items.size()), 0);
     }
     return snapshot;
 }

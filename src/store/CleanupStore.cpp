@@ -1,8 +1,10 @@
 #include "CleanupStore.h"
 
 #include "StoreValues.h"
+#include "model/ByteCountFormat.h"
 #include "platform/StandardLocations.h"
 
+#include <QLocale>
 #include <QMetaObject>
 
 #include <algorithm>
@@ -55,10 +57,19 @@ CleanupStore::CleanupStore(engine::ScanEngine engine, std::optional<AccessCheck>
           }) {
     access_.begin = [this](AppSection section) { beginProtectedScan(section); };
     access_.changed = [this] { publish(); };
+    connect(&progressTimer_, &QTimer::timeout, this, [this] {
+        readProgress();
+        publish();
+    });
     shown_ = current();
 }
 
-CleanupStore::~CleanupStore() = default;
+CleanupStore::~CleanupStore() {
+    // The engine's thread is waited for: a scan nobody waits for ends early.
+    if (running_) {
+        running_->progress->stop();
+    }
+}
 
 const std::vector<model::CleanupItem>& CleanupStore::displayed() const {
     return lists_.items(navigation_.section);
@@ -195,6 +206,42 @@ QVariantMap CleanupStore::platform() const {
             {"fileManager", displayText(words.fileManager)},
             {"installers", displayText(words.installers)},
             {"hasAccessPermissions", model::hasAccessPermissions(layout_)}};
+}
+
+QVariantMap CleanupStore::scanProgress() const {
+    const ScanFigures& shown = shown_.progress;
+    if (!shown.section) {
+        return {};
+    }
+    const QLocale english(QLocale::English);
+    const auto [entries, items, bytes] = shown.figures;
+    QString summary =
+        english.toString(entries) + (entries == 1 ? " entry" : " entries") + " examined";
+    if (items > 0 || bytes > 0) {
+        summary += QString::fromUtf8(" \u00b7 ");
+        if (items > 0) {
+            summary += english.toString(items) + (items == 1 ? " item, " : " items, ");
+        }
+        summary += QString::fromStdString(model::formatByteCount(bytes)) + " found";
+    }
+    return {{"section", rawText(*shown.section)},
+            {"running", shown.running},
+            {"stopped", shown.stopped},
+            {"entries", QVariant::fromValue<qint64>(entries)},
+            {"items", QVariant::fromValue<qint64>(items)},
+            {"bytes", QVariant::fromValue<qint64>(bytes)},
+            {"folder", displayText(shown.folder)},
+            {"summary", summary}};
+}
+
+QStringList CleanupStore::busySections() const {
+    QStringList sections;
+    for (std::size_t list = 0; list < ScanLists::kCount; ++list) {
+        if (shown_.states[list].kind() == ScanState::Kind::scanning) {
+            sections.append(rawText(ScanLists::sectionOf(list)));
+        }
+    }
+    return sections;
 }
 
 QVariantMap CleanupStore::confirmation() const {

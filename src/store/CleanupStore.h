@@ -6,6 +6,7 @@
 #include "ScreenPresenter.h"
 #include "SelectionRules.h"
 #include "engine/EngineActor.h"
+#include "engine/ScanProgress.h"
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
 #include "model/CleanupItem.h"
@@ -15,6 +16,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QVariant>
 
@@ -23,6 +25,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -104,6 +107,12 @@ class CleanupStore : public QObject {
         QString selectionActionTitle READ selectionActionTitle NOTIFY selectionActionTitleChanged)
     Q_PROPERTY(bool isCheckingFullDiskAccess READ isCheckingFullDiskAccess NOTIFY
                    isCheckingFullDiskAccessChanged)
+    // The figures of the latest scan, read from the engine a few times a second while it runs:
+    // {section, running, stopped, entries, items, bytes, folder, summary}. While it runs every
+    // figure only grows; once it completes, items and bytes are those of its result.
+    Q_PROPERTY(QVariantMap scanProgress READ scanProgress NOTIFY scanProgressChanged)
+    // The sections whose list is being scanned or changed.
+    Q_PROPERTY(QStringList busySections READ busySections NOTIFY busySectionsChanged)
     // What the window shows by state (see Screen).
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
     // What the confirmation before a removal says: {title, message, offersAppManagement}.
@@ -203,6 +212,8 @@ public:
     [[nodiscard]] bool hasApplicationSelection() const;
     [[nodiscard]] QString selectionActionTitle() const;
     [[nodiscard]] bool isCheckingFullDiskAccess() const;
+    [[nodiscard]] QVariantMap scanProgress() const;
+    [[nodiscard]] QStringList busySections() const;
     [[nodiscard]] QVariantMap screen() const { return shown_.screen.toVariant(); }
     [[nodiscard]] QVariantMap confirmation() const;
     [[nodiscard]] QVariantMap platform() const;
@@ -220,6 +231,9 @@ public:
     void scanLargeFiles(const std::filesystem::path& folder);
     Q_INVOKABLE void scanDownloads();
     Q_INVOKABLE void scanTrash();
+    // Ends the running scan: its list returns to the state it had before, and its result, should
+    // it still arrive, is dropped.
+    Q_INVOKABLE void stopScan();
 
     Q_INVOKABLE void toggle(const QString& itemKey);
     Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
@@ -289,6 +303,8 @@ signals:
     void hasApplicationSelectionChanged();
     void selectionActionTitleChanged();
     void isCheckingFullDiskAccessChanged();
+    void scanProgressChanged();
+    void busySectionsChanged();
     void screenChanged();
     void confirmationChanged();
     // A removal has ended: how many items were removed, skipped (their application was running,
@@ -308,6 +324,27 @@ private:
         std::int64_t minimumSize = 0;
     };
 
+    // How often the running scan's figures are read.
+    static constexpr int kProgressInterval = 250;
+
+    // What the latest scan has found so far, as the window shows it.
+    struct ScanFigures {
+        std::optional<model::AppSection> section;
+        bool running = false;
+        bool stopped = false;
+        engine::ScanProgress::Figures figures;
+        std::string folder;
+
+        bool operator==(const ScanFigures&) const = default;
+    };
+    // The scan whose result is awaited, and what its list showed before it began.
+    struct RunningScan {
+        std::uint64_t generation = 0;
+        model::AppSection section = model::AppSection::overview;
+        model::ScanState previous;
+        std::shared_ptr<engine::ScanProgress> progress;
+    };
+
     // Every value the interface shows, as last announced; `publish` compares with it.
     struct Shown {
         Navigation navigation;
@@ -324,12 +361,14 @@ private:
         std::int64_t totalJunkSize = 0;
         QString actionTitle;
         Confirmation confirmation;
+        ScanFigures progress;
         Screen screen;
     };
     struct Announcement;
     [[nodiscard]] static model::ScanState stateOnScreen(const Shown& shown);
     [[nodiscard]] static std::int64_t unreadableOnScreen(const Shown& shown);
     [[nodiscard]] static bool checksOnScreen(const Shown& shown);
+    [[nodiscard]] static std::array<bool, ScanLists::kCount> busy(const Shown& shown);
     [[nodiscard]] static bool differsIn(model::CleanupCategory category, const Shown& a,
                                         const Shown& b);
 
@@ -340,6 +379,9 @@ private:
     void runScan(std::string label, model::AppSection section,
                  std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
     void beginProtectedScan(model::AppSection section);
+    // Ends the wait for the running scan, if any; `restore` puts its list back as it was.
+    void abandonRunningScan(bool restore);
+    void readProgress();
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
     // Sets the selection of every displayed item to `select(item)`.
     void selectDisplayed(const std::function<bool(const model::CleanupItem&)>& select);
@@ -372,8 +414,12 @@ private:
     // What the latest Large Files scan was asked for, and what the list on screen was found with.
     std::optional<LargeFilesScope> largeFilesRequest_;
     std::optional<LargeFilesScope> largeFilesScope_;
-    // A scan is cancelled by starting another: only the latest generation's result is used.
+    // A scan is cancelled by starting another, or stopped: only the latest generation's result
+    // is used.
     std::uint64_t scanGeneration_ = 0;
+    std::optional<RunningScan> running_;
+    ScanFigures figures_;
+    QTimer progressTimer_;
 
     Shown shown_;
 };

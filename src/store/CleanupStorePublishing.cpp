@@ -34,6 +34,7 @@ CleanupStore::Shown CleanupStore::current() const {
     shown.totalJunkSize = lists_.junkSize(std::nullopt);
     shown.actionTitle = selection_rules::actionTitle(shown.selected);
     shown.confirmation = selection_rules::confirmation(shown.selected);
+    shown.progress = figures_;
     shown.screen = present(navigation_, access_.state(), lists_);
     return shown;
 }
@@ -56,6 +57,14 @@ std::int64_t CleanupStore::unreadableOnScreen(const Shown& shown) {
 
 bool CleanupStore::checksOnScreen(const Shown& shown) {
     return shown.access.checkingSection == shown.navigation.section;
+}
+
+std::array<bool, ScanLists::kCount> CleanupStore::busy(const Shown& shown) {
+    std::array<bool, ScanLists::kCount> busy{};
+    for (std::size_t list = 0; list < ScanLists::kCount; ++list) {
+        busy[list] = shown.states[list].kind() == ScanState::Kind::scanning;
+    }
+    return busy;
 }
 
 bool CleanupStore::differsIn(model::CleanupCategory category, const Shown& a, const Shown& b) {
@@ -142,6 +151,8 @@ void CleanupStore::publish() {
          &S::selectionActionTitleChanged},
         {[](Now a, Before b) { return checksOnScreen(a) != checksOnScreen(b); },
          &S::isCheckingFullDiskAccessChanged},
+        {[](Now a, Before b) { return a.progress != b.progress; }, &S::scanProgressChanged},
+        {[](Now a, Before b) { return busy(a) != busy(b); }, &S::busySectionsChanged},
         {[](Now a, Before b) { return a.screen != b.screen; }, &S::screenChanged},
         {[](Now a, Before b) { return a.confirmation != b.confirmation; }, &S::confirmationChanged},
     });

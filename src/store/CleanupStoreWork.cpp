@@ -18,21 +18,85 @@ using model::ScanState;
 void CleanupStore::runScan(
     std::string label, AppSection section,
     std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation) {
+    // A scan of the same list keeps the state it had before the one it replaces.
+    ScanState previous =
+        running_ && running_->section == section ? running_->previous : lists_.state(section);
+    abandonRunningScan(/*restore=*/true);
     const std::uint64_t generation = ++scanGeneration_;
+    auto progress = std::make_shared<engine::ScanProgress>();
+    running_ = RunningScan{generation, section, std::move(previous), progress};
+    figures_ = ScanFigures{};
+    figures_.section = section;
+    figures_.running = true;
+    progressTimer_.start(kProgressInterval);
     lists_.setState(section, ScanState::scanning(std::move(label)));
     lastMessage_.reset();
-    onEngine(std::move(operation), [this, generation, section](model::ScanSnapshot snapshot) {
-        if (generation != scanGeneration_) {
-            return; // a newer scan replaced this one
-        }
-        lists_.replace(section, std::move(snapshot));
-        lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
-        if (section == AppSection::largeFiles) {
-            largeFilesScope_ = largeFilesRequest_;
-        }
-        publish();
-    });
+    onEngine(
+        [operation = std::move(operation), progress](const engine::ScanEngine& engine) {
+            const engine::ScanProgress::Scope scope(progress.get());
+            return operation(engine);
+        },
+        [this, generation, section](model::ScanSnapshot snapshot) {
+            if (!running_ || running_->generation != generation) {
+                return; // a newer scan replaced this one, or it was stopped
+            }
+            readProgress();
+            // The figures end as the result's: a place reached twice is one item.
+            figures_.figures.items = static_cast<std::int64_t>(snapshot.items.size());
+            figures_.figures.bytes = 0;
+            for (const model::CleanupItem& item : snapshot.items) {
+                figures_.figures.bytes += item.size;
+            }
+            figures_.running = false;
+            figures_.folder.clear();
+            abandonRunningScan(/*restore=*/false);
+            lists_.replace(section, std::move(snapshot));
+            lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
+            if (section == AppSection::largeFiles) {
+                largeFilesScope_ = largeFilesRequest_;
+            }
+            publish();
+        });
     publish();
+}
+
+void CleanupStore::abandonRunningScan(bool restore) {
+    progressTimer_.stop();
+    if (!running_) {
+        return;
+    }
+    // The engine ends its walks early; whatever it returns is dropped.
+    running_->progress->stop();
+    if (restore) {
+        lists_.setState(running_->section, running_->previous);
+    }
+    running_.reset();
+}
+
+void CleanupStore::stopScan() {
+    if (!running_) {
+        return;
+    }
+    readProgress();
+    figures_.running = false;
+    figures_.stopped = true;
+    figures_.folder.clear();
+    abandonRunningScan(/*restore=*/true);
+    publish();
+}
+
+void CleanupStore::readProgress() {
+    if (!running_) {
+        return;
+    }
+    const engine::ScanProgress::Figures now = running_->progress->figures();
+    engine::ScanProgress::Figures& shown = figures_.figures;
+    shown.entries = std::max(shown.entries, now.entries);
+    shown.items = std::max(shown.items, now.items);
+    shown.bytes = std::max(shown.bytes, now.bytes);
+    if (auto folder = running_->progress->takeFolder()) {
+        figures_.folder = std::move(*folder);
+    }
 }
 
 void CleanupStore::startJunkScan() {

@@ -91,6 +91,10 @@ ColumnLayout {
             visible: view.panel === "scanning"
             title: Store.applicationsState.text || ""
             detail: "Matching app identifiers with support files and checking installer locations\u2026"
+            ScanFigures {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 8
+            }
         }
 
         ColumnLayout {

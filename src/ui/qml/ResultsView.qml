@@ -90,6 +90,10 @@ ColumnLayout {
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }
+            ScanFigures {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 8
+            }
         }
 
         ColumnLayout {

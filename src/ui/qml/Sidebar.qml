@@ -60,6 +60,7 @@ Rectangle {
                 id: row
                 required property var modelData
                 readonly property bool current: Store.selection === modelData.section
+                readonly property bool busy: Store.busySections.includes(modelData.section)
 
                 Layout.fillWidth: true
                 implicitHeight: 42
@@ -67,6 +68,7 @@ Rectangle {
                 color: current ? Theme.panelStrong : "transparent"
                 Accessible.role: Accessible.Button
                 Accessible.name: modelData.title
+                Accessible.description: busy ? "Scanning" : ""
 
                 RowLayout {
                     anchors.fill: parent
@@ -90,6 +92,21 @@ Rectangle {
                         font.pixelSize: 14
                         font.weight: row.current ? Font.DemiBold : Font.Medium
                         elide: Text.ElideRight
+                    }
+                    // A section whose list is being scanned or changed pulses a dot.
+                    Rectangle {
+                        objectName: "busy-" + row.modelData.section
+                        visible: row.busy
+                        implicitWidth: 7
+                        implicitHeight: 7
+                        radius: 3.5
+                        color: Theme.accent
+                        SequentialAnimation on opacity {
+                            running: row.busy
+                            loops: Animation.Infinite
+                            NumberAnimation { to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
+                            NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
+                        }
                     }
                 }
                 MouseArea {
