@@ -216,7 +216,9 @@ QVariantMap CleanupStore::scanProgress() const {
     const QLocale english(QLocale::English);
     const auto [entries, items, bytes] = shown.figures;
     QString summary =
-        english.toString(entries) + (entries == 1 ? " entry" : " entries") + " examined";
+        entries == 0 && bytes == 0
+            ? QString::fromUtf8("Starting\u2026")
+            : english.toString(entries) + (entries == 1 ? " entry" : " entries") + " examined";
     if (items > 0 || bytes > 0) {
         summary += QString::fromUtf8(" \u00b7 ");
         if (items > 0) {
@@ -245,9 +247,20 @@ QStringList CleanupStore::busySections() const {
 }
 
 QVariantMap CleanupStore::confirmation() const {
-    return {{"title", shown_.confirmation.title},
-            {"message", shown_.confirmation.message},
-            {"offersAppManagement", shown_.confirmation.offersAppManagement}};
+    const Confirmation& shown = shown_.confirmation;
+    QVariantList items;
+    for (const Confirmation::Item& item : shown.items) {
+        items.append(QVariantMap{{"name", item.name},
+                                 {"size", QVariant::fromValue<qint64>(item.size)},
+                                 {"action", item.action}});
+    }
+    return {{"title", shown.title},
+            {"message", shown.message},
+            {"offersAppManagement", shown.offersAppManagement},
+            {"items", items},
+            {"more", QVariant::fromValue<qint64>(static_cast<qint64>(shown.more))},
+            {"total", shown.total},
+            {"outcome", shown.outcome}};
 }
 
 } // namespace sorvale::store

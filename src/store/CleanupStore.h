@@ -115,7 +115,10 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QStringList busySections READ busySections NOTIFY busySectionsChanged)
     // What the window shows by state (see Screen).
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
-    // What the confirmation before a removal says: {title, message, offersAppManagement}.
+    // What the confirmation before a removal says: {title, message, offersAppManagement, items,
+    // more, total, outcome}. While it is shown, items names the ten largest selected items
+    // ({name, size, action}), more counts the others, total is their size and outcome says what
+    // happens to them all.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
     // {layout, computer, trash, fileManager, installers, hasAccessPermissions}: the home layout's
     // raw value and the words the window uses for its platform's things.

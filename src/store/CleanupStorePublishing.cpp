@@ -33,7 +33,11 @@ CleanupStore::Shown CleanupStore::current() const {
         navigation_.section, lists_.contentsRevision(navigation_.section), displayed());
     shown.totalJunkSize = lists_.junkSize(std::nullopt);
     shown.actionTitle = selection_rules::actionTitle(shown.selected);
-    shown.confirmation = selection_rules::confirmation(shown.selected);
+    // The items are named only while the confirmation is shown: a selection may be long.
+    shown.confirmation = showDeleteConfirmation_
+                             ? selection_rules::confirmation(shown.selected, displayed(),
+                                                             model::words(layout_).trash)
+                             : selection_rules::confirmation(shown.selected);
     shown.progress = figures_;
     shown.screen = present(navigation_, access_.state(), lists_);
     return shown;

@@ -41,10 +41,25 @@ struct SelectionSummary {
 
 // What the confirmation before a removal says.
 struct Confirmation {
+    // One of the items it names, and what will happen to it.
+    struct Item {
+        QString name;
+        std::int64_t size = 0;
+        QString action;
+
+        bool operator==(const Item&) const = default;
+    };
+
     QString title;
     QString message;
     // Only a selection of installed applications alone offers the App Management settings.
     bool offersAppManagement = false;
+    // The largest selected items, the number of the others, their total size, and what will
+    // happen to them all, in one sentence.
+    std::vector<Item> items;
+    std::size_t more = 0;
+    QString total;
+    QString outcome;
 
     bool operator==(const Confirmation&) const = default;
 };
@@ -55,6 +70,13 @@ namespace selection_rules {
 
 [[nodiscard]] QString actionTitle(const SelectionSummary& selected);
 [[nodiscard]] Confirmation confirmation(const SelectionSummary& selected);
+// The confirmation with the selected items of `items` named: the first `named` of them by size.
+// `trash` is where the platform's removed items go ("the Trash").
+[[nodiscard]] Confirmation confirmation(const SelectionSummary& selected,
+                                        const std::vector<model::CleanupItem>& items,
+                                        std::string_view trash, std::size_t named = 10);
+// What removing `item` does to it, as the end of "will be …": "moved to the Trash".
+[[nodiscard]] QString action(const model::CleanupItem& item, std::string_view trash);
 [[nodiscard]] std::string progressLabel(const SelectionSummary& selected);
 
 } // namespace selection_rules

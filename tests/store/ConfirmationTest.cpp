@@ -1,3 +1,4 @@
+#include "StoreFixture.h"
 #include "model/ByteCountFormat.h"
 #include "store/CleanupStore.h"
 #include "support/DemoHome.h"
@@ -14,6 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using model::CleanupCategory;
+
+// Where this home layout's removed items go, as the confirmation names it.
+QString trashWord() {
+    return QString::fromUtf8(model::words(model::HomeLayout::macos).trash.data());
+}
 
 // The confirmation over a store whose lists hold the demo home's every kind of item.
 class Confirmation : public ::testing::Test {
@@ -106,11 +112,19 @@ TEST_F(Confirmation, TheFirstRuleThatHoldsChoosesTitleAndMessage) {
     EXPECT_EQ(title(), "Remove selected items?");
     EXPECT_TRUE(message().contains(QString::fromUtf8("Apple\u2019s CoreSimulator tools")));
 
-    select("trash", [](const auto&) { return true; });
+    select("cleanup", [](const auto& item) {
+        return item.category == CleanupCategory::trash ||
+               item.category == CleanupCategory::userCaches;
+    });
     EXPECT_EQ(title(), "Remove selected items?");
     EXPECT_EQ(message(), count() + ", totaling " + size() +
                              ". Items already in Trash will be deleted permanently; "
                              "other items will move to Trash.");
+
+    select("trash", [](const auto&) { return true; });
+    EXPECT_EQ(title(), "Delete selected items permanently?");
+    EXPECT_EQ(message(), count() + ", totaling " + size() +
+                             ". Items deleted from Trash cannot be recovered or put back.");
 
     QSignalSpy changes(store_.get(), &CleanupStore::confirmationChanged);
     select("downloads", [](const auto&) { return true; });
@@ -120,5 +134,78 @@ TEST_F(Confirmation, TheFirstRuleThatHoldsChoosesTitleAndMessage) {
                              ". You can recover them from Trash until it is emptied.");
 }
 
+TEST_F(Confirmation, WhileShownItNamesWhatHappensToEachKindOfItem) {
+    const auto outcome = [] {
+        store_->setShowDeleteConfirmation(true);
+        const QString said = store_->confirmation().value("outcome").toString();
+        store_->setShowDeleteConfirmation(false);
+        return said;
+    };
+    select("cleanup", [](const auto& item) {
+        return item.category == CleanupCategory::trash ||
+               item.category == CleanupCategory::universalBinaries ||
+               item.operation.isManagedXcodeOperation();
+    });
+    const auto countOf = [](const std::function<bool(const model::CleanupItem&)>& which) {
+        const auto& items = store_->itemsOf(model::AppSection::cleanup);
+        const auto n = std::count_if(items.begin(), items.end(), [&](const auto& item) {
+            return item.isSelected && which(item);
+        });
+        return QString::number(n) + (n == 1 ? " item" : " items");
+    };
+    const QString binaries = countOf(is(CleanupCategory::universalBinaries));
+    const QString gone = countOf([](const auto& item) {
+        return item.category == CleanupCategory::trash || item.operation.isManagedXcodeOperation();
+    });
+    const QString said = outcome();
+    EXPECT_TRUE(said.contains(binaries + " will be optimized")) << said.toStdString();
+    EXPECT_TRUE(said.contains(gone + " will be deleted permanently")) << said.toStdString();
+
+    select("applications", is(CleanupCategory::installedApplications));
+    EXPECT_EQ(outcome(), count() + " will be uninstalled.");
+    select("downloads", [](const auto&) { return true; });
+    EXPECT_EQ(outcome(), count() + " will be moved to " + trashWord() + ".");
+    EXPECT_TRUE(store_->confirmation().value("items").toList().isEmpty())
+        << "nothing is named while the confirmation is hidden";
+}
+
 } // namespace
+
+namespace test {
+namespace {
+
+TEST_F(StoreFixture, TheConfirmationListsTheTenLargestSelectedItemsAndTheirTotal) {
+    for (int file = 1; file <= 13; ++file) {
+        tree.file(home / "Downloads" / ("file" + std::to_string(file)), 4096 * file);
+    }
+    store->scanDownloads();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    // Every file but the largest: the list names file12 down to file3.
+    const QStringList chosen = sorvale::test::selectOnly(
+        *store, [](const model::CleanupItem& item) { return item.name != "file13"; });
+    ASSERT_EQ(chosen.size(), 12);
+    store->setShowDeleteConfirmation(true);
+    const QVariantMap confirmation = store->confirmation();
+    QStringList named;
+    for (const QVariant& item : confirmation.value("items").toList()) {
+        const QVariantMap map = item.toMap();
+        named.append(map.value("name").toString());
+        EXPECT_EQ(map.value("size").toLongLong(),
+                  4096 * map.value("name").toString().mid(4).toInt());
+        EXPECT_EQ(map.value("action"), "moved to " + trashWord());
+    }
+    EXPECT_EQ(named, (QStringList{"file12", "file11", "file10", "file9", "file8", "file7", "file6",
+                                  "file5", "file4", "file3"}));
+    EXPECT_EQ(confirmation.value("more"), 2);
+    EXPECT_EQ(confirmation.value("total"),
+              QString::fromStdString(model::formatByteCount(4096 * (12 * 13 / 2))));
+    EXPECT_EQ(confirmation.value("outcome"), "12 items will be moved to " + trashWord() + ".");
+
+    store->toggle(key(home / "Downloads/file1"));
+    EXPECT_EQ(store->confirmation().value("more"), 1) << "it follows the selection";
+    store->setShowDeleteConfirmation(false);
+}
+
+} // namespace
+} // namespace test
 } // namespace sorvale::store

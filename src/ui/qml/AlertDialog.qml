@@ -12,6 +12,8 @@ Dialog {
     property string heading
     property string message
     default property alias buttons: buttonRow.data
+    // What stands between the message and the buttons.
+    property alias details: detailsArea.data
     property AlertButton cancelButton: null
     property AlertButton defaultButton: null
 
@@ -81,6 +83,11 @@ Dialog {
             font.pixelSize: Theme.body
             wrapMode: Text.WordWrap
             lineHeight: 1.2
+        }
+        ColumnLayout {
+            id: detailsArea
+            Layout.fillWidth: true
+            spacing: 4
         }
         RowLayout {
             id: buttonRow

@@ -72,6 +72,26 @@ TestCase {
         Store.setSelection([], false);
     }
 
+    function test_theConfirmationListsTheLargestSelectedItemsAndTheirTotal() {
+        const dialog = createTemporaryObject(confirmationComponent, testCase);
+        selectInSection("downloads", "");
+        const selected = Store.displayedItems.filter(item => item.isSelected)
+            .sort((a, b) => b.size - a.size);
+        Store.showDeleteConfirmation = true;
+        tryCompare(dialog, "opened", true);
+        const rows = findChild(dialog, "confirmationItems");
+        compare(rows.count, Math.min(10, selected.length));
+        for (let index = 0; index < rows.count; ++index) {
+            compare(rows.itemAt(index).modelData.name, selected[index].name);
+        }
+        compare(findChild(dialog, "confirmationMore").visible, selected.length > 10);
+        const outcome = findChild(dialog, "confirmationOutcome").text;
+        verify(outcome.endsWith("Total: " + Format.byteCount(Store.selectedSize)), outcome);
+        verify(outcome.startsWith(selected.length + " items will be moved to "), outcome);
+        keyClick(Qt.Key_Escape);
+        Store.setSelection([], false);
+    }
+
     function test_escapeCancelsAndReturnPressesOnlyADefaultThatDestroysNothing() {
         const dialog = createTemporaryObject(confirmationComponent, testCase);
         selectInSection("downloads", "");
