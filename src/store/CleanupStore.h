@@ -5,6 +5,7 @@
 #include "ScanLists.h"
 #include "ScreenPresenter.h"
 #include "SelectionRules.h"
+#include "cleanup/Removal.h"
 #include "engine/EngineActor.h"
 #include "engine/ScanProgress.h"
 #include "model/AppSection.h"
@@ -69,6 +70,9 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QString permissionCheckSection READ permissionCheckSection NOTIFY
                    permissionCheckSectionChanged)
     Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage NOTIFY lastMessageChanged)
+    // Whether the removal that lastMessage reports moved items to the Trash that undoRemoval can
+    // put back.
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(double largeFileMinimumMB READ largeFileMinimumMB WRITE setLargeFileMinimumMB NOTIFY
                    largeFileMinimumMBChanged)
     // {from, to, step}: the megabytes the Large Files minimum may take.
@@ -188,6 +192,7 @@ public:
     [[nodiscard]] QString fullDiskAccessPromptSection() const;
     [[nodiscard]] QString permissionCheckSection() const;
     [[nodiscard]] QString lastMessage() const;
+    [[nodiscard]] bool canUndo() const { return shown_.canUndo; }
     // An empty text clears the message.
     void setLastMessage(const QString& message);
     [[nodiscard]] double largeFileMinimumMB() const { return largeFileMinimumMB_; }
@@ -263,6 +268,11 @@ public:
     Q_INVOKABLE void back();
 
     Q_INVOKABLE void removeSelected();
+    // Puts the items the last removal moved to the Trash back where they were, and into their
+    // list again.
+    Q_INVOKABLE void undoRemoval();
+    // Puts the selected items of the Trash list back where they came from.
+    Q_INVOKABLE void putBackSelected();
 
     Q_INVOKABLE void refreshFullDiskAccessStatus();
     Q_INVOKABLE void openPrivacySettings();
@@ -287,6 +297,7 @@ signals:
     void fullDiskAccessPromptSectionChanged();
     void permissionCheckSectionChanged();
     void lastMessageChanged();
+    void canUndoChanged();
     void largeFileMinimumMBChanged();
     void largeFilesScopeChanged();
     void cleanupPresentationChanged();
@@ -358,6 +369,7 @@ private:
         bool needsAppManagementPermission = false;
         AccessGate::State access;
         std::optional<std::string> lastMessage;
+        bool canUndo = false;
         double largeFileMinimumMB = 0;
         QString largeFilesScope;
         SelectionSummary selected;
@@ -385,6 +397,10 @@ private:
     // Ends the wait for the running scan, if any; `restore` puts its list back as it was.
     void abandonRunningScan(bool restore);
     void readProgress();
+    // Puts `trashed` back on the engine's thread, then adds the items of `returning` that went
+    // back to `section`'s list and takes those of `leaving` out of it.
+    void putBack(model::AppSection section, std::vector<cleanup::TrashedItem> trashed,
+                 std::vector<model::CleanupItem> returning, bool leaving);
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
     // Sets the selection of every displayed item to `select(item)`.
     void selectDisplayed(const std::function<bool(const model::CleanupItem&)>& select);
@@ -414,6 +430,14 @@ private:
     bool needsAppManagementPermission_ = false;
     std::optional<std::string> lastMessage_;
     double largeFileMinimumMB_ = 500;
+    // What the last removal moved to the Trash, for as long as its message is shown.
+    struct Undoable {
+        model::AppSection section = model::AppSection::overview;
+        std::vector<model::CleanupItem> items;
+        std::vector<cleanup::TrashedItem> trashed;
+        std::string message;
+    };
+    std::optional<Undoable> undoable_;
     // What the latest Large Files scan was asked for, and what the list on screen was found with.
     std::optional<LargeFilesScope> largeFilesRequest_;
     std::optional<LargeFilesScope> largeFilesScope_;

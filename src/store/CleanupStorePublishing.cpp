@@ -22,6 +22,7 @@ CleanupStore::Shown CleanupStore::current() const {
     shown.needsAppManagementPermission = needsAppManagementPermission_;
     shown.access = access_.state();
     shown.lastMessage = lastMessage_;
+    shown.canUndo = undoable_ && lastMessage_ == undoable_->message;
     shown.largeFileMinimumMB = largeFileMinimumMB_;
     if (largeFilesScope_) {
         shown.largeFilesScope =
@@ -102,6 +103,7 @@ void CleanupStore::publish() {
         {[](Now a, Before b) { return a.access.checkingSection != b.access.checkingSection; },
          &S::permissionCheckSectionChanged},
         {[](Now a, Before b) { return a.lastMessage != b.lastMessage; }, &S::lastMessageChanged},
+        {[](Now a, Before b) { return a.canUndo != b.canUndo; }, &S::canUndoChanged},
         {[](Now a, Before b) { return a.largeFileMinimumMB != b.largeFileMinimumMB; },
          &S::largeFileMinimumMBChanged},
         {[](Now a, Before b) { return a.largeFilesScope != b.largeFilesScope; },

@@ -226,6 +226,9 @@ void CleanupStore::removeSelected() {
     }
     const AppSection section = navigation_.section;
     const std::size_t count = items.size();
+    undoable_.reset();
+    // Kept to be put back into the list should the removal be undone.
+    std::vector<model::CleanupItem> removing = items;
     lists_.setState(section, ScanState::scanning(selection_rules::progressLabel(
                                  SelectionSummary::of(section, 0, displayed()))));
     // The file operations run on the engine's thread, one item after another; only the outcome
@@ -235,7 +238,7 @@ void CleanupStore::removeSelected() {
          needsPermission = needsAppManagementPermission_](const engine::ScanEngine& engine) {
             return cleanup::removeItems(engine, items, home, needsPermission);
         },
-        [this, section, count,
+        [this, section, count, removing = std::move(removing),
          neededPermission = needsAppManagementPermission_](cleanup::RemovalOutcome outcome) {
             lists_.change(section, ScanLists::Change::contents,
                           [&](std::vector<model::CleanupItem>& list) {
@@ -245,6 +248,18 @@ void CleanupStore::removeSelected() {
                           });
             lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
             lastMessage_ = removalSummary(outcome, count);
+            if (!outcome.trashed.empty()) {
+                Undoable undoable{section, {}, std::move(outcome.trashed), *lastMessage_};
+                for (const cleanup::TrashedItem& trashed : undoable.trashed) {
+                    const auto item = std::find_if(removing.begin(), removing.end(),
+                                                   [&](const model::CleanupItem& candidate) {
+                                                       return candidate.id == trashed.id;
+                                                   });
+                    undoable.items.push_back(*item);
+                    undoable.items.back().isSelected = false;
+                }
+                undoable_ = std::move(undoable);
+            }
             // Only a change the removal made is written: the views may have cleared the flag.
             if (outcome.needsAppManagementPermission != neededPermission) {
                 needsAppManagementPermission_ = outcome.needsAppManagementPermission;
@@ -255,6 +270,70 @@ void CleanupStore::removeSelected() {
                 static_cast<int>(outcome.failed),
                 outcome.firstMessage ? displayText(*outcome.firstMessage) : QString());
         });
+    publish();
+}
+
+void CleanupStore::undoRemoval() {
+    if (!shown_.canUndo) {
+        return;
+    }
+    Undoable undoable = std::move(*undoable_);
+    undoable_.reset();
+    putBack(undoable.section, std::move(undoable.trashed), std::move(undoable.items),
+            /*leaving=*/false);
+}
+
+void CleanupStore::putBackSelected() {
+    if (navigation_.section != AppSection::trash) {
+        return;
+    }
+    std::vector<cleanup::TrashedItem> trashed;
+    for (const model::CleanupItem& item : selectedItemsOfDisplayedList()) {
+        trashed.push_back({item.id, {item.url}});
+    }
+    if (!trashed.empty()) {
+        putBack(AppSection::trash, std::move(trashed), {}, /*leaving=*/true);
+    }
+}
+
+void CleanupStore::putBack(AppSection section, std::vector<cleanup::TrashedItem> trashed,
+                           std::vector<model::CleanupItem> returning, bool leaving) {
+    const std::size_t count = trashed.size();
+    undoable_.reset();
+    lists_.setState(section, ScanState::scanning("Putting items back\u2026"));
+    onEngine([trashed = std::move(trashed)](
+                 const engine::ScanEngine&) { return cleanup::putBackItems(trashed); },
+             [this, section, count, returning = std::move(returning),
+              leaving](cleanup::PutBackOutcome outcome) {
+                 const std::unordered_set<model::Location> restored(outcome.restored.begin(),
+                                                                    outcome.restored.end());
+                 lists_.change(section, ScanLists::Change::contents,
+                               [&](std::vector<model::CleanupItem>& list) {
+                                   if (leaving) {
+                                       return std::erase_if(list, [&](const auto& item) {
+                                                  return restored.contains(item.id);
+                                              }) > 0;
+                                   }
+                                   // Back in the list where a scan would have put them: by size,
+                                   // largest first.
+                                   bool changed = false;
+                                   for (const model::CleanupItem& item : returning) {
+                                       if (restored.contains(item.id)) {
+                                           list.insert(
+                                               std::upper_bound(list.begin(), list.end(), item,
+                                                                [](const auto& a, const auto& b) {
+                                                                    return a.size > b.size;
+                                                                }),
+                                               item);
+                                           changed = true;
+                                       }
+                                   }
+                                   return changed;
+                               });
+                 lists_.setState(section, ScanState::complete(std::chrono::system_clock::now()));
+                 lastMessage_ = putBackSummary(outcome, count);
+                 publish();
+             });
     publish();
 }
 

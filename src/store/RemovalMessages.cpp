@@ -13,4 +13,14 @@ std::string removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t i
            " skipped. " + outcome.firstMessage.value_or("");
 }
 
+std::string putBackSummary(const cleanup::PutBackOutcome& outcome, std::size_t itemCount) {
+    const std::size_t restored = outcome.restored.size();
+    const std::string items = itemCount == 1 ? " item" : " items";
+    if (outcome.failed == 0) {
+        return "Put back " + std::to_string(restored) + items + ".";
+    }
+    return "Put back " + std::to_string(restored) + " of " + std::to_string(itemCount) + items +
+           ". " + outcome.firstMessage.value_or("");
+}
+
 } // namespace sorvale::store

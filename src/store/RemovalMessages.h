@@ -9,5 +9,8 @@ namespace sorvale::store {
 // The line that reports a removal of `itemCount` items.
 [[nodiscard]] std::string removalSummary(const cleanup::RemovalOutcome& outcome,
                                          std::size_t itemCount);
+// The line that reports putting `itemCount` items back from the Trash.
+[[nodiscard]] std::string putBackSummary(const cleanup::PutBackOutcome& outcome,
+                                         std::size_t itemCount);
 
 } // namespace sorvale::store
