@@ -42,8 +42,12 @@ Button {
     background: Rectangle {
         implicitHeight: 28
         radius: 7
-        color: button.down ? Theme.faded("white", 0.16) : Theme.panelStrong
+        color: button.down ? Theme.faded("white", 0.16)
+             : button.hovered && button.enabled ? Theme.faded("white", 0.13) : Theme.panelStrong
         border.color: Theme.border
         border.width: 1
+        FocusRing {
+            target: button
+        }
     }
 }

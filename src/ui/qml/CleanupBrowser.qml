@@ -37,6 +37,9 @@ RowLayout {
             radius: 10
             color: browserRow.current ? browserRow.highlight
                  : browserRow.down ? Theme.faded("white", 0.05) : "transparent"
+            FocusRing {
+                target: browserRow
+            }
         }
         property color highlight: Theme.faded(Theme.accent, 0.11)
         contentItem: RowLayout {

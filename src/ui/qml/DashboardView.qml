@@ -30,6 +30,9 @@ ScrollView {
             radius: 18
             color: card.down ? Theme.panelStrong : card.hovered ? Theme.faded("white", 0.07)
                                                                  : Theme.panel
+            FocusRing {
+                target: card
+            }
         }
         contentItem: RowLayout {
             spacing: 14

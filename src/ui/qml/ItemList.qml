@@ -2,10 +2,29 @@ import QtQuick
 import QtQuick.Controls.Basic
 import Sorvale
 
-// The rows of the results list; only those on screen are made.
+// The rows of the results list; only those on screen are made. With the keyboard the arrows
+// move between rows, Space ticks the current one and the platform's Select All ticks every row.
 ListView {
+    id: list
     objectName: "itemList"
     model: Results
+    activeFocusOnTab: true
+    keyNavigationEnabled: true
+    Accessible.role: Accessible.List
+    Accessible.name: "Results"
+
+    Keys.onSpacePressed: {
+        if (currentItem) {
+            Store.toggle(currentItem.key);
+        }
+    }
+    Keys.onPressed: event => {
+        if (event.matches(StandardKey.SelectAll)) {
+            Results.setRowsSelected(true);
+            event.accepted = true;
+        }
+    }
+
     spacing: 8
     bottomMargin: 12
     clip: true

@@ -30,6 +30,9 @@ ComboBox {
         color: picker.down ? Theme.faded("white", 0.14) : Theme.panelStrong
         border.color: Theme.border
         border.width: 1
+        FocusRing {
+            target: picker
+        }
     }
     popup.background: Rectangle {
         radius: 8

@@ -32,12 +32,29 @@ Rectangle {
 
     ListView.onReused: showRelatedFiles = false
 
+    Accessible.role: Accessible.ListItem
+    Accessible.name: name + ", " + Format.byteCount(size) + (isSelected ? ", selected" : "")
+
+    // The row the keyboard acts on, while the list has the keyboard.
+    Rectangle {
+        objectName: "currentRing"
+        anchors.fill: parent
+        anchors.margins: -2
+        radius: row.radius + 2
+        color: "transparent"
+        border.color: Theme.accent
+        border.width: 2
+        visible: row.ListView.isCurrentItem && row.ListView.view && row.ListView.view.activeFocus
+    }
+
     component IconButton: Button {
         id: iconButton
         property string symbol
         property string toolTip
         hoverEnabled: true
         padding: 6
+        // The list takes the keyboard for its rows; their buttons stay out of the Tab chain.
+        focusPolicy: Qt.NoFocus
         ToolTip.visible: hovered
         ToolTip.text: toolTip
         ToolTip.delay: 600
@@ -63,6 +80,7 @@ Rectangle {
         Button {
             objectName: "checkbox"
             padding: 2
+            focusPolicy: Qt.NoFocus
             Accessible.role: Accessible.CheckBox
             Accessible.name: row.name
             Accessible.checked: row.isSelected
@@ -70,7 +88,7 @@ Rectangle {
             contentItem: SymbolIcon {
                 symbol: row.isSelected ? "checkmark.square.fill" : "square"
                 size: 18
-                color: row.isSelected ? Theme.accent : Qt.rgba(1, 1, 1, 0.35)
+                color: row.isSelected ? Theme.accent : Qt.rgba(1, 1, 1, 0.55)
             }
             background: Item {}
         }

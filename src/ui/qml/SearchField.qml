@@ -14,6 +14,7 @@ TextField {
     font.pixelSize: Theme.body
     text: Results.searchText
     onTextEdited: Results.searchText = text
+    Accessible.name: placeholderText
 
     background: Rectangle {
         radius: 10

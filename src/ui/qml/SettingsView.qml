@@ -24,8 +24,13 @@ ScrollView {
             color: Theme.accent
             font.pixelSize: Theme.body
         }
-        background: Item {}
+        background: Item {
+            FocusRing {
+                target: link
+            }
+        }
         padding: 2
+        Accessible.name: text
     }
     component Label: RowLayout {
         property alias text: labelText.text
@@ -73,6 +78,7 @@ ScrollView {
                 }
                 Slider {
                     objectName: "minimumSizeSlider"
+                    Accessible.name: "Minimum file size"
                     Layout.fillWidth: true
                     from: Store.largeFileMinimumRange.from
                     to: Store.largeFileMinimumRange.to

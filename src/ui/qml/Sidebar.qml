@@ -55,10 +55,15 @@ Rectangle {
         }
 
         Repeater {
+            id: rows
+            objectName: "sectionRows"
             model: Tables.sections
+            // The rows are one stop of the Tab chain, the current one; the arrows move between
+            // them and choose the section they reach.
             delegate: Rectangle {
                 id: row
                 required property var modelData
+                required property int index
                 readonly property bool current: Store.selection === modelData.section
                 readonly property bool busy: Store.busySections.includes(modelData.section)
 
@@ -69,6 +74,23 @@ Rectangle {
                 Accessible.role: Accessible.Button
                 Accessible.name: modelData.title
                 Accessible.description: busy ? "Scanning" : ""
+                activeFocusOnTab: current
+                objectName: "section-" + modelData.section
+
+                function choose(offset) {
+                    const next = rows.itemAt(Math.max(0, Math.min(rows.count - 1, index + offset)));
+                    // The focus moves first: the row that had it then leaves the Tab chain.
+                    next.forceActiveFocus(Qt.TabFocusReason);
+                    Store.selection = next.modelData.section;
+                }
+                Keys.onUpPressed: choose(-1)
+                Keys.onDownPressed: choose(1)
+                Keys.onSpacePressed: Store.selection = modelData.section
+                Keys.onReturnPressed: Store.selection = modelData.section
+
+                FocusRing {
+                    target: row
+                }
 
                 RowLayout {
                     anchors.fill: parent
