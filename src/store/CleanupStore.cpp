@@ -236,6 +236,33 @@ QVariantMap CleanupStore::scanProgress() const {
             {"summary", summary}};
 }
 
+QVariantMap CleanupStore::homeVolume() const {
+    const auto& volume = shown_.homeVolume;
+    if (!volume || volume->capacity <= 0) {
+        return {};
+    }
+    const std::int64_t used = volume->capacity - volume->available;
+    // What was found may lie partly on other volumes (system folders); the bar never shows more
+    // to reclaim than the home volume uses.
+    const std::int64_t reclaimable = std::clamp<std::int64_t>(shown_.totalJunkSize, 0, used);
+    const auto fraction = [&](std::int64_t part) {
+        return static_cast<double>(part) / static_cast<double>(volume->capacity);
+    };
+    const auto text = [](std::int64_t bytes) {
+        return QString::fromStdString(model::formatByteCount(bytes));
+    };
+    return {{"capacity", QVariant::fromValue<qint64>(volume->capacity)},
+            {"available", QVariant::fromValue<qint64>(volume->available)},
+            {"reclaimable", QVariant::fromValue<qint64>(reclaimable)},
+            {"usedFraction", fraction(used - reclaimable)},
+            {"reclaimableFraction", fraction(reclaimable)},
+            {"freeFraction", fraction(volume->available)},
+            {"usedText", text(used)},
+            {"reclaimableText", text(reclaimable)},
+            {"availableText", text(volume->available)},
+            {"capacityText", text(volume->capacity)}};
+}
+
 QStringList CleanupStore::busySections() const {
     QStringList sections;
     for (std::size_t list = 0; list < ScanLists::kCount; ++list) {

@@ -12,6 +12,7 @@
 #include "model/CleanupCategory.h"
 #include "model/CleanupItem.h"
 #include "model/ScanState.h"
+#include "platform/VolumeSpace.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -115,6 +116,11 @@ class CleanupStore : public QObject {
     // {section, running, stopped, entries, items, bytes, folder, summary}. While it runs every
     // figure only grows; once it completes, items and bytes are those of its result.
     Q_PROPERTY(QVariantMap scanProgress READ scanProgress NOTIFY scanProgressChanged)
+    // The volume of the home folder as three parts of its capacity: {capacity, available,
+    // reclaimable, usedFraction, reclaimableFraction, freeFraction, usedText, reclaimableText,
+    // availableText, capacityText}; reclaimable is what Smart Cleanup found, counted within what
+    // is used (usedFraction is the rest of it). Empty when the volume cannot be asked.
+    Q_PROPERTY(QVariantMap homeVolume READ homeVolume NOTIFY homeVolumeChanged)
     // The sections whose list is being scanned or changed.
     Q_PROPERTY(QStringList busySections READ busySections NOTIFY busySectionsChanged)
     // What the window shows by state (see Screen).
@@ -221,6 +227,7 @@ public:
     [[nodiscard]] QString selectionActionTitle() const;
     [[nodiscard]] bool isCheckingFullDiskAccess() const;
     [[nodiscard]] QVariantMap scanProgress() const;
+    [[nodiscard]] QVariantMap homeVolume() const;
     [[nodiscard]] QStringList busySections() const;
     [[nodiscard]] QVariantMap screen() const { return shown_.screen.toVariant(); }
     [[nodiscard]] QVariantMap confirmation() const;
@@ -318,6 +325,7 @@ signals:
     void selectionActionTitleChanged();
     void isCheckingFullDiskAccessChanged();
     void scanProgressChanged();
+    void homeVolumeChanged();
     void busySectionsChanged();
     void screenChanged();
     void confirmationChanged();
@@ -377,6 +385,7 @@ private:
         QString actionTitle;
         Confirmation confirmation;
         ScanFigures progress;
+        std::optional<platform::VolumeSpace> homeVolume;
         Screen screen;
     };
     struct Announcement;
@@ -447,6 +456,8 @@ private:
     std::optional<RunningScan> running_;
     ScanFigures figures_;
     QTimer progressTimer_;
+    // Asked again whenever a scan or a change of the disk has ended.
+    std::optional<platform::VolumeSpace> homeVolume_;
 
     Shown shown_;
 };

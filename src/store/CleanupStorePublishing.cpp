@@ -40,6 +40,7 @@ CleanupStore::Shown CleanupStore::current() const {
                                                              model::words(layout_).trash)
                              : selection_rules::confirmation(shown.selected);
     shown.progress = figures_;
+    shown.homeVolume = homeVolume_;
     shown.screen = present(navigation_, access_.state(), lists_);
     return shown;
 }
@@ -158,11 +159,19 @@ void CleanupStore::publish() {
         {[](Now a, Before b) { return checksOnScreen(a) != checksOnScreen(b); },
          &S::isCheckingFullDiskAccessChanged},
         {[](Now a, Before b) { return a.progress != b.progress; }, &S::scanProgressChanged},
+        {[](Now a, Before b) {
+             return a.homeVolume != b.homeVolume || a.totalJunkSize != b.totalJunkSize;
+         },
+         &S::homeVolumeChanged},
         {[](Now a, Before b) { return busy(a) != busy(b); }, &S::busySectionsChanged},
         {[](Now a, Before b) { return a.screen != b.screen; }, &S::screenChanged},
         {[](Now a, Before b) { return a.confirmation != b.confirmation; }, &S::confirmationChanged},
     });
 
+    // Whatever ended may have changed the disk: the volume is asked again once nothing runs.
+    if (!running_) {
+        homeVolume_ = platform::volumeSpace(home_);
+    }
     const Shown before = std::exchange(shown_, current());
     if (shown_.navigation.section != before.navigation.section) {
         emit selectionChanged();

@@ -155,6 +155,11 @@ ScrollView {
                         font.pixelSize: Theme.body
                         wrapMode: Text.WordWrap
                     }
+                    VolumeBar {
+                        objectName: "homeVolume"
+                        Layout.fillWidth: true
+                        Layout.topMargin: 2
+                    }
                     PrimaryButton {
                         objectName: "heroButton"
                         Layout.topMargin: 4
