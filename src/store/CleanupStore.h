@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "AccessGate.h"
@@ -130,8 +132,8 @@ class CleanupStore : public QObject {
     // ({name, size, action}), more counts the others, total is their size and outcome says what
     // happens to them all.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
-    // {layout, computer, trash, fileManager, installers, hasAccessPermissions}: the home layout's
-    // raw value and the words the window uses for its platform's things.
+    // The home layout's raw value, the words the window uses for its platform's things, and the
+    // sentences that depend on the layout (see PlatformTexts.h).
     Q_PROPERTY(QVariantMap platform READ platform CONSTANT)
 
 public:
@@ -152,7 +154,8 @@ public:
     using UrlOpener = std::function<bool(const QUrl& url)>;
 
     // The default check asks the engine on macOS; elsewhere there is no such permission and
-    // the answer is yes.
+    // the answer is yes. A layout without access permissions never checks: its protected scans
+    // start at once.
     explicit CleanupStore(engine::ScanEngine engine = engine::ScanEngine(),
                           std::optional<AccessCheck> accessCheck = std::nullopt,
                           QObject* parent = nullptr);
@@ -402,6 +405,8 @@ private:
 
     void runScan(std::string label, model::AppSection section,
                  std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
+    // Starts the scan of Smart Cleanup or Applications once access allows it.
+    void requestProtectedScan(model::AppSection section);
     void beginProtectedScan(model::AppSection section);
     // Ends the wait for the running scan, if any; `restore` puts its list back as it was.
     void abandonRunningScan(bool restore);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // What the store announces: every value the interface shows, compared with the last
 // announcement, each property's signal emitted when its value changed.
 
@@ -36,12 +38,11 @@ CleanupStore::Shown CleanupStore::current() const {
     shown.actionTitle = selection_rules::actionTitle(shown.selected);
     // The items are named only while the confirmation is shown: a selection may be long.
     shown.confirmation = showDeleteConfirmation_
-                             ? selection_rules::confirmation(shown.selected, displayed(),
-                                                             model::words(layout_).trash)
-                             : selection_rules::confirmation(shown.selected);
+                             ? selection_rules::confirmation(shown.selected, displayed(), layout_)
+                             : selection_rules::confirmation(shown.selected, layout_);
     shown.progress = figures_;
     shown.homeVolume = homeVolume_;
-    shown.screen = present(navigation_, access_.state(), lists_);
+    shown.screen = present(navigation_, access_.state(), lists_, layout_);
     return shown;
 }
 

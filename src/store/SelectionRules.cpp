@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "SelectionRules.h"
 
 #include "model/ByteCountFormat.h"
@@ -23,8 +25,9 @@ SelectionSummary SelectionSummary::of(model::AppSection section, std::uint64_t c
         }
         summary.positions.push_back(static_cast<std::uint32_t>(position));
         summary.size += item.size;
-        summary.categories |= 1U << static_cast<unsigned>(item.category);
+        summary.categories |= bit(item.category);
         summary.managedXcode = summary.managedXcode || item.operation.isManagedXcodeOperation();
+        summary.systemToolCount += item.operation.isSystemToolOperation() ? 1 : 0;
     }
     return summary;
 }
@@ -69,13 +72,13 @@ QString actionTitle(const SelectionSummary& selected) {
         }
     }
     if (selected.has(CleanupCategory::universalBinaries) || selected.has(CleanupCategory::trash) ||
-        selected.managedXcode) {
+        selected.managedXcode || selected.systemToolCount > 0) {
         return "Apply Selected";
     }
     return "Move to Trash";
 }
 
-Confirmation confirmation(const SelectionSummary& selected) {
+Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout layout) {
     const auto said = [](QString title, QString message, bool offersAppManagement) {
         Confirmation confirmation;
         confirmation.title = std::move(title);
@@ -95,14 +98,22 @@ Confirmation confirmation(const SelectionSummary& selected) {
                     false);
     }
     if (selected.onlyOf(CleanupCategory::installedApplications)) {
-        return said(
-            "Uninstall selected applications?",
-            "Sorvale will move the selected application bundles and their matched caches, "
-            "preferences, logs, saved state, and support folders to Trash. macOS may ask for "
-            "App Management permission because this allows Sorvale to delete other apps. "
-            "Running applications are skipped; everything remains recoverable until Trash is "
-            "emptied.",
-            true);
+        if (model::hasAccessPermissions(layout)) {
+            return said(
+                "Uninstall selected applications?",
+                "Sorvale will move the selected application bundles and their matched caches, "
+                "preferences, logs, saved state, and support folders to Trash. macOS may ask for "
+                "App Management permission because this allows Sorvale to delete other apps. "
+                "Running applications are skipped; everything remains recoverable until Trash is "
+                "emptied.",
+                true);
+        }
+        return said("Uninstall selected applications?",
+                    "Sorvale will move the selected application bundles and their matched caches, "
+                    "preferences, logs, saved state, and support folders to Trash. Running "
+                    "applications are skipped; everything remains recoverable until Trash is "
+                    "emptied.",
+                    false);
     }
     if (selected.has(CleanupCategory::mailDownloads)) {
         return said(
@@ -126,6 +137,34 @@ Confirmation confirmation(const SelectionSummary& selected) {
                     items + ", totaling " + s +
                         ". Items deleted from Trash cannot be recovered or put back.",
                     false);
+    }
+    if (selected.systemToolCount == selected.count() && selected.count() > 0) {
+        return said("Remove selected items?",
+                    items + ", totaling " + s +
+                        QString::fromUtf8(". The system\u2019s own tools remove them and may ask "
+                                          "for an administrator password; they cannot be "
+                                          "recovered from Trash."),
+                    false);
+    }
+    if (selected.systemToolCount > 0) {
+        if (selected.has(CleanupCategory::trash)) {
+            return said("Remove selected items?",
+                        items + ", totaling " + s +
+                            QString::fromUtf8(
+                                ". Selected system storage is removed by the system\u2019s own "
+                                "tools, which may ask for an administrator password, and cannot "
+                                "be recovered from Trash. Items already in Trash will be deleted "
+                                "permanently; other items will move to Trash."),
+                        false);
+        }
+        return said(
+            "Remove selected items?",
+            items + ", totaling " + s +
+                QString::fromUtf8(". Selected system storage is removed by the system\u2019s "
+                                  "own tools, which may ask for an administrator password, "
+                                  "and cannot be recovered from Trash. Other items will "
+                                  "move to Trash."),
+            false);
     }
     if (selected.has(CleanupCategory::trash)) {
         return said(
@@ -157,9 +196,10 @@ QString action(const model::CleanupItem& item, std::string_view trash) {
 }
 
 Confirmation confirmation(const SelectionSummary& selected,
-                          const std::vector<model::CleanupItem>& items, std::string_view trash,
+                          const std::vector<model::CleanupItem>& items, model::HomeLayout layout,
                           std::size_t named) {
-    Confirmation result = confirmation(selected);
+    const std::string_view trash = model::words(layout).trash;
+    Confirmation result = confirmation(selected, layout);
     std::vector<std::uint32_t> bySize = selected.positions;
     const auto largestFirst = [&](std::uint32_t a, std::uint32_t b) {
         return items[a].size > items[b].size || (items[a].size == items[b].size && a < b);
