@@ -141,7 +141,7 @@ ScrollView {
                     }
                     Text {
                         objectName: "applicationCount"
-                        text: summary.applicationCount + " apps found"
+                        text: summary.applicationCount === 1 ? "1 app found" : "%1 apps found".arg(summary.applicationCount)
                         color: "white"
                         font.pixelSize: Theme.title
                         font.weight: Font.Bold

@@ -42,7 +42,7 @@ Button {
         }
     }
     background: Rectangle {
-        implicitHeight: 28
+        implicitHeight: Theme.controlHeight
         radius: 7
         color: button.down ? Theme.faded("white", 0.16)
              : button.hovered && button.enabled ? Theme.faded("white", 0.13) : Theme.panelStrong

@@ -34,7 +34,12 @@ RowLayout {
         Layout.fillWidth: true
         padding: 8
         leftPadding: 10
+        hoverEnabled: true
         Accessible.name: text
+        // A title cut short is read whole on hover.
+        ToolTip.visible: hovered && title.truncated
+        ToolTip.text: text
+        ToolTip.delay: 500
         background: Rectangle {
             radius: 10
             color: browserRow.current ? browserRow.highlight
@@ -57,6 +62,7 @@ RowLayout {
                 Layout.fillWidth: true
                 spacing: 2
                 Text {
+                    id: title
                     Layout.fillWidth: true
                     text: browserRow.text
                     color: "white"
@@ -65,7 +71,7 @@ RowLayout {
                     // A long title takes a second line rather than losing its end.
                     wrapMode: Text.Wrap
                     maximumLineCount: 2
-                    elide: Text.ElideRight
+                    elide: Text.ElideMiddle
                 }
                 Text {
                     Layout.fillWidth: true
@@ -239,6 +245,7 @@ RowLayout {
             SelectAllButton {}
             Text {
                 objectName: "rowCount"
+                Layout.rightMargin: 6
                 text: Format.count(Results.count, "item")
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption

@@ -160,7 +160,9 @@ Rectangle {
             }
         }
 
+        // Sizes and dates keep one column from row to row.
         ColumnLayout {
+            Layout.minimumWidth: 86
             spacing: 2
             Text {
                 Layout.alignment: Qt.AlignRight

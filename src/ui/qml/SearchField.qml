@@ -7,7 +7,7 @@ import Sorvale
 // The results list's name search, bound to Results.searchText.
 TextField {
     id: field
-    implicitHeight: 36
+    implicitHeight: Theme.controlHeight
     leftPadding: 34
     rightPadding: 10
     color: "white"
