@@ -33,6 +33,19 @@ ListView {
     reuseItems: true
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar {}
+    // A search or category that leaves no row says so rather than showing a blank list.
+    Text {
+        objectName: "noRowsNote"
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 420)
+        visible: list.count === 0
+        text: Results.searchText !== "" ? "No items match \u201c%1\u201d.".arg(Results.searchText)
+                                        : "Nothing to review in this category."
+        color: Theme.secondaryText
+        font.pixelSize: Theme.body
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+    }
     delegate: ResultRow {
         width: ListView.view.width - 12
     }

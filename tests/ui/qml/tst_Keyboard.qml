@@ -63,6 +63,15 @@ TestCase {
         compare(Store.selectedCount, list.count);
         compare(Results.allRowsSelected, true);
         Store.deselectAll();
+
+        // Select All ticks the rows a search shows, and nothing it hides.
+        Results.searchText = "PDF";
+        list.forceActiveFocus(Qt.TabFocusReason);
+        keySequence(StandardKey.SelectAll);
+        compare(selectedNames(), ["boarding pass.pdf"]);
+        Results.searchText = "";
+        compare(Results.allRowsSelected, false);
+        Store.deselectAll();
     }
 
     function test_theSidebarIsOneTabStopWhoseArrowsChooseTheSection() {
