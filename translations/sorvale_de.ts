@@ -160,6 +160,22 @@
         <source>Nothing selected</source>
         <translation>Nichts ausgewählt</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Put the removed items back where they were</source>
+        <translation>Die entfernten Objekte wieder an ihren Ort legen</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>Zurücklegen</translation>
+    </message>
+    <message>
+        <source>Return the selected items to where they were deleted from</source>
+        <translation>Die ausgewählten Objekte dorthin zurücklegen, wo sie gelöscht wurden</translation>
+    </message>
 </context>
 <context>
     <name>ByteCountTexts</name>
@@ -235,6 +251,13 @@
     <message>
         <source>Sort</source>
         <translation>Sortieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -675,6 +698,21 @@
     </message>
 </context>
 <context>
+    <name>ItemList</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>No items match “%1”.</source>
+        <translation>Keine Objekte passen zu „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing to review in this category.</source>
+        <translation>In dieser Kategorie gibt es nichts zu prüfen.</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Sorvale</source>
@@ -978,6 +1016,21 @@ ohne Rätselraten.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Total: %2</source>
+        <translation>%1 Gesamt: %2</translation>
+    </message>
 </context>
 <context>
     <name>RemovalTexts</name>
@@ -995,6 +1048,20 @@ ohne Rätselraten.</translation>
             <numerusform>%1 erledigt; %n übersprungen. %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Put back %n item(s).</source>
+        <translation>
+            <numerusform>%n Objekt zurückgelegt.</numerusform>
+            <numerusform>%n Objekte zurückgelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %1 of %n item(s). %2</source>
+        <translation>
+            <numerusform>%1 von %n Objekt zurückgelegt. %2</numerusform>
+            <numerusform>%1 von %n Objekten zurückgelegt. %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultRow</name>
@@ -1008,6 +1075,14 @@ ohne Rätselraten.</translation>
     <message>
         <source>Review matched support files</source>
         <translation>Zugeordnete Supportdateien prüfen</translation>
+    </message>
+    <message>
+        <source>%1, %2, selected</source>
+        <translation>%1, %2, ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1128,17 @@ ohne Rätselraten.</translation>
             <numerusform>%n Objekt · %1</numerusform>
             <numerusform>%n Objekte · %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ScanFigures</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stop this scan and keep the previous results</source>
+        <translation>Diesen Scan stoppen und die vorherigen Ergebnisse behalten</translation>
     </message>
 </context>
 <context>
@@ -1202,13 +1288,6 @@ ohne Rätselraten.</translation>
         <source>Optimize selected applications?</source>
         <translation>Ausgewählte Anwendungen optimieren?</translation>
     </message>
-    <message numerus="yes">
-        <source>Sorvale will remove non-native executable slices from %n selected item(s), reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</source>
-        <translation>
-            <numerusform>Sorvale entfernt Code für fremde Architekturen aus %n ausgewählten Objekt und gibt bis zu %1 frei. Laufende Apps werden übersprungen, und signierte Apps werden automatisch wiederhergestellt, wenn die Überprüfung fehlschlägt. Diese Optimierung kann nicht rückgängig gemacht werden.</numerusform>
-            <numerusform>Sorvale entfernt Code für fremde Architekturen aus %n ausgewählten Objekten und gibt bis zu %1 frei. Laufende Apps werden übersprungen, und signierte Apps werden automatisch wiederhergestellt, wenn die Überprüfung fehlschlägt. Diese Optimierung kann nicht rückgängig gemacht werden.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Uninstall selected applications?</source>
         <translation>Ausgewählte Anwendungen deinstallieren?</translation>
@@ -1283,6 +1362,83 @@ ohne Rätselraten.</translation>
     <message>
         <source>Applying cleanup…</source>
         <translation>Bereinigung wird angewendet…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be optimized</source>
+        <translation>
+            <numerusform>%n Objekt wird optimiert</numerusform>
+            <numerusform>%n Objekte werden optimiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be uninstalled</source>
+        <translation>
+            <numerusform>%n Objekt wird deinstalliert</numerusform>
+            <numerusform>%n Objekte werden deinstalliert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be deleted permanently</source>
+        <translation>
+            <numerusform>%n Objekt wird endgültig gelöscht</numerusform>
+            <numerusform>%n Objekte werden endgültig gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be moved to macOS Trash</source>
+        <translation>
+            <numerusform>%n Objekt wird in den macOS-Papierkorb verschoben</numerusform>
+            <numerusform>%n Objekte werden in den macOS-Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be moved to the Trash</source>
+        <translation>
+            <numerusform>%n Objekt wird in den Papierkorb verschoben</numerusform>
+            <numerusform>%n Objekte werden in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sorvale will remove non-native executable slices from %n item(s), reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</source>
+        <translation>
+            <numerusform>Sorvale entfernt aus %n Objekt den ausführbaren Code für fremde Prozessorarchitekturen und gibt bis zu %1 frei. Laufende Apps werden übersprungen, und signierte Apps werden automatisch wiederhergestellt, wenn die Überprüfung fehlschlägt. Diese Optimierung kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Sorvale entfernt aus %n Objekten den ausführbaren Code für fremde Prozessorarchitekturen und gibt bis zu %1 frei. Laufende Apps werden übersprungen, und signierte Apps werden automatisch wiederhergestellt, wenn die Überprüfung fehlschlägt. Diese Optimierung kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete selected items permanently?</source>
+        <translation>Ausgewählte Objekte endgültig löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s), totaling %1. Items deleted from Trash cannot be recovered or put back.</source>
+        <translation>
+            <numerusform>%n Objekt, insgesamt %1. Aus dem Papierkorb gelöschte Objekte können nicht wiederhergestellt oder zurückgelegt werden.</numerusform>
+            <numerusform>%n Objekte, insgesamt %1. Aus dem Papierkorb gelöschte Objekte können nicht wiederhergestellt oder zurückgelegt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>optimized</source>
+        <translation>wird optimiert</translation>
+    </message>
+    <message>
+        <source>uninstalled</source>
+        <translation>wird deinstalliert</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>wird endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>moved to macOS Trash</source>
+        <translation>wird in den macOS-Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <translation>wird in den Papierkorb verschoben</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1529,10 @@ ohne Rätselraten.</translation>
     <message>
         <source>Review before removing</source>
         <translation>Erst prüfen, dann entfernen</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Scan läuft</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1749,29 @@ ohne Rätselraten.</translation>
     </message>
 </context>
 <context>
+    <name>VolumeBar</name>
+    <message>
+        <source>Home volume: %1 used, of which %2 could be reclaimed, %3 free of %4</source>
+        <translation>Benutzervolume: %1 belegt, davon %2 freizugeben, %3 von %4 frei</translation>
+    </message>
+    <message>
+        <source>Home volume: %1 used, %2 free of %3</source>
+        <translation>Benutzervolume: %1 belegt, %2 von %3 frei</translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 belegt</translation>
+    </message>
+    <message>
+        <source>%1 reclaimable</source>
+        <translation>%1 freizugeben</translation>
+    </message>
+    <message>
+        <source>%1 free of %2</source>
+        <translation>%1 von %2 frei</translation>
+    </message>
+</context>
+<context>
     <name>sorvale::store::CleanupStore</name>
     <message>
         <source>Choose a folder to analyze</source>
@@ -1617,6 +1800,36 @@ ohne Rätselraten.</translation>
     <message>
         <source>Finding applications, support files and installers…</source>
         <translation>Anwendungen, Supportdateien und Installationsdateien werden gesucht…</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) examined</source>
+        <translation>
+            <numerusform>%Ln Eintrag untersucht</numerusform>
+            <numerusform>%Ln Einträge untersucht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s), %1 found</source>
+        <translation>
+            <numerusform>%Ln Objekt, %1 gefunden</numerusform>
+            <numerusform>%Ln Objekte, %1 gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 gefunden</translation>
+    </message>
+    <message>
+        <source>Files of at least %1 in %2</source>
+        <translation>Dateien ab %1 in %2</translation>
+    </message>
+    <message>
+        <source>Putting items back…</source>
+        <translation>Objekte werden zurückgelegt…</translation>
     </message>
 </context>
 <context>

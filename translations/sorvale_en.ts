@@ -39,6 +39,16 @@
     </message>
 </context>
 <context>
+    <name>CleanupBrowser</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CleanupSummary</name>
     <message numerus="yes">
         <source>%n item(s)</source>
@@ -56,6 +66,16 @@
     </message>
 </context>
 <context>
+    <name>RemovalConfirmationDialog</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RemovalTexts</name>
     <message numerus="yes">
         <source>Completed %n item(s) successfully.</source>
@@ -69,6 +89,20 @@
         <translation>
             <numerusform>Completed %1; %n skipped. %2</numerusform>
             <numerusform>Completed %1; %n skipped. %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s).</source>
+        <translation>
+            <numerusform>Put back %n item.</numerusform>
+            <numerusform>Put back %n items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %1 of %n item(s). %2</source>
+        <translation>
+            <numerusform>Put back %1 of %n item. %2</numerusform>
+            <numerusform>Put back %1 of %n items. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -102,13 +136,6 @@
 <context>
     <name>SelectionTexts</name>
     <message numerus="yes">
-        <source>Sorvale will remove non-native executable slices from %n selected item(s), reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</source>
-        <translation>
-            <numerusform>Sorvale will remove non-native executable slices from %n selected item, reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</numerusform>
-            <numerusform>Sorvale will remove non-native executable slices from %n selected items, reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n item(s), totaling %1. The system’s own tools remove them and may ask for an administrator password; they cannot be recovered from Trash.</source>
         <translation>
             <numerusform>%n item, totaling %1. The system’s own tools remove it and may ask for an administrator password; it cannot be recovered from Trash.</numerusform>
@@ -141,6 +168,72 @@
         <translation>
             <numerusform>%n item, totaling %1. You can recover it from Trash until it is emptied.</numerusform>
             <numerusform>%n items, totaling %1. You can recover them from Trash until it is emptied.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be optimized</source>
+        <translation>
+            <numerusform>%n item will be optimized</numerusform>
+            <numerusform>%n items will be optimized</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be uninstalled</source>
+        <translation>
+            <numerusform>%n item will be uninstalled</numerusform>
+            <numerusform>%n items will be uninstalled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be deleted permanently</source>
+        <translation>
+            <numerusform>%n item will be deleted permanently</numerusform>
+            <numerusform>%n items will be deleted permanently</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be moved to macOS Trash</source>
+        <translation>
+            <numerusform>%n item will be moved to macOS Trash</numerusform>
+            <numerusform>%n items will be moved to macOS Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) will be moved to the Trash</source>
+        <translation>
+            <numerusform>%n item will be moved to the Trash</numerusform>
+            <numerusform>%n items will be moved to the Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sorvale will remove non-native executable slices from %n item(s), reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</source>
+        <translation>
+            <numerusform>Sorvale will remove non-native executable slices from %n item, reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</numerusform>
+            <numerusform>Sorvale will remove non-native executable slices from %n items, reclaiming up to %1. Running apps are skipped, and signed apps are restored automatically if verification fails. This optimization cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s), totaling %1. Items deleted from Trash cannot be recovered or put back.</source>
+        <translation>
+            <numerusform>%n item, totaling %1. Items deleted from Trash cannot be recovered or put back.</numerusform>
+            <numerusform>%n items, totaling %1. Items deleted from Trash cannot be recovered or put back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>sorvale::store::CleanupStore</name>
+    <message numerus="yes">
+        <source>%Ln entry(s) examined</source>
+        <translation>
+            <numerusform>%Ln entry examined</numerusform>
+            <numerusform>%Ln entries examined</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s), %1 found</source>
+        <translation>
+            <numerusform>%Ln item, %1 found</numerusform>
+            <numerusform>%Ln items, %1 found</numerusform>
         </translation>
     </message>
 </context>

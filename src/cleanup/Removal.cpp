@@ -4,6 +4,7 @@
 
 #include "ItemResult.h"
 #include "PermanentDeletion.h"
+#include "PutBack.h"
 #include "ToolRemovals.h"
 #include "Trash.h"
 #include "Uninstall.h"
@@ -82,19 +83,24 @@ ItemResult deleteFromTrash(const CleanupItem& item, const fs::path& home) {
 }
 
 ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem& item,
-                             const fs::path& home) {
+                             const fs::path& home, std::vector<model::Location>& placed) {
     if (item.operation.isManagedXcodeOperation() || item.operation.isSystemToolOperation()) {
         return removeThroughTool(engine, item);
     }
     if (item.category == CleanupCategory::trash) {
         return deleteFromTrash(item, home);
     }
-    return resultOf(moveToTrash(item.url, home));
+    model::Location inTrash;
+    const auto error = moveToTrash(item.url, home, &inTrash);
+    if (!error) {
+        placed.push_back(std::move(inTrash));
+    }
+    return resultOf(error);
 }
 
 ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
                       const fs::path& home, bool& needsAppManagementPermission,
-                      RunningProcesses& running) {
+                      RunningProcesses& running, std::vector<model::Location>& placed) {
     if (item.owner && platform::isRunning(*item.owner.get(), running.now())) {
         return ItemResult::skipped("Close " + item.owner->name + " before removing " +
                                    quotedName(item.url) + ": it is running.");
@@ -104,7 +110,7 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
         if (isMailRunning()) {
             return ItemResult::skipped("Quit Apple Mail before removing downloaded attachments.");
         }
-        return removeByOperation(engine, item, home);
+        return removeByOperation(engine, item, home, placed);
     case CleanupCategory::universalBinaries:
         if (isRunning(item.url)) {
             return ItemResult::skipped("Quit " + item.name + " before optimizing it.");
@@ -114,9 +120,9 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
         if (isRunning(item.url)) {
             return ItemResult::skipped("Quit " + item.name + " before uninstalling it.");
         }
-        return uninstall(item, home, needsAppManagementPermission);
+        return uninstall(item, home, needsAppManagementPermission, &placed);
     default:
-        return removeByOperation(engine, item, home);
+        return removeByOperation(engine, item, home, placed);
     }
 }
 
@@ -128,12 +134,16 @@ RemovalOutcome removeItems(const engine::ScanEngine& engine, const std::vector<C
     outcome.needsAppManagementPermission = needsAppManagementPermission;
     RunningProcesses running;
     for (const CleanupItem& item : items) {
+        std::vector<model::Location> placed;
         ItemResult result =
-            removeItem(engine, item, home, outcome.needsAppManagementPermission, running);
+            removeItem(engine, item, home, outcome.needsAppManagementPermission, running, placed);
         switch (result.kind) {
         case ItemResult::Kind::removed:
             ++outcome.removed;
             outcome.handled.insert(item.id);
+            if (!placed.empty()) {
+                outcome.trashed.push_back({item.id, std::move(placed)});
+            }
             continue;
         case ItemResult::Kind::skipped:
             ++outcome.skipped;
@@ -144,6 +154,25 @@ RemovalOutcome removeItems(const engine::ScanEngine& engine, const std::vector<C
         }
         if (!outcome.firstMessage) {
             outcome.firstMessage = std::move(result.message);
+        }
+    }
+    return outcome;
+}
+
+PutBackOutcome putBackItems(const std::vector<TrashedItem>& items) {
+    PutBackOutcome outcome;
+    for (const TrashedItem& item : items) {
+        std::optional<platform::FileOperationError> error;
+        for (auto entry = item.inTrash.rbegin(); entry != item.inTrash.rend() && !error; ++entry) {
+            error = putBack(*entry);
+        }
+        if (!error) {
+            outcome.restored.push_back(item.id);
+            continue;
+        }
+        ++outcome.failed;
+        if (!outcome.firstMessage) {
+            outcome.firstMessage = error->description;
         }
     }
     return outcome;

@@ -14,6 +14,13 @@
 
 namespace sorvale::cleanup {
 
+// An item whose entries went to the Trash, and where each of them lies there, in the order they
+// were moved.
+struct TrashedItem {
+    model::Location id;
+    std::vector<model::Location> inTrash;
+};
+
 // What a removal did.
 struct RemovalOutcome {
     // `id` of every item removed, optimised or uninstalled.
@@ -28,6 +35,17 @@ struct RemovalOutcome {
     std::optional<std::string> firstMessage;
     // The App Management flag as the removal left it.
     bool needsAppManagementPermission = false;
+    // The items removed by moving them to the Trash, which can be put back.
+    std::vector<TrashedItem> trashed;
+};
+
+// What putting items back did.
+struct PutBackOutcome {
+    // `id` of every item whose entries all went back.
+    std::vector<model::Location> restored;
+    std::int64_t failed = 0;
+    // The message of the first item that could not go back.
+    std::optional<std::string> firstMessage;
 };
 
 // Removes `items` one after another, each by the path its category and operation call for:
@@ -41,5 +59,9 @@ struct RemovalOutcome {
                                          const std::vector<model::CleanupItem>& items,
                                          const std::filesystem::path& home,
                                          bool needsAppManagementPermission);
+
+// Puts every entry of every item back where it came from (PutBack.h), an item's last moved entry
+// first; an item stops at its first entry that cannot go back, and the others go on.
+[[nodiscard]] PutBackOutcome putBackItems(const std::vector<TrashedItem>& items);
 
 } // namespace sorvale::cleanup

@@ -113,6 +113,7 @@ struct TrashCan {
     Descriptor files;
     Descriptor info;
     fs::path top;
+    fs::path filesPath;
 };
 
 std::optional<TrashCan> openTrashCan(const TrashCanPlace& place) {
@@ -130,7 +131,7 @@ std::optional<TrashCan> openTrashCan(const TrashCanPlace& place) {
     if (!files || !info) {
         return std::nullopt;
     }
-    return TrashCan{std::move(files), std::move(info), place.top};
+    return TrashCan{std::move(files), std::move(info), place.top, place.trash / "files"};
 }
 
 // "report.pdf", then "report.2.pdf", "report.3.pdf", …
@@ -145,7 +146,13 @@ std::string candidateName(const fs::path& name, int attempt) {
                : name.stem().native() + number + extension.native();
 }
 
-// Renames without ever replacing what is at the destination; EEXIST when something is.
+std::string recordedPath(const model::Location& location, const fs::path& top) {
+    const fs::path absolute = model::standardized(fs::absolute(location.path()));
+    return top.empty() ? absolute.native() : absolute.lexically_relative(top).native();
+}
+
+} // namespace
+
 int renameWithoutReplacing(int fromFolder, const char* from, int toFolder, const char* to) {
 #ifdef RENAME_NOREPLACE
     if (::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0) {
@@ -163,15 +170,9 @@ int renameWithoutReplacing(int fromFolder, const char* from, int toFolder, const
     return ::renameat(fromFolder, from, toFolder, to) == 0 ? 0 : errno;
 }
 
-std::string recordedPath(const model::Location& location, const fs::path& top) {
-    const fs::path absolute = model::standardized(fs::absolute(location.path()));
-    return top.empty() ? absolute.native() : absolute.lexically_relative(top).native();
-}
-
-} // namespace
-
-std::optional<FileOperationError>
-moveToTrash(const ReachedEntry& entry, const model::Location& location, const fs::path& home) {
+std::optional<FileOperationError> moveToTrash(const ReachedEntry& entry,
+                                              const model::Location& location, const fs::path& home,
+                                              model::Location* placed) {
     const fs::path path = fs::absolute(location.path());
     // The home trash is made where the user's data folder is missing.
     std::error_code ignored;
@@ -182,8 +183,10 @@ moveToTrash(const ReachedEntry& entry, const model::Location& location, const fs
             break;
         }
     }
-    if (!can || platform::identityOf(can->files.get()).value_or(model::FileIdentity{}).device !=
-                    entry.values.identity.device) {
+    const model::FileIdentity filesIdentity =
+        can ? platform::identityOf(can->files.get()).value_or(model::FileIdentity{})
+            : model::FileIdentity{};
+    if (!can || filesIdentity.device != entry.values.identity.device) {
         return trashError(location, EXDEV);
     }
     const std::string info =
@@ -225,18 +228,26 @@ moveToTrash(const ReachedEntry& entry, const model::Location& location, const fs
             }
             return changedAfterScan(location);
         }
+        if (placed != nullptr) {
+            const std::string files = can->filesPath.native();
+            *placed = model::Location(
+                files + "/" + name,
+                std::make_shared<const model::FolderSighting>(model::FolderSighting{
+                    static_cast<std::uint32_t>(files.size()), filesIdentity, filesIdentity}),
+                entry.values.identity);
+        }
         return std::nullopt;
     }
 }
 
-std::optional<FileOperationError> moveToTrash(const model::Location& location,
-                                              const fs::path& home) {
+std::optional<FileOperationError> moveToTrash(const model::Location& location, const fs::path& home,
+                                              model::Location* placed) {
     FileOperationError error;
     const auto entry = reach(location, error);
     if (!entry) {
         return error;
     }
-    return moveToTrash(*entry, location, home);
+    return moveToTrash(*entry, location, home, placed);
 }
 
 TrashRecord::TrashRecord(const ReachedEntry& entry, const model::Location& location,

@@ -9,7 +9,7 @@
 namespace sorvale::cleanup {
 
 ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path& home,
-                     bool& needsAppManagementPermission) {
+                     bool& needsAppManagementPermission, std::vector<model::Location>* placed) {
     std::vector<std::string> moved;
     const auto failure = [&](const platform::FileOperationError& error) {
         std::string message;
@@ -51,10 +51,14 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
     moves.push_back({std::move(*bundle), &item.url});
 
     for (const Move& move : moves) {
-        if (const auto moveError = moveToTrash(move.entry, *move.location, home)) {
+        model::Location inTrash;
+        if (const auto moveError = moveToTrash(move.entry, *move.location, home, &inTrash)) {
             return failure(*moveError);
         }
         moved.push_back(quotedName(*move.location));
+        if (placed != nullptr) {
+            placed->push_back(std::move(inTrash));
+        }
     }
     needsAppManagementPermission = false;
     return ItemResult::removed();

@@ -6,6 +6,7 @@
 #include "model/CleanupItem.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace sorvale::cleanup {
 
@@ -14,8 +15,10 @@ namespace sorvale::cleanup {
 // over, one that changed stops the uninstall before anything moved. The first move that fails
 // leaves the rest in place, and the message names what already went to the Trash. A refusal by
 // the system's permissions raises `needsAppManagementPermission`; a complete uninstall lowers it.
+// `placed`, if given, receives where each moved entry lies in the Trash, in the order moved.
 [[nodiscard]] ItemResult uninstall(const model::CleanupItem& item,
                                    const std::filesystem::path& home,
-                                   bool& needsAppManagementPermission);
+                                   bool& needsAppManagementPermission,
+                                   std::vector<model::Location>* placed = nullptr);
 
 } // namespace sorvale::cleanup

@@ -34,7 +34,7 @@ const char* usage() {
     return "usage: sorvale-scan <junk | applications | measure PATH | large-files [PATH] |\n"
            "                     downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--layout macos|linux]\n"
-           "                    [--min-size BYTES] [--json]\n"
+           "                    [--min-size BYTES] [--json] [--progress]\n"
            "       sorvale-scan --help | --version\n"
            "\n"
            "Runs one read-only scan and prints what it found, as a table or as JSON.\n"
@@ -61,6 +61,7 @@ const char* usage() {
            "                      the default is this system's\n"
            "  --min-size BYTES    the smallest file large-files reports (default 500000000)\n"
            "  --json              print JSON instead of a table\n"
+           "  --progress          show what the scan has examined and found so far on stderr\n"
            "  -h, --help          print this help and exit\n"
            "  --version           print the version and exit\n"
            "\n"
@@ -87,6 +88,10 @@ ParseResult parseArguments(const std::vector<std::string>& words,
         }
         if (word == "--version") {
             return VersionRequested{};
+        }
+        if (word == "--progress") {
+            arguments.progress = true;
+            continue;
         }
         if (word == "--json") {
             arguments.json = true;

@@ -24,6 +24,8 @@ struct Arguments {
     model::HomeLayout layout = model::hostLayout();
     std::int64_t minimumSize = 500'000'000;
     bool json = false;
+    // Show the scan's progress on standard error while it runs.
+    bool progress = false;
 };
 
 struct HelpRequested {};

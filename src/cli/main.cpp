@@ -6,10 +6,15 @@
 #include "JsonOutput.h"
 #include "TableOutput.h"
 #include "engine/ScanEngine.h"
+#include "engine/ScanProgress.h"
+#include "model/ByteCountFormat.h"
 #include "platform/StandardLocations.h"
 
+#include <chrono>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -17,10 +22,36 @@ namespace {
 
 using namespace sorvale;
 
+// Writes the scan's figures over one line of standard error four times a second until stopped.
+class ProgressLine {
+public:
+    explicit ProgressLine(const engine::ScanProgress& progress)
+        : thread_([&progress](const std::stop_token& stop) {
+            while (!stop.stop_requested()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(250));
+                const auto [entries, items, bytes] = progress.figures();
+                std::cerr << "\r\033[K" << entries << " entries, " << items << " items, "
+                          << model::formatByteCount(bytes) << std::flush;
+            }
+            std::cerr << "\r\033[K" << std::flush;
+        }) {}
+
+private:
+    std::jthread thread_;
+};
+
 void run(const cli::Arguments& arguments) {
     const engine::ScanEngine engine(arguments.systemRoot, arguments.layout);
+    // The walks count as they go whether or not anyone looks, as they do in the window.
+    engine::ScanProgress progress;
+    const engine::ScanProgress::Scope scope(&progress);
+    std::optional<ProgressLine> line;
+    if (arguments.progress) {
+        line.emplace(progress);
+    }
     if (arguments.command == cli::Command::measure) {
         const engine::Measurement measurement = engine.measureAllocatedSize(*arguments.path);
+        line.reset();
         if (arguments.json) {
             cli::writeJson(std::cout, measurement);
         } else {
@@ -52,6 +83,7 @@ void run(const cli::Arguments& arguments) {
     case cli::Command::measure:
         break;
     }
+    line.reset();
     if (arguments.json) {
         cli::writeJson(std::cout, snapshot);
     } else {

@@ -22,6 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::array<std::string_view, 1> kApplicationExtension{"app"};
+// Sorvale's own bundle: it owns its support files like any application, but is never offered
+// for uninstalling by itself.
+constexpr std::string_view kOwnBundleName = "Sorvale.app";
 // Bundles found here own identifiers but are not offered for removal.
 constexpr std::array<std::string_view, 3> kSystemIdentifierOnlyRoots{
     "/System/Applications", "/System/Library/CoreServices", "/Library/Application Support"};
@@ -256,10 +259,10 @@ ApplicationInventory::scan(const fs::path& home,
         for (std::size_t file = 0; file < support.size(); ++file, ++next) {
             size += measured[next] ? measured[next]->size : 0;
         }
-        if (!bundle) {
+        const model::Location& location = applications[application];
+        if (!bundle || location.name() == kOwnBundleName) {
             continue;
         }
-        const model::Location& location = applications[application];
         snapshot.items.push_back(model::CleanupItem{
             .id = location,
             .url = location,

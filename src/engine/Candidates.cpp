@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Candidates.h"
 
+#include "ScanProgress.h"
 #include "SizeMeasurement.h"
 #include "model/Location.h"
 
@@ -66,6 +67,9 @@ model::ScanSnapshot Candidates::measure(const SizeMeasurement& sizes) && {
             snapshot.items.push_back(
                 makers_[slot.maker](std::move(entries_[slot.entry].location), *entry));
         }
+    }
+    if (ScanProgress* progress = ScanProgress::current()) {
+        progress->addFound(static_cast<std::int64_t>(snapshot.items.size()), 0);
     }
     return snapshot;
 }

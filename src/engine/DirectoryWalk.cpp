@@ -109,6 +109,12 @@ std::string DirectoryWalk::folderPath(std::size_t level) const {
 }
 
 void DirectoryWalk::step() {
+    if (tally_.progress() != nullptr && tally_.progress()->stopped()) {
+        // Nothing more is visited; the folders are left as a finished walk leaves them.
+        for (Folder& open : stack_) {
+            open.next = open.listing.size();
+        }
+    }
     Folder& folder = stack_.back();
     if (folder.next == folder.listing.size()) {
         leave();
@@ -199,6 +205,12 @@ void DirectoryWalk::pushOpen(int fd, std::string name, const model::FileIdentity
     currentPath_.reset();
     if (const int error = folder.listing.read(fd, buffer_); error != 0) {
         worker_.onError(currentFolderPath(), error);
+    }
+    if (ScanProgress* progress = tally_.progress()) {
+        tally_.addEntries(static_cast<std::int64_t>(folder.listing.size()));
+        if (progress->wantsFolder()) {
+            progress->offerFolder(currentFolderPath());
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "DirectoryWalker.h"
 #include "FolderListing.h"
+#include "ScanProgress.h"
 #include "WalkQueue.h"
 
 #include <cstdint>
@@ -79,6 +80,9 @@ private:
     std::size_t firstOpen_ = 1;
     WalkQueue* queue_ = nullptr;
     SharingStart* sharing_ = nullptr;
+    // The progress of the scan this walk belongs to, if any: what it listed, where it is, and
+    // whether it should end early.
+    ProgressTally tally_;
 };
 
 } // namespace sorvale::engine

@@ -223,7 +223,10 @@ walkRootsConcurrently(const std::vector<WalkRoot>& roots, const WalkOptions& opt
         sharing.start = [&]() -> WalkQueue* {
             for (std::size_t index = 1; index < threads; ++index) {
                 const RootsWorker& worker = workers.emplace_back(makeWorker(index));
-                helpers.emplace_back([&roots, &origins, &options, &worker, &queue] {
+                helpers.emplace_back([&roots, &origins, &options, &worker, &queue,
+                                      progress = ScanProgress::current()] {
+                    // The helpers work for the scan of the thread that started them.
+                    const ScanProgress::Scope scope(progress);
                     RootsWalker(roots, origins, options, worker, queue).run(nullptr);
                 });
             }

@@ -4,6 +4,7 @@
 
 #include "Candidates.h"
 #include "DirectoryWalker.h"
+#include "ScanProgress.h"
 #include "SizeMeasurement.h"
 
 #include <algorithm>
@@ -46,6 +47,9 @@ model::ScanSnapshot FolderScans::topLevel(const std::filesystem::path& root,
                                                        *measured[index], category));
         }
     }
+    if (ScanProgress* progress = ScanProgress::current()) {
+        progress->addFound(static_cast<std::int64_t>(snapshot.items.size()), 0);
+    }
     sortBySizeDescending(snapshot.items);
     return snapshot;
 }
@@ -60,6 +64,7 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
         WalkFindings<model::CleanupItem> found;
         std::int64_t unreadable = 0;
         bool failed = false;
+        ProgressTally tally;
     };
     std::deque<Part> parts;
     const bool opened = walkDirectoryConcurrently(
@@ -80,6 +85,7 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
                         ++part.unreadable;
                     } else if (values->type == platform::EntryType::regular) {
                         if (const std::int64_t size = allocatedSize(*values); size >= minimumSize) {
+                            part.tally.addFound(1, size);
                             part.found.add(
                                 entry,
                                 measuredEntryItem(

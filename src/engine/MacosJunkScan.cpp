@@ -8,6 +8,7 @@
 #include "SizeMeasurement.h"
 #include "UnicodeText.h"
 #include "UniversalBinaries.h"
+#include "platform/BundleInfo.h"
 #include "platform/StandardLocations.h"
 
 #include <algorithm>
@@ -141,8 +142,22 @@ model::ScanSnapshot MacosJunkScan::scan(const fs::path& home) const {
                         const CleanupCategory category = classifyCacheFolder(entry.name());
                         return measuredEntryItem(std::move(entry), measured, category);
                     }));
+    // A device backup's folder is named by a long device identifier; the user knows the device
+    // by the name given to it, which the backup records.
+    const std::size_t deviceBackups =
+        found.addMaker([](model::Location entry, const MeasuredEntry& measured) {
+            auto name = platform::deviceBackupName(entry.path());
+            model::CleanupItem item =
+                measuredEntryItem(std::move(entry), measured, CleanupCategory::deviceBackups);
+            if (name) {
+                item.name = std::move(*name);
+            }
+            return item;
+        });
     for (const CatalogueRow& row : kHomeCatalogue) {
-        found.addFolder(home / row.path, found.addMaker(row.category));
+        found.addFolder(home / row.path, row.category == CleanupCategory::deviceBackups
+                                             ? deviceBackups
+                                             : found.addMaker(row.category));
     }
     // The one Trash the Trash section lists too.
     found.addFolder(platform::trashFilesFolder(home), found.addMaker(CleanupCategory::trash));

@@ -3,6 +3,7 @@
 #include "SizeMeasurement.h"
 
 #include "AccessProbe.h"
+#include "ScanProgress.h"
 #include "model/Location.h"
 
 #include <deque>
@@ -77,6 +78,8 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
     // is next: a total does not depend on the order of the visits.
     std::vector<WalkRoot> folders;
     std::vector<std::size_t> folderEntries;
+    // What is measured is what the scan found: its bytes count as found as they are met.
+    ProgressTally found;
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const auto& values = entries[index].values;
         Measurement& measurement = measurements[index];
@@ -84,6 +87,7 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
             measurement = {.size = 0, .incomplete = true, .rootWasReadable = false};
         } else if (values->type == platform::EntryType::regular) {
             measurement.size = fileSize(*values);
+            found.addFound(0, measurement.size);
         } else if (values->type == platform::EntryType::directory) {
             folders.push_back(walkRootOf(entries[index].location));
             folderEntries.push_back(index);
@@ -100,10 +104,12 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
         bool incomplete = false;
     };
     std::deque<std::vector<Partial>> partials;
+    std::deque<ProgressTally> tallies;
     const std::vector<bool> opened =
         walkRootsConcurrently(folders, WalkOptions{}, setup_.concurrency, [&](std::size_t) {
             std::vector<Partial>& mine = partials.emplace_back(folders.size());
-            return RootsWorker{[&mine](std::size_t folder, const WalkEntry& entry) {
+            ProgressTally& tally = tallies.emplace_back();
+            return RootsWorker{[&mine, &tally](std::size_t folder, const WalkEntry& entry) {
                                    if (entry.type() == platform::EntryType::directory ||
                                        entry.type() == platform::EntryType::symbolicLink) {
                                        return WalkAction::descend;
@@ -111,7 +117,9 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
                                    if (const auto& values = entry.values(); !values) {
                                        mine[folder].incomplete = true;
                                    } else if (values->type == platform::EntryType::regular) {
-                                       mine[folder].total += fileSize(*values);
+                                       const std::int64_t size = fileSize(*values);
+                                       mine[folder].total += size;
+                                       tally.addFound(0, size);
                                    }
                                    return WalkAction::descend;
                                },

@@ -92,4 +92,14 @@ std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
     return file ? readSmallFile(*file, kMostIconBytes) : std::nullopt;
 }
 
+std::optional<std::string> deviceBackupName(const std::filesystem::path& backup) {
+    const auto bytes = readSmallFile(backup / "Info.plist", kMostInfoPlistBytes);
+    const auto plist = bytes ? PropertyList::parse(*bytes) : std::nullopt;
+    auto name = plist ? plist->string("Device Name") : std::nullopt;
+    if (name && name->empty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
 } // namespace sorvale::platform

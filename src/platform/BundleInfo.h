@@ -36,4 +36,8 @@ bundleIconFile(const std::filesystem::path& bundle);
 // The bytes of that icon file; none when there is none or it is huge.
 [[nodiscard]] std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle);
 
+// The name the user gave the device that a local iPhone or iPad backup folder holds ("Device
+// Name" in its Info.plist); none when it has no readable one.
+[[nodiscard]] std::optional<std::string> deviceBackupName(const std::filesystem::path& backup);
+
 } // namespace sorvale::platform

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "CleanupStore.h"
 
+#include "ModelTexts.h"
 #include "PlatformTexts.h"
 #include "StoreValues.h"
 #include "platform/StandardLocations.h"
 
+#include <QLocale>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,10 +61,19 @@ CleanupStore::CleanupStore(engine::ScanEngine engine, std::optional<AccessCheck>
           }) {
     access_.begin = [this](AppSection section) { beginProtectedScan(section); };
     access_.changed = [this] { publish(); };
+    connect(&progressTimer_, &QTimer::timeout, this, [this] {
+        readProgress();
+        publish();
+    });
     shown_ = current();
 }
 
-CleanupStore::~CleanupStore() = default;
+CleanupStore::~CleanupStore() {
+    // The engine's thread is waited for: a scan nobody waits for ends early.
+    if (running_) {
+        running_->progress->stop();
+    }
+}
 
 const std::vector<model::CleanupItem>& CleanupStore::displayed() const {
     return lists_.items(navigation_.section);
@@ -148,13 +160,19 @@ void CleanupStore::setLastMessage(const QString& message) {
 }
 
 void CleanupStore::setLargeFileMinimumMB(double megabytes) {
-    // The product must stay a byte count that a signed 64-bit integer holds.
-    constexpr double kMostMegabytes =
-        static_cast<double>(std::numeric_limits<std::int64_t>::max()) / kBytesPerMegabyte / 2;
-    if (std::isfinite(megabytes) && megabytes >= 0 && megabytes <= kMostMegabytes) {
-        largeFileMinimumMB_ = megabytes;
+    // Kept within the range the settings offer, so that what they show is what a scan uses.
+    if (std::isfinite(megabytes)) {
+        largeFileMinimumMB_ = std::clamp(megabytes, kLeastMinimumMB, kMostMinimumMB);
         publish();
     }
+}
+
+QVariantMap CleanupStore::largeFileMinimumRange() const {
+    return {{"from", kLeastMinimumMB}, {"to", kMostMinimumMB}, {"step", kMinimumStepMB}};
+}
+
+QString CleanupStore::largeFilesScope() const {
+    return shown_.largeFilesScope;
 }
 
 QString CleanupStore::cleanupPresentation() const {
@@ -189,10 +207,84 @@ QVariantMap CleanupStore::platform() const {
     return platformTexts(layout_);
 }
 
+QVariantMap CleanupStore::scanProgress() const {
+    const ScanFigures& shown = shown_.progress;
+    if (!shown.section) {
+        return {};
+    }
+    const auto [entries, items, bytes] = shown.figures;
+    // Written with the locale's digit grouping (%Ln); no scan comes near the int's limit.
+    const auto count = [](std::int64_t value) {
+        return static_cast<int>(std::min<std::int64_t>(value, std::numeric_limits<int>::max()));
+    };
+    QString summary = entries == 0 && bytes == 0 ? tr("Starting\u2026")
+                                                 : tr("%Ln entry(s) examined", "", count(entries));
+    if (items > 0 || bytes > 0) {
+        summary += QString::fromUtf8(" \u00b7 ");
+        summary += items > 0
+                       ? tr("%Ln item(s), %1 found", "", count(items)).arg(byteCountText(bytes))
+                       : tr("%1 found").arg(byteCountText(bytes));
+    }
+    return {{"section", rawText(*shown.section)},
+            {"running", shown.running},
+            {"stopped", shown.stopped},
+            {"entries", QVariant::fromValue<qint64>(entries)},
+            {"items", QVariant::fromValue<qint64>(items)},
+            {"bytes", QVariant::fromValue<qint64>(bytes)},
+            {"folder", displayText(shown.folder)},
+            {"summary", summary}};
+}
+
+QVariantMap CleanupStore::homeVolume() const {
+    const auto& volume = shown_.homeVolume;
+    if (!volume || volume->capacity <= 0) {
+        return {};
+    }
+    const std::int64_t used = volume->capacity - volume->available;
+    // What was found may lie partly on other volumes (system folders); the bar never shows more
+    // to reclaim than the home volume uses.
+    const std::int64_t reclaimable = std::clamp<std::int64_t>(shown_.totalJunkSize, 0, used);
+    const auto fraction = [&](std::int64_t part) {
+        return static_cast<double>(part) / static_cast<double>(volume->capacity);
+    };
+    const auto text = [](std::int64_t bytes) { return byteCountText(bytes); };
+    return {{"capacity", QVariant::fromValue<qint64>(volume->capacity)},
+            {"available", QVariant::fromValue<qint64>(volume->available)},
+            {"reclaimable", QVariant::fromValue<qint64>(reclaimable)},
+            {"usedFraction", fraction(used - reclaimable)},
+            {"reclaimableFraction", fraction(reclaimable)},
+            {"freeFraction", fraction(volume->available)},
+            {"usedText", text(used)},
+            {"reclaimableText", text(reclaimable)},
+            {"availableText", text(volume->available)},
+            {"capacityText", text(volume->capacity)}};
+}
+
+QStringList CleanupStore::busySections() const {
+    QStringList sections;
+    for (std::size_t list = 0; list < ScanLists::kCount; ++list) {
+        if (shown_.states[list].kind() == ScanState::Kind::scanning) {
+            sections.append(rawText(ScanLists::sectionOf(list)));
+        }
+    }
+    return sections;
+}
+
 QVariantMap CleanupStore::confirmation() const {
-    return {{"title", shown_.confirmation.title},
-            {"message", shown_.confirmation.message},
-            {"offersAppManagement", shown_.confirmation.offersAppManagement}};
+    const Confirmation& shown = shown_.confirmation;
+    QVariantList items;
+    for (const Confirmation::Item& item : shown.items) {
+        items.append(QVariantMap{{"name", item.name},
+                                 {"size", QVariant::fromValue<qint64>(item.size)},
+                                 {"action", item.action}});
+    }
+    return {{"title", shown.title},
+            {"message", shown.message},
+            {"offersAppManagement", shown.offersAppManagement},
+            {"items", items},
+            {"more", QVariant::fromValue<qint64>(static_cast<qint64>(shown.more))},
+            {"total", shown.total},
+            {"outcome", shown.outcome}};
 }
 
 } // namespace sorvale::store

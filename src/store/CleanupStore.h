@@ -7,16 +7,20 @@
 #include "ScanLists.h"
 #include "ScreenPresenter.h"
 #include "SelectionRules.h"
+#include "cleanup/Removal.h"
 #include "engine/EngineActor.h"
+#include "engine/ScanProgress.h"
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
 #include "model/CleanupItem.h"
 #include "model/ScanState.h"
+#include "platform/VolumeSpace.h"
 
 #include <QMetaObject>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QVariant>
 
@@ -25,6 +29,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -68,8 +73,15 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QString permissionCheckSection READ permissionCheckSection NOTIFY
                    permissionCheckSectionChanged)
     Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage NOTIFY lastMessageChanged)
+    // Whether the removal that lastMessage reports moved items to the Trash that undoRemoval can
+    // put back.
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(double largeFileMinimumMB READ largeFileMinimumMB WRITE setLargeFileMinimumMB NOTIFY
                    largeFileMinimumMBChanged)
+    // {from, to, step}: the megabytes the Large Files minimum may take.
+    Q_PROPERTY(QVariantMap largeFileMinimumRange READ largeFileMinimumRange CONSTANT)
+    // The folder and minimum size of the Large Files list on screen; empty before its first scan.
+    Q_PROPERTY(QString largeFilesScope READ largeFilesScope NOTIFY largeFilesScopeChanged)
     Q_PROPERTY(
         QString cleanupPresentation READ cleanupPresentation NOTIFY cleanupPresentationChanged)
     Q_PROPERTY(
@@ -102,9 +114,23 @@ class CleanupStore : public QObject {
         QString selectionActionTitle READ selectionActionTitle NOTIFY selectionActionTitleChanged)
     Q_PROPERTY(bool isCheckingFullDiskAccess READ isCheckingFullDiskAccess NOTIFY
                    isCheckingFullDiskAccessChanged)
+    // The figures of the latest scan, read from the engine a few times a second while it runs:
+    // {section, running, stopped, entries, items, bytes, folder, summary}. While it runs every
+    // figure only grows; once it completes, items and bytes are those of its result.
+    Q_PROPERTY(QVariantMap scanProgress READ scanProgress NOTIFY scanProgressChanged)
+    // The volume of the home folder as three parts of its capacity: {capacity, available,
+    // reclaimable, usedFraction, reclaimableFraction, freeFraction, usedText, reclaimableText,
+    // availableText, capacityText}; reclaimable is what Smart Cleanup found, counted within what
+    // is used (usedFraction is the rest of it). Empty when the volume cannot be asked.
+    Q_PROPERTY(QVariantMap homeVolume READ homeVolume NOTIFY homeVolumeChanged)
+    // The sections whose list is being scanned or changed.
+    Q_PROPERTY(QStringList busySections READ busySections NOTIFY busySectionsChanged)
     // What the window shows by state (see Screen).
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
-    // What the confirmation before a removal says: {title, message, offersAppManagement}.
+    // What the confirmation before a removal says: {title, message, offersAppManagement, items,
+    // more, total, outcome}. While it is shown, items names the ten largest selected items
+    // ({name, size, action}), more counts the others, total is their size and outcome says what
+    // happens to them all.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
     // The home layout's raw value and the sentences that depend on the layout, translated (see
     // PlatformTexts.h).
@@ -175,11 +201,14 @@ public:
     [[nodiscard]] QString fullDiskAccessPromptSection() const;
     [[nodiscard]] QString permissionCheckSection() const;
     [[nodiscard]] QString lastMessage() const;
+    [[nodiscard]] bool canUndo() const { return shown_.canUndo; }
     // An empty text clears the message.
     void setLastMessage(const QString& message);
     [[nodiscard]] double largeFileMinimumMB() const { return largeFileMinimumMB_; }
-    // Ignored unless finite, not negative, and small enough for a byte count.
+    // Ignored unless finite; brought within largeFileMinimumRange.
     void setLargeFileMinimumMB(double megabytes);
+    [[nodiscard]] QVariantMap largeFileMinimumRange() const;
+    [[nodiscard]] QString largeFilesScope() const;
     [[nodiscard]] QString cleanupPresentation() const;
     [[nodiscard]] QString focusedCleanupGroup() const;
     [[nodiscard]] QString applicationsPresentation() const;
@@ -200,6 +229,9 @@ public:
     [[nodiscard]] bool hasApplicationSelection() const;
     [[nodiscard]] QString selectionActionTitle() const;
     [[nodiscard]] bool isCheckingFullDiskAccess() const;
+    [[nodiscard]] QVariantMap scanProgress() const;
+    [[nodiscard]] QVariantMap homeVolume() const;
+    [[nodiscard]] QStringList busySections() const;
     [[nodiscard]] QVariantMap screen() const { return shown_.screen.toVariant(); }
     [[nodiscard]] QVariantMap confirmation() const;
     [[nodiscard]] QVariantMap platform() const;
@@ -217,6 +249,9 @@ public:
     void scanLargeFiles(const std::filesystem::path& folder);
     Q_INVOKABLE void scanDownloads();
     Q_INVOKABLE void scanTrash();
+    // Ends the running scan: its list returns to the state it had before, and its result, should
+    // it still arrive, is dropped.
+    Q_INVOKABLE void stopScan();
 
     Q_INVOKABLE void toggle(const QString& itemKey);
     Q_INVOKABLE void setSelection(const QStringList& itemKeys, bool selected);
@@ -243,6 +278,11 @@ public:
     Q_INVOKABLE void back();
 
     Q_INVOKABLE void removeSelected();
+    // Puts the items the last removal moved to the Trash back where they were, and into their
+    // list again.
+    Q_INVOKABLE void undoRemoval();
+    // Puts the selected items of the Trash list back where they came from.
+    Q_INVOKABLE void putBackSelected();
 
     Q_INVOKABLE void refreshFullDiskAccessStatus();
     Q_INVOKABLE void openPrivacySettings();
@@ -267,7 +307,9 @@ signals:
     void fullDiskAccessPromptSectionChanged();
     void permissionCheckSectionChanged();
     void lastMessageChanged();
+    void canUndoChanged();
     void largeFileMinimumMBChanged();
+    void largeFilesScopeChanged();
     void cleanupPresentationChanged();
     void focusedCleanupGroupChanged();
     void applicationsPresentationChanged();
@@ -285,6 +327,9 @@ signals:
     void hasApplicationSelectionChanged();
     void selectionActionTitleChanged();
     void isCheckingFullDiskAccessChanged();
+    void scanProgressChanged();
+    void homeVolumeChanged();
+    void busySectionsChanged();
     void screenChanged();
     void confirmationChanged();
     // A removal has ended: how many items were removed, skipped (their application was running,
@@ -292,8 +337,38 @@ signals:
     void removalFinished(int removed, int skipped, int failed, const QString& firstMessage);
 
 private:
-    // The Large Files minimum is set in megabytes of a million bytes.
+    // The Large Files minimum is set in megabytes of a million bytes, in steps of 100 MB.
     static constexpr double kBytesPerMegabyte = 1'000'000;
+    static constexpr double kLeastMinimumMB = 100;
+    static constexpr double kMostMinimumMB = 5000;
+    static constexpr double kMinimumStepMB = 100;
+
+    // The folder a Large Files scan searched and the least size it reported.
+    struct LargeFilesScope {
+        std::filesystem::path folder;
+        std::int64_t minimumSize = 0;
+    };
+
+    // How often the running scan's figures are read.
+    static constexpr int kProgressInterval = 250;
+
+    // What the latest scan has found so far, as the window shows it.
+    struct ScanFigures {
+        std::optional<model::AppSection> section;
+        bool running = false;
+        bool stopped = false;
+        engine::ScanProgress::Figures figures;
+        std::string folder;
+
+        bool operator==(const ScanFigures&) const = default;
+    };
+    // The scan whose result is awaited, and what its list showed before it began.
+    struct RunningScan {
+        std::uint64_t generation = 0;
+        model::AppSection section = model::AppSection::overview;
+        model::ScanState previous;
+        std::shared_ptr<engine::ScanProgress> progress;
+    };
 
     // Every value the interface shows, as last announced; `publish` compares with it.
     struct Shown {
@@ -305,17 +380,22 @@ private:
         bool needsAppManagementPermission = false;
         AccessGate::State access;
         std::optional<std::string> lastMessage;
+        bool canUndo = false;
         double largeFileMinimumMB = 0;
+        QString largeFilesScope;
         SelectionSummary selected;
         std::int64_t totalJunkSize = 0;
         QString actionTitle;
         Confirmation confirmation;
+        ScanFigures progress;
+        std::optional<platform::VolumeSpace> homeVolume;
         Screen screen;
     };
     struct Announcement;
     [[nodiscard]] static model::ScanState stateOnScreen(const Shown& shown);
     [[nodiscard]] static std::int64_t unreadableOnScreen(const Shown& shown);
     [[nodiscard]] static bool checksOnScreen(const Shown& shown);
+    [[nodiscard]] static std::array<bool, ScanLists::kCount> busy(const Shown& shown);
     [[nodiscard]] static bool differsIn(model::CleanupCategory category, const Shown& a,
                                         const Shown& b);
 
@@ -328,6 +408,13 @@ private:
     // Starts the scan of Smart Cleanup or Applications once access allows it.
     void requestProtectedScan(model::AppSection section);
     void beginProtectedScan(model::AppSection section);
+    // Ends the wait for the running scan, if any; `restore` puts its list back as it was.
+    void abandonRunningScan(bool restore);
+    void readProgress();
+    // Puts `trashed` back on the engine's thread, then adds the items of `returning` that went
+    // back to `section`'s list and takes those of `leaving` out of it.
+    void putBack(model::AppSection section, std::vector<cleanup::TrashedItem> trashed,
+                 std::vector<model::CleanupItem> returning, bool leaving);
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
     // Sets the selection of every displayed item to `select(item)`.
     void selectDisplayed(const std::function<bool(const model::CleanupItem&)>& select);
@@ -357,8 +444,25 @@ private:
     bool needsAppManagementPermission_ = false;
     std::optional<std::string> lastMessage_;
     double largeFileMinimumMB_ = 500;
-    // A scan is cancelled by starting another: only the latest generation's result is used.
+    // What the last removal moved to the Trash, for as long as its message is shown.
+    struct Undoable {
+        model::AppSection section = model::AppSection::overview;
+        std::vector<model::CleanupItem> items;
+        std::vector<cleanup::TrashedItem> trashed;
+        std::string message;
+    };
+    std::optional<Undoable> undoable_;
+    // What the latest Large Files scan was asked for, and what the list on screen was found with.
+    std::optional<LargeFilesScope> largeFilesRequest_;
+    std::optional<LargeFilesScope> largeFilesScope_;
+    // A scan is cancelled by starting another, or stopped: only the latest generation's result
+    // is used.
     std::uint64_t scanGeneration_ = 0;
+    std::optional<RunningScan> running_;
+    ScanFigures figures_;
+    QTimer progressTimer_;
+    // Asked again whenever a scan or a change of the disk has ended.
+    std::optional<platform::VolumeSpace> homeVolume_;
 
     Shown shown_;
 };

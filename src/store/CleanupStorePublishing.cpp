@@ -4,6 +4,8 @@
 // announcement, each property's signal emitted when its value changed.
 
 #include "CleanupStore.h"
+#include "ModelTexts.h"
+#include "StoreValues.h"
 
 namespace sorvale::store {
 
@@ -22,12 +24,23 @@ CleanupStore::Shown CleanupStore::current() const {
     shown.needsAppManagementPermission = needsAppManagementPermission_;
     shown.access = access_.state();
     shown.lastMessage = lastMessage_;
+    shown.canUndo = undoable_ && lastMessage_ == undoable_->message;
     shown.largeFileMinimumMB = largeFileMinimumMB_;
+    if (largeFilesScope_) {
+        shown.largeFilesScope = tr("Files of at least %1 in %2")
+                                    .arg(byteCountText(largeFilesScope_->minimumSize),
+                                         displayText(largeFilesScope_->folder.native()));
+    }
     shown.selected = SelectionSummary::of(
         navigation_.section, lists_.contentsRevision(navigation_.section), displayed());
     shown.totalJunkSize = lists_.junkSize(std::nullopt);
     shown.actionTitle = selection_rules::actionTitle(shown.selected);
-    shown.confirmation = selection_rules::confirmation(shown.selected, layout_);
+    // The items are named only while the confirmation is shown: a selection may be long.
+    shown.confirmation = showDeleteConfirmation_
+                             ? selection_rules::confirmation(shown.selected, displayed(), layout_)
+                             : selection_rules::confirmation(shown.selected, layout_);
+    shown.progress = figures_;
+    shown.homeVolume = homeVolume_;
     shown.screen = present(navigation_, access_.state(), lists_, layout_);
     return shown;
 }
@@ -50,6 +63,14 @@ std::int64_t CleanupStore::unreadableOnScreen(const Shown& shown) {
 
 bool CleanupStore::checksOnScreen(const Shown& shown) {
     return shown.access.checkingSection == shown.navigation.section;
+}
+
+std::array<bool, ScanLists::kCount> CleanupStore::busy(const Shown& shown) {
+    std::array<bool, ScanLists::kCount> busy{};
+    for (std::size_t list = 0; list < ScanLists::kCount; ++list) {
+        busy[list] = shown.states[list].kind() == ScanState::Kind::scanning;
+    }
+    return busy;
 }
 
 bool CleanupStore::differsIn(model::CleanupCategory category, const Shown& a, const Shown& b) {
@@ -83,8 +104,11 @@ void CleanupStore::publish() {
         {[](Now a, Before b) { return a.access.checkingSection != b.access.checkingSection; },
          &S::permissionCheckSectionChanged},
         {[](Now a, Before b) { return a.lastMessage != b.lastMessage; }, &S::lastMessageChanged},
+        {[](Now a, Before b) { return a.canUndo != b.canUndo; }, &S::canUndoChanged},
         {[](Now a, Before b) { return a.largeFileMinimumMB != b.largeFileMinimumMB; },
          &S::largeFileMinimumMBChanged},
+        {[](Now a, Before b) { return a.largeFilesScope != b.largeFilesScope; },
+         &S::largeFilesScopeChanged},
         {[](Now a, Before b) {
              return a.navigation.cleanupPresentation != b.navigation.cleanupPresentation;
          },
@@ -134,10 +158,20 @@ void CleanupStore::publish() {
          &S::selectionActionTitleChanged},
         {[](Now a, Before b) { return checksOnScreen(a) != checksOnScreen(b); },
          &S::isCheckingFullDiskAccessChanged},
+        {[](Now a, Before b) { return a.progress != b.progress; }, &S::scanProgressChanged},
+        {[](Now a, Before b) {
+             return a.homeVolume != b.homeVolume || a.totalJunkSize != b.totalJunkSize;
+         },
+         &S::homeVolumeChanged},
+        {[](Now a, Before b) { return busy(a) != busy(b); }, &S::busySectionsChanged},
         {[](Now a, Before b) { return a.screen != b.screen; }, &S::screenChanged},
         {[](Now a, Before b) { return a.confirmation != b.confirmation; }, &S::confirmationChanged},
     });
 
+    // Whatever ended may have changed the disk: the volume is asked again once nothing runs.
+    if (!running_) {
+        homeVolume_ = platform::volumeSpace(home_);
+    }
     const Shown before = std::exchange(shown_, current());
     if (shown_.navigation.section != before.navigation.section) {
         emit selectionChanged();

@@ -29,4 +29,14 @@ QString removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t itemC
         .trimmed();
 }
 
+QString putBackSummary(const cleanup::PutBackOutcome& outcome, std::size_t itemCount) {
+    const auto restored = static_cast<int>(outcome.restored.size());
+    if (outcome.failed == 0) {
+        return RemovalTexts::tr("Put back %n item(s).", "", restored);
+    }
+    return RemovalTexts::tr("Put back %1 of %n item(s). %2", "", static_cast<int>(itemCount))
+        .arg(QString::number(restored), displayText(outcome.firstMessage.value_or("")))
+        .trimmed();
+}
+
 } // namespace sorvale::store

@@ -50,11 +50,26 @@ struct SelectionSummary {
 
 // What the confirmation before a removal says.
 struct Confirmation {
+    // One of the items it names, and what will happen to it.
+    struct Item {
+        QString name;
+        std::int64_t size = 0;
+        QString action;
+
+        bool operator==(const Item&) const = default;
+    };
+
     QString title;
     QString message;
     // Only a selection of installed applications alone offers the App Management settings, and
     // only where the system has them.
     bool offersAppManagement = false;
+    // The largest selected items, the number of the others, their total size, and what will
+    // happen to them all, in one sentence.
+    std::vector<Item> items;
+    std::size_t more = 0;
+    QString total;
+    QString outcome;
 
     bool operator==(const Confirmation&) const = default;
 };
@@ -67,6 +82,13 @@ namespace selection_rules {
 [[nodiscard]] QString actionTitle(const SelectionSummary& selected);
 // In the words of the home layout `layout`.
 [[nodiscard]] Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout layout);
+// The confirmation with the selected items of `items` named: the first `named` of them by size.
+[[nodiscard]] Confirmation confirmation(const SelectionSummary& selected,
+                                        const std::vector<model::CleanupItem>& items,
+                                        model::HomeLayout layout, std::size_t named = 10);
+// What removing `item` does to it, as the list beside its name says it: "moved to the Trash" in
+// the words of the home layout `layout`.
+[[nodiscard]] QString action(const model::CleanupItem& item, model::HomeLayout layout);
 [[nodiscard]] QString progressLabel(const SelectionSummary& selected);
 
 } // namespace selection_rules

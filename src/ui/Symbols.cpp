@@ -10,12 +10,13 @@ namespace sorvale::ui {
 namespace {
 
 // Symbol name → icon of the bundled Bootstrap Icons set (MIT licence, icons/LICENSE).
-constexpr std::array<std::pair<std::string_view, std::string_view>, 50> kIcons{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 52> kIcons{{
     {"app.badge", "app-indicator"},
     {"app.badge.checkmark", "check2-square"},
     {"archivebox.fill", "archive-fill"},
     {"arrow.clockwise", "arrow-clockwise"},
     {"arrow.down.circle.fill", "arrow-down-circle-fill"},
+    {"arrow.uturn.backward", "arrow-counterclockwise"},
     {"checkmark.circle", "check-circle"},
     {"checkmark.circle.fill", "check-circle-fill"},
     {"checkmark.shield", "shield-check"},
@@ -57,6 +58,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 50> kIcons{{
     {"square.grid.2x2", "grid"},
     {"square.grid.2x2.fill", "grid-fill"},
     {"square.stack.3d.up.fill", "stack"},
+    {"stop.fill", "stop-fill"},
     {"trash", "trash"},
     {"trash.fill", "trash-fill"},
     {"tray.full.fill", "inbox-fill"},

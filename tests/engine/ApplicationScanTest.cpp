@@ -67,6 +67,20 @@ TEST_F(ApplicationScan, ApplicationsAreFoundOnceAtAnyDepthButNotInsideOtherBundl
     EXPECT_EQ(snapshot.inaccessibleCount, 0);
 }
 
+TEST_F(ApplicationScan, SorvaleItselfIsNeverOfferedButStillOwnsItsSupportFiles) {
+    test::bundle(tree, "root/Applications/Sorvale.app", "app.sorvale.Sorvale");
+    test::bundle(tree, "root/Applications/Other.app", "com.example.other");
+    for (const char* support :
+         {"Containers/app.sorvale.Sorvale/Data/x", "Caches/app.sorvale.Sorvale/x"}) {
+        tree.age(tree.file(library / support, 4096), 30);
+    }
+    tree.age(library / "Containers/app.sorvale.Sorvale", 30);
+    tree.age(library / "Caches/app.sorvale.Sorvale", 30);
+    const auto items = engine.scanApplications(home).items;
+    ASSERT_EQ(items.size(), 1U) << "neither Sorvale nor its files are offered";
+    EXPECT_EQ(items.front().name, "Other");
+}
+
 TEST_F(ApplicationScan, ABundleOwnsItsOwnItsSignaturesAndItsEmbeddedBundlesIdentifiers) {
     test::bundle(tree, "root/Applications/Suite.app", "Com.Foo.Suite", {"group.com.foo.shared"},
                  {"TEAM.com.foo.keychain"});

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace sorvale::engine {
 namespace {
@@ -147,6 +148,27 @@ TEST_F(JunkScan, ApplicationSupportIsSearchedForCacheFoldersWithinItsLimits) {
     EXPECT_EQ(names, (std::vector<std::string>{"App \u2014 Cache", "Code \u2014 Cache",
                                                "Web \u2014 CacheStorage (web)", "d \u2014 Cache"}));
     EXPECT_EQ(found.inaccessibleCount, 0);
+}
+
+TEST_F(JunkScan, ADeviceBackupIsNamedAfterItsDeviceWhenItsInfoSaysWhichOne) {
+    const fs::path backups = "home/Library/Application Support/MobileSync/Backup";
+    blocks(backups / "00008110-001A/Manifest.db", 3);
+    std::ofstream(tree.file(backups / "00008110-001A/Info.plist"))
+        << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Device Name</key>"
+           "<string>Maya\u2019s iPhone</string></dict></plist>";
+    blocks(backups / "00008030-000B/Manifest.db", 2);
+    tree.file(backups / "00008030-000B/Info.plist", 7);
+    blocks(backups / "00008020-000C/Manifest.db", 1);
+    tree.symlink(backups / "00008020-000C/Info.plist", tree / backups / "00008110-001A/Info.plist");
+
+    std::vector<std::string> names;
+    for (const auto& item : engine.scanJunk(home).items) {
+        EXPECT_EQ(item.category, CleanupCategory::deviceBackups);
+        names.push_back(item.name);
+    }
+    // An unreadable Info.plist, or one reached through a link, leaves the folder's name.
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Maya\u2019s iPhone", "00008030-000B", "00008020-000C"}));
 }
 
 TEST_F(JunkScan, EachUnreadablePlaceCountsOnceAndUnreadableContainersNotAtAll) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/StandardLocations.h"
 
+#include "platform/VolumeSpace.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,6 +31,22 @@ TEST(StandardLocations, TheTrashFollowsTheDataHomeOfTheUser) {
     }
 }
 #endif
+
+TEST(VolumeSpace, AFoldersVolumeIsMeasuredAsTheSystemCountsItAndAMissingOneIsNot) {
+    for (const char* folder : {"/", "/tmp", "/dev/shm"}) {
+        if (!std::filesystem::exists(folder)) {
+            continue;
+        }
+        const auto space = volumeSpace(folder);
+        ASSERT_TRUE(space) << folder;
+        EXPECT_EQ(space->capacity,
+                  static_cast<std::int64_t>(std::filesystem::space(folder).capacity))
+            << folder;
+        EXPECT_GE(space->available, 0);
+        EXPECT_LE(space->available, space->capacity);
+    }
+    EXPECT_EQ(volumeSpace("/no/such/folder"), std::nullopt);
+}
 
 } // namespace
 } // namespace sorvale::platform

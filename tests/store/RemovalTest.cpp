@@ -3,6 +3,7 @@
 #include "StoreFixture.h"
 #include "store/RemovalMessages.h"
 #include "support/BundleFixtures.h"
+#include "support/TreeState.h"
 #include "support/Unprivileged.h"
 
 #include <QSignalSpy>
@@ -94,14 +95,82 @@ TEST_F(Removal, ApprovedDownloadsGoToTheTrashAndNothingElseChanges) {
     EXPECT_EQ(treeListing(home), expected);
 }
 
+TEST_F(Removal, UndoPutsBackExactlyWhatTheRemovalMovedAndTheItemsReturnToTheirList) {
+    std::ofstream(tree.file(home / "Downloads/large.iso")) << std::string(9000, 'x');
+    tree.file(home / "Downloads/folder/inner.txt", 4096);
+    tree.file(home / "Downloads/kept.zip", 100);
+    fs::create_directories(trash / "files");
+    fs::create_directories(trash / "info");
+    const sorvale::test::TreeState before = sorvale::test::treeState(tree.root());
+    store->scanDownloads();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    const QVariantList listed = store->downloadsItems();
+    store->setSelection({key(home / "Downloads/large.iso"), key(home / "Downloads/folder")}, true);
+    removeAndWait();
+    EXPECT_EQ(store->lastMessage(), "Completed 2 items successfully.");
+    EXPECT_TRUE(store->canUndo());
+    EXPECT_EQ(store->downloadsItems().size(), 1);
+
+    store->undoRemoval();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    EXPECT_EQ(store->lastMessage(), "Put back 2 items.");
+    EXPECT_FALSE(store->canUndo());
+    EXPECT_EQ(sorvale::test::differences(before, sorvale::test::treeState(tree.root())), "");
+    EXPECT_EQ(store->downloadsItems(), listed) << "in their places, none selected";
+
+    // What went back can be removed again, and the message gone takes Undo with it.
+    store->toggle(key(home / "Downloads/kept.zip"));
+    removeAndWait();
+    EXPECT_TRUE(store->canUndo());
+    store->setLastMessage("");
+    EXPECT_FALSE(store->canUndo());
+    store->undoRemoval();
+    EXPECT_FALSE(fs::exists(home / "Downloads/kept.zip"));
+}
+
+TEST_F(Removal, PutBackReturnsTrashItemsWhereTheirPlaceIsFreeAndSaysWhichCouldNot) {
+    std::ofstream(tree.file(home / "Downloads/a.txt")) << "first";
+    std::ofstream(tree.file(home / "Downloads/b.txt")) << "second";
+    store->scanDownloads();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    selectAll();
+    removeAndWait();
+    // Something new has taken the place of a.txt since.
+    std::ofstream(tree.file(home / "Downloads/a.txt")) << "newer";
+    store->scanTrash();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    ASSERT_EQ(store->trashItems().size(), 2);
+    const sorvale::test::TreeState before = sorvale::test::treeState(tree.root());
+
+    selectAll();
+    store->putBackSelected();
+    ASSERT_TRUE(waitForDisplayedCompletion());
+    EXPECT_EQ(store->lastMessage(),
+              QString::fromUtf8("Put back 1 of 2 items. “a.txt” couldn’t be put "
+                                "back: something else is already at ") +
+                  QString::fromStdString((home / "Downloads/a.txt").native()) + ".");
+    EXPECT_EQ(sorvale::test::contents(home / "Downloads/b.txt"), "second");
+    EXPECT_EQ(sorvale::test::contents(home / "Downloads/a.txt"), "newer");
+    const auto left = store->trashItems();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left[0].toMap().value("name"), "a.txt");
+    EXPECT_TRUE(left[0].toMap().value("isSelected").toBool()) << "what stayed stays selected";
+    auto expected =
+        sorvale::test::without(before, {"home/.local/share/Trash/files/b.txt",
+                                        "home/.local/share/Trash/info/b.txt.trashinfo"});
+    expected["home/Downloads/b.txt"] = before.at("home/.local/share/Trash/files/b.txt");
+    EXPECT_EQ(sorvale::test::differences(expected, sorvale::test::treeState(tree.root())), "");
+}
+
 TEST_F(Removal, TrashItemsAreDeletedForGood) {
     tree.file("home/.local/share/Trash/files/old/inner.txt", 4096);
     tree.file("home/.local/share/Trash/info/old.trashinfo");
     tree.file("home/.local/share/Trash/files/kept.txt", 4096);
     store->scanTrash();
     ASSERT_TRUE(waitForDisplayedCompletion());
+    EXPECT_EQ(store->selectionActionTitle(), "Delete Permanently") << "even with nothing selected";
     store->toggle(key(trash / "files/old"));
-    EXPECT_EQ(store->selectionActionTitle(), "Apply Selected");
+    EXPECT_EQ(store->selectionActionTitle(), "Delete Permanently");
     removeAndWait();
     EXPECT_EQ(store->lastMessage(), "Completed 1 item successfully.");
     EXPECT_FALSE(fs::exists(trash / "files/old"));

@@ -53,33 +53,48 @@ TEST_F(StoreFixture, AScanFillsItsListAndAnotherScanStartedMeanwhileDiscardsIt) 
     EXPECT_EQ(items[0].toMap().value("name"), "a.zip");
     EXPECT_EQ(store->inaccessibleCounts().value("downloads"), 0);
     EXPECT_TRUE(store->trashItems().isEmpty()) << "the replaced Trash scan changed nothing";
-    EXPECT_EQ(store->trashState().value("kind"), "scanning");
+    EXPECT_EQ(store->trashState().value("kind"), "idle") << "its list is as it was before";
 
     store->selectSection("overview");
     EXPECT_TRUE(store->displayedItems().isEmpty());
     EXPECT_EQ(store->displayedState().value("kind"), "idle");
 }
 
-TEST_F(StoreFixture, LargeFilesUseTheMinimumInMegabytesAndReplaceTheirCount) {
-    tree.file("home/Movies/clip.mov", 4096);
+TEST_F(StoreFixture, LargeFilesUseTheMinimumInMegabytesNameTheFolderAndSayWhatWasSearched) {
+    // 100,000,000 bytes take 100,003,840 bytes in blocks of 4,096.
+    tree.allocatedFile("home/Movies/clip.mov", 100'000'000);
+    EXPECT_EQ(store->largeFilesScope(), "");
     store->scanLargeFiles(home / "missing");
     ASSERT_TRUE(waitForDisplayedCompletion());
     EXPECT_EQ(store->displayedInaccessibleCount(), 1);
+    EXPECT_EQ(store->largeFilesScope(),
+              "Files of at least 500 MB in " + QString::fromStdString((home / "missing").native()));
 
-    store->setLargeFileMinimumMB(0.004096);
-    store->scanLargeFiles(QUrl::fromLocalFile(QString::fromStdString(home.native())));
-    EXPECT_EQ(store->largeFilesState().value("text"), "Analyzing home\u2026");
+    store->setLargeFileMinimumMB(100);
+    const QString movies = QString::fromStdString((home / "Movies").native());
+    store->scanLargeFiles(QUrl::fromLocalFile(movies + "/"));
+    EXPECT_EQ(store->largeFilesState().value("text"), "Analyzing Movies\u2026")
+        << "not the empty name after the separator";
+    EXPECT_TRUE(store->largeFilesScope().endsWith("missing")) << "nothing was found with it yet";
     ASSERT_TRUE(waitForDisplayedCompletion());
     EXPECT_EQ(store->displayedInaccessibleCount(), 0);
     EXPECT_EQ(store->largeItems().size(), 1);
+    EXPECT_EQ(store->largeFilesScope(), "Files of at least 100 MB in " + movies);
 
-    store->setLargeFileMinimumMB(0.0041);
+    store->setLargeFileMinimumMB(100.01);
     store->scanLargeFiles(home);
     ASSERT_TRUE(waitForDisplayedCompletion());
-    EXPECT_EQ(store->largeItems().size(), 0) << "4,100 bytes is more than the file holds";
+    EXPECT_EQ(store->largeItems().size(), 0) << "100,010,000 bytes is more than the file holds";
+    EXPECT_EQ(store->largeFilesScope(),
+              "Files of at least 100 MB in " + QString::fromStdString(home.native()));
 
+    // The minimum stays within what the settings can show.
     store->setLargeFileMinimumMB(std::numeric_limits<double>::infinity());
-    EXPECT_EQ(store->largeFileMinimumMB(), 0.0041);
+    EXPECT_EQ(store->largeFileMinimumMB(), 100.01);
+    store->setLargeFileMinimumMB(10);
+    EXPECT_EQ(store->largeFileMinimumMB(), 100);
+    store->setLargeFileMinimumMB(9000);
+    EXPECT_EQ(store->largeFileMinimumMB(), 5000);
 }
 
 TEST_F(StoreFixture, TheFolderChooserIsAskedAndACancelDoesNothing) {
@@ -119,7 +134,7 @@ TEST_F(StoreFixture, SelectionBelongsToTheDisplayedListAndKeysSurviveAnyBytes) {
     store->scanTrash();
     ASSERT_TRUE(waitForDisplayedCompletion());
     EXPECT_TRUE(store->selectedItems().isEmpty());
-    EXPECT_EQ(store->selectionActionTitle(), "Move to Trash");
+    EXPECT_EQ(store->selectionActionTitle(), "Delete Permanently");
     store->selectSection("downloads");
     EXPECT_EQ(store->selectedItems().size(), 3);
 
@@ -168,7 +183,7 @@ TEST_F(JunkStore, TheActionTitleFollowsWhatIsSelected) {
         return store->selectionActionTitle();
     };
     EXPECT_EQ(titleOf({}), "Move to Trash");
-    EXPECT_EQ(titleOf({trash}), "Apply Selected");
+    EXPECT_EQ(titleOf({trash}), "Apply Selected") << "Trash items beside other junk";
     EXPECT_EQ(titleOf({mailDownloads}), "Remove Attachments");
     EXPECT_EQ(titleOf({xcodeRuntimes}), "Apply Selected");
     EXPECT_EQ(titleOf({userCaches, logs}), "Move to Trash");

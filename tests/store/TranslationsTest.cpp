@@ -34,14 +34,18 @@ public:
     const QString language;
 };
 
-SelectionSummary downloadsSelected(std::size_t count, std::int64_t size) {
+std::vector<model::CleanupItem> selectedDownloads(std::size_t count, std::int64_t size) {
     std::vector<model::CleanupItem> items(count);
     for (auto& item : items) {
         item.category = CleanupCategory::downloads;
         item.size = size;
         item.isSelected = true;
     }
-    return SelectionSummary::of(AppSection::downloads, 1, items);
+    return items;
+}
+
+SelectionSummary downloadsSelected(std::size_t count, std::int64_t size) {
+    return SelectionSummary::of(AppSection::downloads, 1, selectedDownloads(count, size));
 }
 
 cleanup::RemovalOutcome removed(std::int64_t count) {
@@ -68,6 +72,15 @@ TEST(Translations, AGermanLocaleShowsGermanNumbersAndPluralForms) {
     const Confirmation two = selection_rules::confirmation(downloadsSelected(2, 1'500'000), {});
     EXPECT_TRUE(two.message.startsWith("2 Objekte, insgesamt 3 MB. Sie können sie "))
         << two.message.toStdString();
+
+    // What happens to each item, said whole for the count.
+    const auto items = selectedDownloads(2, 1'500'000);
+    const Confirmation named = selection_rules::confirmation(
+        SelectionSummary::of(AppSection::downloads, 1, items), items, HomeLayout::linuxDesktop);
+    EXPECT_EQ(named.outcome, "2 Objekte werden in den Papierkorb verschoben.");
+    ASSERT_EQ(named.items.size(), 2U);
+    EXPECT_EQ(named.items[0].action, "wird in den Papierkorb verschoben");
+    EXPECT_EQ(named.total, "3 MB");
 }
 
 TEST(Translations, AGermanLocaleShowsTheModelsAndTheScreensTextsInGerman) {

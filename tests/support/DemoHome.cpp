@@ -7,6 +7,7 @@
 #include "LinuxHome.h"
 
 #include <fstream>
+#include <tuple>
 
 namespace sorvale::test {
 namespace {
@@ -46,8 +47,15 @@ void buildDemoHome(FixtureTree& home, FixtureTree* systemRoot) {
           2380);
     cache(home, library + "Developer/CoreSimulator/Devices/9B8A7C6D-5E4F-4A3B-8C2D-665544332211",
           1175);
-    cache(home, library + "Application Support/MobileSync/Backup/00008110-001A2B3C4D5E6F70", 18230);
-    cache(home, library + "Application Support/MobileSync/Backup/00008030-000A1B2C3D4E5F60", 9420);
+    const std::string backups = library + "Application Support/MobileSync/Backup/";
+    for (const auto& [device, name, megabytes] :
+         {std::tuple{"00008110-001A2B3C4D5E6F70", "Maya\u2019s iPhone", 18230},
+          std::tuple{"00008030-000A1B2C3D4E5F60", "Studio iPad", 9420}}) {
+        cache(home, backups + device, megabytes);
+        std::ofstream(home.file(backups + device + "/Info.plist"))
+            << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+            << "<key>Device Name</key><string>" << name << "</string></dict></plist>\n";
+    }
     cache(home, ".npm/_cacache", 640);
     cache(home, ".cache/pip", 215);
     cache(home, ".gradle/caches/modules-2", 1280);

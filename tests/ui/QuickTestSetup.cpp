@@ -49,6 +49,9 @@ class Fixture : public QObject {
     Q_PROPERTY(bool verificationTools READ verificationTools WRITE setVerificationTools)
     // Every address the updater opened in a browser, in order.
     Q_PROPERTY(QStringList openedUrls MEMBER openedUrls)
+    // True makes the simulator tool wait until it is false again, and with it a Smart Cleanup
+    // scan, which has listed its catalogue folders by then.
+    Q_PROPERTY(bool holdSimulatorTool READ holdsSimulatorTool WRITE holdSimulatorTool)
 
 public:
     explicit Fixture(test::LocalHttpServer& server)
@@ -96,6 +99,23 @@ public:
         }
         for (const char* tool : {"usr/bin/ditto", "usr/bin/codesign", "usr/sbin/spctl"}) {
             fs::remove(root->root() / tool);
+        }
+    }
+
+    [[nodiscard]] bool holdsSimulatorTool() const { return fs::exists(root->root() / "tool-held"); }
+    void holdSimulatorTool(bool hold) {
+        const fs::path tool = root->root() / "usr/bin/xcrun";
+        const fs::path held = root->root() / "usr/bin/xcrun-held";
+        if (!fs::exists(held)) {
+            fs::rename(tool, held);
+            root->script("usr/bin/xcrun", "while [ -e '" + (root->root() / "tool-held").native() +
+                                              "' ]; do sleep 0.02; done\nexec '" + held.native() +
+                                              "' \"$@\"");
+        }
+        if (hold) {
+            std::ofstream(root->root() / "tool-held").flush();
+        } else {
+            fs::remove(root->root() / "tool-held");
         }
     }
 

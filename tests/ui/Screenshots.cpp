@@ -63,6 +63,8 @@ public:
         QTest::mouseClick(
             &window_, Qt::LeftButton, {},
             item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+        // The pointer leaves, so that no hover or tooltip stays in the next pictures.
+        QTest::mouseMove(&window_, QPoint(4, window_.height() - 4));
     }
     [[nodiscard]] bool failed() const { return failed_; }
 
@@ -256,7 +258,10 @@ int main(int argc, char** argv) {
     store.scanLargeFiles(home.root());
     waitForCompletion(store);
     camera.shoot("large-files-nothing-found");
-    store.setLargeFileMinimumMB(10);
+    // The demo home's files are small; two videos reach the settings' least minimum of 100 MB.
+    home.allocatedFile("Movies/Family reunion.mov", 420'000'000);
+    home.allocatedFile("Movies/Drone footage/Coast.mp4", 180'000'000);
+    store.setLargeFileMinimumMB(100);
     store.scanLargeFiles(home.root());
     waitForCompletion(store);
     camera.shoot("large-files");
@@ -336,6 +341,30 @@ int main(int argc, char** argv) {
         camera.shoot("confirmation-" + name);
         store.setShowDeleteConfirmation(false);
     }
+
+    // A removal while it runs, its result with Undo, and the items put back.
+    selectOnly(store, "downloads",
+               [](const model::CleanupItem& item) { return item.name == "notes.txt"; });
+    {
+        QSignalSpy said(&store, &store::CleanupStore::lastMessageChanged);
+        store.removeSelected();
+        camera.shootNow("downloads-removing");
+        said.wait(20'000);
+        camera.shoot("downloads-removed");
+    }
+    {
+        QSignalSpy said(&store, &store::CleanupStore::lastMessageChanged);
+        store.undoRemoval();
+        said.wait(20'000);
+        camera.shoot("downloads-put-back");
+    }
+    store.setLastMessage("");
+    if (onMacos) {
+        store.selectSection("cleanup");
+        store.review("backups");
+        camera.shoot("cleanup-browser-backups");
+        store.showCleanupSummary();
+    }
     store.selectSection("overview");
 
     store.chooseLargeFileFolder();
@@ -388,6 +417,23 @@ int main(int argc, char** argv) {
     }
     settings->show();
     camera.shoot("settings", settings);
+    // The lower sections, scrolled to.
+    const std::function<QQuickItem*(QQuickItem*)> scrollable = [&](QQuickItem* item) {
+        if (item->inherits("QQuickFlickable")) {
+            return item;
+        }
+        for (QQuickItem* child : item->childItems()) {
+            if (QQuickItem* found = scrollable(child)) {
+                return found;
+            }
+        }
+        return static_cast<QQuickItem*>(nullptr);
+    };
+    if (QQuickItem* flickable = scrollable(settings->contentItem())) {
+        const qreal bottom = flickable->property("contentHeight").toReal() - flickable->height();
+        flickable->setProperty("contentY", std::max<qreal>(bottom, 0));
+        camera.shoot("settings-lower", settings);
+    }
     settings->hide();
     return camera.failed() ? 1 : 0;
 }

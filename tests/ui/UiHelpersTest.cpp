@@ -48,9 +48,14 @@ TEST(NameSearch, IgnoresCaseAsTextSearchDoesWhetherOrNotTheNameIsAscii) {
 }
 
 TEST(Symbols, EverySymbolOfTheTablesAndViewsHasABundledIcon) {
-    std::vector<std::string> names{
-        "sparkles", "checkmark.shield.fill", "checkmark.circle.fill", "checkmark.shield", "trash",
-        "app.badge"};
+    std::vector<std::string> names{"sparkles",
+                                   "checkmark.shield.fill",
+                                   "checkmark.circle.fill",
+                                   "checkmark.shield",
+                                   "trash",
+                                   "app.badge",
+                                   "stop.fill",
+                                   "arrow.uturn.backward"};
     for (const auto category : model::allCases<model::CleanupCategory>()) {
         names.emplace_back(model::icon(category));
     }

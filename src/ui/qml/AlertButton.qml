@@ -17,6 +17,8 @@ Button {
     font.pixelSize: Theme.body
     font.weight: prominent || destructive ? Font.DemiBold : Font.Normal
 
+    Accessible.name: text
+
     contentItem: Text {
         text: button.text
         font: button.font
@@ -29,5 +31,8 @@ Button {
         opacity: button.down ? 0.75 : 1
         color: button.destructive ? Qt.rgba(0.86, 0.24, 0.25, 1)
              : button.prominent ? Theme.accent : Theme.panelStrong
+        FocusRing {
+            target: button
+        }
     }
 }

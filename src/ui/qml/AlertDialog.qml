@@ -6,15 +6,52 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Sorvale
 
-// A modal alert in the theme: a title, a message and buttons laid out right to left.
+// A modal alert in the theme: a title, a message and buttons laid out right to left. Escape
+// presses the cancel button; Return presses the default button, unless it is destructive, which
+// only a deliberate press or Space on it may start.
 Dialog {
     id: alert
     property string heading
     property string message
     default property alias buttons: buttonRow.data
+    // What stands between the message and the buttons.
+    property alias details: detailsArea.data
+    property AlertButton cancelButton: null
+    property AlertButton defaultButton: null
+
+    // Presses the cancel button, or only closes when there is none.
+    function cancel() {
+        if (cancelButton && cancelButton.visible) {
+            cancelButton.clicked();
+        } else {
+            close();
+        }
+    }
 
     modal: true
     closePolicy: Popup.NoAutoClose
+    focus: true
+    // Keyboard focus starts on the button Return would press, else on the cancel button: never
+    // on a destructive one.
+    onOpened: {
+        const first = defaultButton && defaultButton.visible && !defaultButton.destructive
+            ? defaultButton : cancelButton;
+        if (first && first.visible) {
+            first.forceActiveFocus(Qt.TabFocusReason);
+        }
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Cancel]
+        enabled: alert.opened
+        onActivated: alert.cancel()
+    }
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: alert.opened && alert.defaultButton !== null && alert.defaultButton.visible
+                 && !alert.defaultButton.destructive
+        onActivated: alert.defaultButton.clicked()
+    }
     width: Math.min(540, parent ? parent.width - 80 : 540)
     padding: 24
 
@@ -48,6 +85,11 @@ Dialog {
             font.pixelSize: Theme.body
             wrapMode: Text.WordWrap
             lineHeight: 1.2
+        }
+        ColumnLayout {
+            id: detailsArea
+            Layout.fillWidth: true
+            spacing: 4
         }
         RowLayout {
             id: buttonRow

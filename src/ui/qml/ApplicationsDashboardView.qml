@@ -93,6 +93,10 @@ ColumnLayout {
             visible: view.panel === "scanning"
             title: Store.applicationsState.text || ""
             detail: qsTr("Matching app identifiers with support files and checking installer locations\u2026")
+            ScanFigures {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 8
+            }
         }
 
         ColumnLayout {

@@ -42,10 +42,14 @@ Button {
         }
     }
     background: Rectangle {
-        implicitHeight: 28
+        implicitHeight: Theme.controlHeight
         radius: 7
-        color: button.down ? Theme.faded("white", 0.16) : Theme.panelStrong
+        color: button.down ? Theme.faded("white", 0.16)
+             : button.hovered && button.enabled ? Theme.faded("white", 0.13) : Theme.panelStrong
         border.color: Theme.border
         border.width: 1
+        FocusRing {
+            target: button
+        }
     }
 }

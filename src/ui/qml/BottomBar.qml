@@ -33,6 +33,23 @@ GlassPanel {
             font.pixelSize: Theme.subheadline + 1
             elide: Text.ElideRight
         }
+        BorderedButton {
+            objectName: "undoButton"
+            visible: Store.canUndo
+            text: qsTr("Undo")
+            symbol: "arrow.uturn.backward"
+            toolTip: qsTr("Put the removed items back where they were")
+            onClicked: Store.undoRemoval()
+        }
+        BorderedButton {
+            objectName: "putBackButton"
+            visible: Store.selection === "trash"
+            enabled: Store.selectedCount > 0 && Store.displayedState.kind !== "scanning"
+            text: qsTr("Put Back")
+            symbol: "arrow.uturn.backward"
+            toolTip: qsTr("Return the selected items to where they were deleted from")
+            onClicked: Store.putBackSelected()
+        }
         PrimaryButton {
             objectName: "removeButton"
             text: Store.selectionActionTitle

@@ -34,11 +34,19 @@ RowLayout {
         Layout.fillWidth: true
         padding: 8
         leftPadding: 10
+        hoverEnabled: true
         Accessible.name: text
+        // A title cut short is read whole on hover.
+        ToolTip.visible: hovered && title.truncated
+        ToolTip.text: text
+        ToolTip.delay: 500
         background: Rectangle {
             radius: 10
             color: browserRow.current ? browserRow.highlight
                  : browserRow.down ? Theme.faded("white", 0.05) : "transparent"
+            FocusRing {
+                target: browserRow
+            }
         }
         property color highlight: Theme.faded(Theme.accent, 0.11)
         contentItem: RowLayout {
@@ -54,6 +62,7 @@ RowLayout {
                 Layout.fillWidth: true
                 spacing: 2
                 Text {
+                    id: title
                     Layout.fillWidth: true
                     text: browserRow.text
                     color: "white"
@@ -62,7 +71,7 @@ RowLayout {
                     // A long title takes a second line rather than losing its end.
                     wrapMode: Text.Wrap
                     maximumLineCount: 2
-                    elide: Text.ElideRight
+                    elide: Text.ElideMiddle
                 }
                 Text {
                     Layout.fillWidth: true
@@ -237,7 +246,8 @@ RowLayout {
             SelectAllButton {}
             Text {
                 objectName: "rowCount"
-                text: Results.count
+                Layout.rightMargin: 6
+                text: qsTr("%n item(s)", "", Results.count)
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }

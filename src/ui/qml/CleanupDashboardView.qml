@@ -74,6 +74,11 @@ Item {
             Layout.topMargin: 4
             Layout.preferredWidth: 260
         }
+        ScanFigures {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+        }
     }
 
     ColumnLayout {

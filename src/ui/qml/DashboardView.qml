@@ -32,6 +32,9 @@ ScrollView {
             radius: 18
             color: card.down ? Theme.panelStrong : card.hovered ? Theme.faded("white", 0.07)
                                                                  : Theme.panel
+            FocusRing {
+                target: card
+            }
         }
         contentItem: RowLayout {
             spacing: 14
@@ -153,6 +156,11 @@ ScrollView {
                         color: Theme.secondaryText
                         font.pixelSize: Theme.body
                         wrapMode: Text.WordWrap
+                    }
+                    VolumeBar {
+                        objectName: "homeVolume"
+                        Layout.fillWidth: true
+                        Layout.topMargin: 2
                     }
                     PrimaryButton {
                         objectName: "heroButton"

@@ -13,12 +13,21 @@ ComboBox {
     property string value
     signal picked(string value)
 
-    implicitHeight: 32
+    implicitHeight: Theme.controlHeight
     font.pixelSize: Theme.body
     model: labels
     currentIndex: Math.max(values.indexOf(value), 0)
     onActivated: index => picked(values[index])
 
+    rightPadding: 26
+    indicator: SymbolIcon {
+        x: picker.width - width - 10
+        y: (picker.height - height) / 2
+        rotation: 90
+        symbol: "chevron.right"
+        size: 11
+        color: Qt.rgba(1, 1, 1, 0.8)
+    }
     contentItem: Text {
         leftPadding: 4
         text: picker.displayText
@@ -32,6 +41,9 @@ ComboBox {
         color: picker.down ? Theme.faded("white", 0.14) : Theme.panelStrong
         border.color: Theme.border
         border.width: 1
+        FocusRing {
+            target: picker
+        }
     }
     popup.background: Rectangle {
         radius: 8
@@ -43,7 +55,16 @@ ComboBox {
         required property var modelData
         width: picker.width
         highlighted: picker.highlightedIndex === index
-        contentItem: Text {
+        rightPadding: 26
+    indicator: SymbolIcon {
+        x: picker.width - width - 10
+        y: (picker.height - height) / 2
+        rotation: 90
+        symbol: "chevron.right"
+        size: 11
+        color: Qt.rgba(1, 1, 1, 0.8)
+    }
+    contentItem: Text {
             text: modelData
             color: "white"
             font: picker.font

@@ -23,8 +23,13 @@ Button {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
     }
+    Accessible.name: text
+
     background: Rectangle {
         radius: 10
         color: Theme.faded(Theme.accent, !button.enabled ? 0.28 : button.down ? 0.75 : 1)
+        FocusRing {
+            target: button
+        }
     }
 }

@@ -36,12 +36,30 @@ Rectangle {
 
     ListView.onReused: showRelatedFiles = false
 
+    Accessible.role: Accessible.ListItem
+    Accessible.name: isSelected ? qsTr("%1, %2, selected").arg(name).arg(Format.byteCount(size))
+                                : qsTr("%1, %2").arg(name).arg(Format.byteCount(size))
+
+    // The row the keyboard acts on, while the list has the keyboard.
+    Rectangle {
+        objectName: "currentRing"
+        anchors.fill: parent
+        anchors.margins: -2
+        radius: row.radius + 2
+        color: "transparent"
+        border.color: Theme.accent
+        border.width: 2
+        visible: row.ListView.isCurrentItem && row.ListView.view && row.ListView.view.activeFocus
+    }
+
     component IconButton: Button {
         id: iconButton
         property string symbol
         property string toolTip
         hoverEnabled: true
         padding: 6
+        // The list takes the keyboard for its rows; their buttons stay out of the Tab chain.
+        focusPolicy: Qt.NoFocus
         ToolTip.visible: hovered
         ToolTip.text: toolTip
         ToolTip.delay: 600
@@ -67,6 +85,7 @@ Rectangle {
         Button {
             objectName: "checkbox"
             padding: 2
+            focusPolicy: Qt.NoFocus
             Accessible.role: Accessible.CheckBox
             Accessible.name: row.name
             Accessible.checked: row.isSelected
@@ -74,7 +93,7 @@ Rectangle {
             contentItem: SymbolIcon {
                 symbol: row.isSelected ? "checkmark.square.fill" : "square"
                 size: 18
-                color: row.isSelected ? Theme.accent : Qt.rgba(1, 1, 1, 0.35)
+                color: row.isSelected ? Theme.accent : Qt.rgba(1, 1, 1, 0.55)
             }
             background: Item {}
         }
@@ -142,7 +161,9 @@ Rectangle {
             }
         }
 
+        // Sizes and dates keep one column from row to row.
         ColumnLayout {
+            Layout.minimumWidth: 86
             spacing: 2
             Text {
                 Layout.alignment: Qt.AlignRight

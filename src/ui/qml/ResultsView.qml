@@ -43,6 +43,15 @@ ColumnLayout {
                 font.pixelSize: Theme.body
                 elide: Text.ElideRight
             }
+            Text {
+                objectName: "largeFilesScope"
+                Layout.fillWidth: true
+                visible: view.section === "largeFiles" && text !== ""
+                text: Store.largeFilesScope
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
+                elide: Text.ElideMiddle
+            }
         }
         SkippedLabel {
             objectName: "unavailableLabel"
@@ -82,6 +91,10 @@ ColumnLayout {
                 text: Store.platform.keepWorking
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
+            }
+            ScanFigures {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 8
             }
         }
 

@@ -7,7 +7,7 @@ import Sorvale
 // The results list's name search, bound to Results.searchText.
 TextField {
     id: field
-    implicitHeight: 36
+    implicitHeight: Theme.controlHeight
     leftPadding: 34
     rightPadding: 10
     color: "white"
@@ -16,6 +16,7 @@ TextField {
     font.pixelSize: Theme.body
     text: Results.searchText
     onTextEdited: Results.searchText = text
+    Accessible.name: placeholderText
 
     background: Rectangle {
         radius: 10

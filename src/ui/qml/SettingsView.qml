@@ -26,8 +26,13 @@ ScrollView {
             color: Theme.accent
             font.pixelSize: Theme.body
         }
-        background: Item {}
+        background: Item {
+            FocusRing {
+                target: link
+            }
+        }
         padding: 2
+        Accessible.name: text
     }
     component Label: RowLayout {
         property alias text: labelText.text
@@ -75,10 +80,11 @@ ScrollView {
                 }
                 Slider {
                     objectName: "minimumSizeSlider"
+                    Accessible.name: qsTr("Minimum file size")
                     Layout.fillWidth: true
-                    from: 100
-                    to: 5000
-                    stepSize: 100
+                    from: Store.largeFileMinimumRange.from
+                    to: Store.largeFileMinimumRange.to
+                    stepSize: Store.largeFileMinimumRange.step
                     snapMode: Slider.SnapAlways
                     value: Store.largeFileMinimumMB
                     onMoved: Store.largeFileMinimumMB = value

@@ -57,11 +57,17 @@ Rectangle {
         }
 
         Repeater {
+            id: rows
+            objectName: "sectionRows"
             model: Tables.sections
+            // The rows are one stop of the Tab chain, the current one; the arrows move between
+            // them and choose the section they reach.
             delegate: Rectangle {
                 id: row
                 required property var modelData
+                required property int index
                 readonly property bool current: Store.selection === modelData.section
+                readonly property bool busy: Store.busySections.includes(modelData.section)
 
                 Layout.fillWidth: true
                 implicitHeight: 42
@@ -69,6 +75,24 @@ Rectangle {
                 color: current ? Theme.panelStrong : "transparent"
                 Accessible.role: Accessible.Button
                 Accessible.name: modelData.title
+                Accessible.description: busy ? qsTr("Scanning") : ""
+                activeFocusOnTab: current
+                objectName: "section-" + modelData.section
+
+                function choose(offset) {
+                    const next = rows.itemAt(Math.max(0, Math.min(rows.count - 1, index + offset)));
+                    // The focus moves first: the row that had it then leaves the Tab chain.
+                    next.forceActiveFocus(Qt.TabFocusReason);
+                    Store.selection = next.modelData.section;
+                }
+                Keys.onUpPressed: choose(-1)
+                Keys.onDownPressed: choose(1)
+                Keys.onSpacePressed: Store.selection = modelData.section
+                Keys.onReturnPressed: Store.selection = modelData.section
+
+                FocusRing {
+                    target: row
+                }
 
                 RowLayout {
                     anchors.fill: parent
@@ -92,6 +116,21 @@ Rectangle {
                         font.pixelSize: 14
                         font.weight: row.current ? Font.DemiBold : Font.Medium
                         elide: Text.ElideRight
+                    }
+                    // A section whose list is being scanned or changed pulses a dot.
+                    Rectangle {
+                        objectName: "busy-" + row.modelData.section
+                        visible: row.busy
+                        implicitWidth: 7
+                        implicitHeight: 7
+                        radius: 3.5
+                        color: Theme.accent
+                        SequentialAnimation on opacity {
+                            running: row.busy
+                            loops: Animation.Infinite
+                            NumberAnimation { to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
+                            NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
+                        }
                     }
                 }
                 MouseArea {

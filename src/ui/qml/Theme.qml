@@ -38,6 +38,8 @@ QtObject {
     readonly property int body: 13
     readonly property int caption: 11
     readonly property int caption2: 10
+    // One height for every control that shares a row: search fields, pickers and buttons.
+    readonly property int controlHeight: 32
 
     function tint(name) {
         return tints[name] || accent;

@@ -14,8 +14,11 @@ AlertDialog {
     message: Updater.alert.message || ""
     visible: kind !== ""
     onClosed: Updater.clearAlert()
+    cancelButton: later.visible ? later : ok
+    defaultButton: [download, website, install, ok].find(button => button.visible) || null
 
     AlertButton {
+        id: download
         objectName: "downloadButton"
         visible: dialog.kind === "updateAvailable"
         prominent: true
@@ -27,6 +30,7 @@ AlertDialog {
     }
     // Where no update can be verified, the website offers it instead of a download.
     AlertButton {
+        id: website
         objectName: "websiteButton"
         visible: dialog.kind === "updateOnWebsite"
         prominent: true
@@ -34,6 +38,7 @@ AlertDialog {
         onClicked: Updater.openWebsite()
     }
     AlertButton {
+        id: install
         objectName: "installButton"
         visible: dialog.kind === "ready"
         prominent: true
@@ -44,6 +49,7 @@ AlertDialog {
         }
     }
     AlertButton {
+        id: later
         objectName: "laterButton"
         visible: ["updateAvailable", "updateOnWebsite", "ready"].includes(dialog.kind)
         text: qsTr("Later")
@@ -55,6 +61,7 @@ AlertDialog {
         }
     }
     AlertButton {
+        id: ok
         objectName: "okButton"
         visible: dialog.kind === "error" || dialog.kind === "info"
         prominent: true

@@ -74,6 +74,59 @@ TestCase {
         Store.setSelection([], false);
     }
 
+    function test_theConfirmationListsTheLargestSelectedItemsAndTheirTotal() {
+        const dialog = createTemporaryObject(confirmationComponent, testCase);
+        selectInSection("downloads", "");
+        const selected = Store.displayedItems.filter(item => item.isSelected)
+            .sort((a, b) => b.size - a.size);
+        Store.showDeleteConfirmation = true;
+        tryCompare(dialog, "opened", true);
+        const rows = findChild(dialog, "confirmationItems");
+        compare(rows.count, Math.min(10, selected.length));
+        for (let index = 0; index < rows.count; ++index) {
+            compare(rows.itemAt(index).modelData.name, selected[index].name);
+        }
+        compare(findChild(dialog, "confirmationMore").visible, selected.length > 10);
+        const outcome = findChild(dialog, "confirmationOutcome").text;
+        verify(outcome.endsWith("Total: " + Format.byteCount(Store.selectedSize)), outcome);
+        verify(outcome.startsWith(selected.length + " items will be moved to "), outcome);
+        keyClick(Qt.Key_Escape);
+        Store.setSelection([], false);
+    }
+
+    function test_escapeCancelsAndReturnPressesOnlyADefaultThatDestroysNothing() {
+        const dialog = createTemporaryObject(confirmationComponent, testCase);
+        selectInSection("downloads", "");
+        const selected = Store.selectedCount;
+        verify(selected > 0);
+        Store.showDeleteConfirmation = true;
+        tryCompare(dialog, "opened", true);
+        keyClick(Qt.Key_Return);
+        keyClick(Qt.Key_Enter);
+        compare(Store.showDeleteConfirmation, true, "Return never starts a removal");
+        compare(Store.downloadsState.kind, "complete");
+        compare(Store.selectedCount, selected);
+        keyClick(Qt.Key_Escape);
+        tryCompare(dialog, "visible", false);
+        compare(Store.showDeleteConfirmation, false);
+        compare(Store.selectedCount, selected, "cancelling keeps the selection");
+        Store.setSelection([], false);
+
+        const alert = createTemporaryObject(updateAlertComponent, testCase);
+        Fixture.serveFeed("1.5");
+        Updater.checkForUpdates(true);
+        tryCompare(alert, "opened", true);
+        keyClick(Qt.Key_Escape);
+        compare(Updater.alert.kind, undefined, "Escape is Later");
+        compare(Updater.status.kind, "updateAvailable", "nothing was downloaded");
+        Fixture.serveFeed("1.4");
+        Updater.checkForUpdates(true);
+        tryCompare(alert, "opened", true);
+        compare(visibleButtons(alert), ["OK"]);
+        keyClick(Qt.Key_Return);
+        compare(Updater.alert.kind, undefined, "Return is OK");
+    }
+
     function test_updateAlertButtonsDoWhatTheirKindSays() {
         const dialog = createTemporaryObject(updateAlertComponent, testCase);
         Fixture.serveFeed("1.4");

@@ -47,6 +47,12 @@ TestCase {
         compare(findChild(overview, "heroTitle").text, "Ready for a quick check?");
         compare(findChild(overview, "heroGauge").to, 0);
         compare(findChild(overview, "heroButton").text, "Start Smart Scan");
+        const volume = Store.homeVolume;
+        verify(volume.capacity > 0, "the home volume is measured");
+        compare(volume.reclaimable, 0);
+        verify(!findChild(overview, "volumeReclaimableLegend").visible);
+        compare(findChild(overview, "volumeFreeLegend").text,
+                volume.availableText + " free of " + volume.capacityText);
 
         press(overview, "heroButton");
         compare(Store.selection, "cleanup");
@@ -56,6 +62,13 @@ TestCase {
         compare(findChild(overview, "heroFigure").text, Format.byteCount(Store.totalJunkSize));
         compare(findChild(overview, "heroGauge").to,
                 Math.min(Store.totalJunkSize / 20000000000, 0.88));
+        // What was found is a part of what is used; the three parts fill the bar.
+        const found = Store.homeVolume;
+        compare(found.reclaimable,
+                Math.min(Store.totalJunkSize, found.capacity - found.available));
+        verify(findChild(overview, "volumeReclaimableLegend").visible);
+        fuzzyCompare(found.usedFraction + found.reclaimableFraction + found.freeFraction, 1, 1e-9);
+        verify(findChild(overview, "volumeReclaimable").width >= 3);
 
         Store.selection = "overview";
         press(overview, "heroButton");

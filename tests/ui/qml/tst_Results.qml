@@ -67,10 +67,13 @@ TestCase {
         Results.searchText = "no such download";
         compare(list(view).count, 0);
         compare(findChild(view, "emptyPanel").visible, false);
+        compare(findChild(view, "noRowsNote").visible, true, "the empty list says why");
+        compare(findChild(view, "noRowsNote").text, "No items match \u201cno such download\u201d.");
         compare(findChild(view, "selectAllButton").enabled, false);
 
         Results.searchText = "PDF";
         compare(shownNames(view), ["boarding pass.pdf"]);
+        compare(findChild(view, "noRowsNote").visible, false);
         press(view, "selectAllButton");
         compare(findChild(view, "selectAllButton").text, "Deselect All");
         compare(findChild(view, "selectionSummary").text,
@@ -163,7 +166,8 @@ TestCase {
         compare(Results.selectedCategory, category.category);
         compare(findChild(view, "detailTitle").text, category.title);
         compare(findChild(view, "detailSize").text, Format.byteCount(category.size));
-        compare(findChild(view, "rowCount").text, String(Results.count));
+        compare(findChild(view, "rowCount").text,
+                Results.count + (Results.count === 1 ? " item" : " items"));
 
         press(view, "backButton");
         compare(Store.cleanupPresentation, "summary");
