@@ -249,6 +249,7 @@ int main(int argc, char** argv) {
     waitForCompletion(store);
     camera.shoot("downloads");
     store.scanTrash();
+    camera.shootNow("trash-scanning");
     waitForCompletion(store);
     camera.shoot("trash");
     store.setLargeFileMinimumMB(5000);
@@ -260,6 +261,7 @@ int main(int argc, char** argv) {
     home.allocatedFile("Movies/Drone footage/Coast.mp4", 180'000'000);
     store.setLargeFileMinimumMB(100);
     store.scanLargeFiles(home.root());
+    camera.shootNow("large-files-scanning");
     waitForCompletion(store);
     camera.shoot("large-files");
     store.selectSection("overview");
@@ -296,7 +298,25 @@ int main(int argc, char** argv) {
         camera.shoot("applications-list-matched-files");
         QTest::keyClick(window, Qt::Key_Escape);
     }
+    if (onMacos) {
+        store.reviewApplications("appLeftovers");
+        camera.shoot("applications-leftovers");
+        store.reviewApplications("installers");
+        camera.shoot("applications-installers");
+    }
     store.showApplicationsSummary();
+
+    // Quick Clean: the recommended items of System Junk chosen and the confirmation asked.
+    store.selectSection("cleanup");
+    store.quickClean("systemJunk");
+    camera.shoot("cleanup-quick-clean");
+    store.setShowDeleteConfirmation(false);
+    store.deselectAll();
+    if (onMacos) {
+        store.review("universalBinaries");
+        camera.shoot("cleanup-browser-universal-binaries");
+        store.showCleanupSummary();
+    }
 
     using model::CleanupCategory;
     const auto systemTools = [](const model::CleanupItem& item) {
