@@ -65,6 +65,18 @@ public:
         // The pointer leaves, so that no hover or tooltip stays in the next pictures.
         QTest::mouseMove(&window_, QPoint(4, window_.height() - 4));
     }
+    // Rests the pointer on an item, as a hover shows it.
+    void hover(const char* objectName) {
+        if (QQuickItem* item = visibleItem(window_.contentItem(), objectName)) {
+            QTest::mouseMove(
+                &window_,
+                item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+        } else {
+            std::fprintf(stderr, "no visible %s to hover\n", objectName);
+            failed_ = true;
+        }
+    }
+    void parkPointer() { QTest::mouseMove(&window_, QPoint(4, window_.height() - 4)); }
     [[nodiscard]] bool failed() const { return failed_; }
 
 private:
@@ -266,6 +278,13 @@ int main(int argc, char** argv) {
     camera.shoot("large-files");
     store.selectSection("overview");
     camera.shoot("overview-after-scan");
+    camera.hover("downloadsCard");
+    camera.shoot("overview-hover");
+    camera.parkPointer();
+    // The keyboard's focus ring on the first control the Tab key reaches past the sidebar.
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Tab);
+    camera.shoot("overview-focus");
 
     // The cleanup browser with a group and a category chosen and two items selected.
     store.review("");
@@ -283,6 +302,9 @@ int main(int argc, char** argv) {
     }
     store.setSelection(two, true);
     camera.shoot("cleanup-browser-category-selection");
+    camera.click("selectMenuButton");
+    camera.shoot("cleanup-select-menu");
+    QTest::keyClick(window, Qt::Key_Escape);
     if (!onMacos) {
         store.review("system");
         camera.shoot("cleanup-browser-system");
