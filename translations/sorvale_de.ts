@@ -259,6 +259,10 @@
             <numerusform>%n Objekte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>CleanupCategory</name>

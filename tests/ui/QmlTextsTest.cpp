@@ -179,12 +179,24 @@ std::vector<Finding> untranslatedTexts(const QString& source) {
         R"re((?:^|[\s{,.])"?(text|title|heading|message|detail|subtitle|placeholderText|toolTip|)re"
         R"re(ToolTip\.text|Accessible\.name|Accessible\.description|label|labels|eyebrow|body)re"
         R"re()"?\s*(:|=(?!=)))re");
+    // A component's own text properties (sizeText, selectedText), where they are bound: at the
+    // start of a line, so that "Theme.secondaryText :" in a conditional is no binding.
+    static const QRegularExpression ownText(
+        R"re(^\s*(?:(?:readonly\s+)?property\s+\w+\s+)?(\w+(?:Text|Title))\s*:)re");
     static const QRegularExpression joined(R"re(TRANSLATED[^\n]*\+|\+[^\n]*TRANSLATED)re");
     const QStringList lines = withoutPalettes(withoutComments(source)).split('\n');
     std::vector<Finding> findings;
     for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
+        std::vector<QRegularExpressionMatch> matches;
         for (auto it = binding.globalMatch(lines[line]); it.hasNext();) {
-            const auto match = it.next();
+            matches.push_back(it.next());
+        }
+        if (const auto match = ownText.match(lines[line]);
+            match.hasMatch() &&
+            (matches.empty() || matches.front().capturedStart(1) != match.capturedStart(1))) {
+            matches.push_back(match);
+        }
+        for (const QRegularExpressionMatch& match : matches) {
             const QString expression = bindingExpression(lines, line, match.capturedEnd());
             bool translated = false;
             const QString rest = outsideTranslations(expression, translated);
@@ -223,9 +235,11 @@ TEST(QmlTexts, ABareOrJoinedTextInAnyShownPropertyIsFound) {
     onRequested: dialog.title = title + " for " + name
     palette { text: "white" }
     text: "After the palette"
+    selectedText: size >= 1 ? "%1 selected".arg(size) : ""
+    readonly property string emptyTitle: "Nothing here"
 })qml";
     EXPECT_EQ(linesOf(untranslatedTexts(source)),
-              (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 15, 16, 18}));
+              (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 15, 16, 18, 19, 20}));
 }
 
 TEST(QmlTexts, TranslatedTextsSymbolsAndOtherPropertiesPass) {
@@ -253,6 +267,10 @@ TEST(QmlTexts, TranslatedTextsSymbolsAndOtherPropertiesPass) {
         buttonText: "white"
     }
     palette.text: "black"
+    color: Store.count === 0 ? Theme.secondaryText
+                             : "white"
+    sizeText: Format.byteCount(size)
+    selectedText: size >= 1 ? qsTr("%1 selected").arg(Format.byteCount(size)) : ""
 })qml";
     const auto findings = untranslatedTexts(source);
     for (const Finding& finding : findings) {

@@ -66,6 +66,18 @@ public:
         // The pointer leaves, so that no hover or tooltip stays in the next pictures.
         QTest::mouseMove(&window_, QPoint(4, window_.height() - 4));
     }
+    // Rests the pointer on an item, as a hover shows it.
+    void hover(const char* objectName) {
+        if (QQuickItem* item = visibleItem(window_.contentItem(), objectName)) {
+            QTest::mouseMove(
+                &window_,
+                item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+        } else {
+            std::fprintf(stderr, "no visible %s to hover\n", objectName);
+            failed_ = true;
+        }
+    }
+    void parkPointer() { QTest::mouseMove(&window_, QPoint(4, window_.height() - 4)); }
     [[nodiscard]] bool failed() const { return failed_; }
 
 private:
@@ -252,6 +264,7 @@ int main(int argc, char** argv) {
     waitForCompletion(store);
     camera.shoot("downloads");
     store.scanTrash();
+    camera.shootNow("trash-scanning");
     waitForCompletion(store);
     camera.shoot("trash");
     store.setLargeFileMinimumMB(5000);
@@ -263,10 +276,18 @@ int main(int argc, char** argv) {
     home.allocatedFile("Movies/Drone footage/Coast.mp4", 180'000'000);
     store.setLargeFileMinimumMB(100);
     store.scanLargeFiles(home.root());
+    camera.shootNow("large-files-scanning");
     waitForCompletion(store);
     camera.shoot("large-files");
     store.selectSection("overview");
     camera.shoot("overview-after-scan");
+    camera.hover("downloadsCard");
+    camera.shoot("overview-hover");
+    camera.parkPointer();
+    // The keyboard's focus ring on the first control the Tab key reaches past the sidebar.
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Tab);
+    camera.shoot("overview-focus");
 
     // The cleanup browser with a group and a category chosen and two items selected.
     store.review("");
@@ -284,6 +305,9 @@ int main(int argc, char** argv) {
     }
     store.setSelection(two, true);
     camera.shoot("cleanup-browser-category-selection");
+    camera.click("selectMenuButton");
+    camera.shoot("cleanup-select-menu");
+    QTest::keyClick(window, Qt::Key_Escape);
     if (!onMacos) {
         store.review("system");
         camera.shoot("cleanup-browser-system");
@@ -299,7 +323,25 @@ int main(int argc, char** argv) {
         camera.shoot("applications-list-matched-files");
         QTest::keyClick(window, Qt::Key_Escape);
     }
+    if (onMacos) {
+        store.reviewApplications("appLeftovers");
+        camera.shoot("applications-leftovers");
+        store.reviewApplications("installers");
+        camera.shoot("applications-installers");
+    }
     store.showApplicationsSummary();
+
+    // Quick Clean: the recommended items of System Junk chosen and the confirmation asked.
+    store.selectSection("cleanup");
+    store.quickClean("systemJunk");
+    camera.shoot("cleanup-quick-clean");
+    store.setShowDeleteConfirmation(false);
+    store.deselectAll();
+    if (onMacos) {
+        store.review("universalBinaries");
+        camera.shoot("cleanup-browser-universal-binaries");
+        store.showCleanupSummary();
+    }
 
     using model::CleanupCategory;
     const auto systemTools = [](const model::CleanupItem& item) {

@@ -53,7 +53,8 @@ GlassPanel {
         PrimaryButton {
             objectName: "removeButton"
             text: Store.selectionActionTitle
-            enabled: Store.selectedCount > 0
+            // Nothing more is asked while a scan or a removal runs.
+            enabled: Store.selectedCount > 0 && Store.displayedState.kind !== "scanning"
             onClicked: Store.showDeleteConfirmation = true
         }
     }

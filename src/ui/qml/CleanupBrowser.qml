@@ -179,7 +179,8 @@ RowLayout {
                         current: Results.selectedCategory === modelData.category
                         sizeText: Format.byteCount(modelData.size)
                         selectedText: modelData.selectedSize >= 1
-                                      ? Format.byteCount(modelData.selectedSize) : ""
+                                      ? qsTr("%1 selected").arg(Format.byteCount(modelData.selectedSize))
+                                      : ""
                         onClicked: Results.selectedCategory = modelData.category
                     }
                 }

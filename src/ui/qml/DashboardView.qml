@@ -30,8 +30,9 @@ ScrollView {
 
         background: GlassPanel {
             radius: 18
-            color: card.down ? Theme.panelStrong : card.hovered ? Theme.faded("white", 0.07)
-                                                                 : Theme.panel
+            color: card.down ? Theme.faded("white", 0.12) : card.hovered ? Theme.panelStrong
+                                                                          : Theme.panel
+            border.color: card.hovered ? Theme.faded("white", 0.16) : Theme.border
             FocusRing {
                 target: card
             }

@@ -110,31 +110,46 @@ Rectangle {
             }
         }
 
-        RowLayout {
-            Button {
-                objectName: "backButton"
-                text: qsTr("Back")
-                enabled: onboarding.page > 0
-                opacity: enabled ? 1 : 0
-                onClicked: onboarding.changePage(onboarding.page - 1)
-                contentItem: Text {
-                    text: parent.text
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
+        // The page dots stay in the middle of the window whatever the buttons beside them say.
+        Item {
+            Layout.fillWidth: true
+            implicitHeight: buttons.implicitHeight
+            RowLayout {
+                id: buttons
+                anchors.fill: parent
+                Button {
+                    objectName: "backButton"
+                    text: qsTr("Back")
+                    enabled: onboarding.page > 0
+                    opacity: enabled ? 1 : 0
+                    onClicked: onboarding.changePage(onboarding.page - 1)
+                    contentItem: Text {
+                        text: parent.text
+                        color: "white"
+                        font.pixelSize: 14
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                    background: Rectangle {
+                        radius: 10
+                        color: Theme.panelStrong
+                        implicitWidth: 80
+                        implicitHeight: 36
+                    }
                 }
-                background: Rectangle {
-                    radius: 10
-                    color: Theme.panelStrong
-                    implicitWidth: 80
-                    implicitHeight: 36
+                Item {
+                    Layout.fillWidth: true
                 }
-            }
-            Item {
-                Layout.fillWidth: true
+                PrimaryButton {
+                    objectName: "continueButton"
+                    text: onboarding.isLastPage ? qsTr("Start Using Sorvale") : qsTr("Continue")
+                    onClicked: onboarding.isLastPage ? onboarding.completed()
+                                                     : onboarding.changePage(onboarding.page + 1)
+                }
             }
             Row {
+                objectName: "pageDots"
+                anchors.centerIn: parent
                 spacing: 7
                 Repeater {
                     model: onboarding.slides.length
@@ -148,15 +163,6 @@ Rectangle {
                         Behavior on color { ColorAnimation { duration: 250; easing.type: Easing.OutQuad } }
                     }
                 }
-            }
-            Item {
-                Layout.fillWidth: true
-            }
-            PrimaryButton {
-                objectName: "continueButton"
-                text: onboarding.isLastPage ? qsTr("Start Using Sorvale") : qsTr("Continue")
-                onClicked: onboarding.isLastPage ? onboarding.completed()
-                                                 : onboarding.changePage(onboarding.page + 1)
             }
         }
     }

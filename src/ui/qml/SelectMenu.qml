@@ -7,6 +7,7 @@ import Sorvale
 // "Select": the recommended items, every item the category filter shows, or none.
 BorderedButton {
     id: button
+    objectName: "selectMenuButton"
     text: qsTr("Select")
     onClicked: menu.open()
 
@@ -21,6 +22,8 @@ BorderedButton {
         }
         delegate: MenuItem {
             id: item
+            leftPadding: 12
+            rightPadding: 12
             contentItem: Text {
                 text: item.text
                 color: "white"

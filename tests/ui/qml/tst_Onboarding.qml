@@ -56,6 +56,18 @@ TestCase {
         compare(completions.count, 0);
     }
 
+    function test_thePageDotsStayInTheMiddleOnEveryPage() {
+        const onboarding = makeOnboarding();
+        const dots = findChild(onboarding, "pageDots");
+        for (let page = 0; page < onboarding.slides.length; ++page) {
+            onboarding.changePage(page);
+            // The current dot grows over a quarter of a second.
+            tryVerify(() => dots.width === 24 + 2 * 7 + 2 * 7, 2000);
+            const centre = dots.mapToItem(onboarding, dots.width / 2, 0).x;
+            fuzzyCompare(centre, onboarding.width / 2, 1, "page " + page);
+        }
+    }
+
     function test_skipAndStartBothComplete() {
         let onboarding = makeOnboarding();
         press(button(onboarding, "skipButton"));

@@ -89,6 +89,28 @@ TestCase {
     }
 
 
+    function test_undoPutsBackExactlyTheItemsTheRemovalMoved() {
+        Store.selection = "downloads";
+        scanned(Store.scanDownloads, () => Store.downloadsState);
+        const view = createTemporaryObject(resultsComponent, testCase);
+        const before = shownNames(view).slice().sort();
+        const chosen = Store.displayedItems.filter(item => item.name.endsWith(".pdf")
+                                                           || item.name.endsWith(".txt"));
+        verify(chosen.length >= 2);
+        Store.setSelection(chosen.map(item => item.id), true);
+        compare(findChild(view, "undoButton").visible, false);
+        Store.removeSelected();
+        tryVerify(() => Store.canUndo, 10000, "the removal offers Undo");
+        compare(shownNames(view).slice().sort(),
+                before.filter(name => !chosen.some(item => item.name === name)));
+
+        press(view, "undoButton");
+        tryVerify(() => !Store.canUndo && shownNames(view).length === before.length, 10000);
+        compare(shownNames(view).slice().sort(), before, "the same items, and only they, return");
+        compare(findChild(view, "undoButton").visible, false);
+        Store.lastMessage = "";
+    }
+
     function test_allVisibleFollowsTheCategoryButNotTheSearch() {
         scanned(Store.scanApplications, () => Store.applicationsState);
         Store.reviewApplications("");
