@@ -783,6 +783,25 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Close %1 before removing %2: it is running.</source>
+        <translation>Beenden Sie %1, bevor Sie %2 entfernen: Das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>Quit Apple Mail before removing downloaded attachments.</source>
+        <translation>Beenden Sie Apple Mail, bevor Sie geladene Anhänge entfernen.</translation>
+    </message>
+    <message>
+        <source>Quit %1 before optimizing it.</source>
+        <translation>Beenden Sie %1, bevor Sie es optimieren.</translation>
+    </message>
+    <message>
+        <source>Quit %1 before uninstalling it.</source>
+        <translation>Beenden Sie %1, bevor Sie es deinstallieren.</translation>
+    </message>
+</context>
+<context>
     <name>OnboardingView</name>
     <message>
         <source>Sorvale</source>

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
+#include <optional>
 #include <string>
 
 namespace sorvale::cleanup {
@@ -11,15 +14,20 @@ struct ItemResult {
     enum class Kind { removed, skipped, failed };
     Kind kind = Kind::removed;
     std::string message;
+    // The same message in parts, where it was written so, for the window to translate.
+    std::optional<model::Message> parts;
 
     bool operator==(const ItemResult&) const = default;
 
     [[nodiscard]] static ItemResult removed() { return {}; }
     [[nodiscard]] static ItemResult skipped(std::string message) {
-        return {Kind::skipped, std::move(message)};
+        return {Kind::skipped, std::move(message), std::nullopt};
+    }
+    [[nodiscard]] static ItemResult skipped(model::Message message) {
+        return {Kind::skipped, message.english(), std::move(message)};
     }
     [[nodiscard]] static ItemResult failed(std::string message) {
-        return {Kind::failed, std::move(message)};
+        return {Kind::failed, std::move(message), std::nullopt};
     }
 };
 

@@ -9,6 +9,7 @@
 #include "Trash.h"
 #include "Uninstall.h"
 #include "UniversalThinning.h"
+#include "model/Translatable.h"
 #include "platform/RunningApplications.h"
 
 #include <algorithm>
@@ -102,23 +103,29 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
                       const fs::path& home, bool& needsAppManagementPermission,
                       RunningProcesses& running, std::vector<model::Location>& placed) {
     if (item.owner && platform::isRunning(*item.owner.get(), running.now())) {
-        return ItemResult::skipped("Close " + item.owner->name + " before removing " +
-                                   quotedName(item.url) + ": it is running.");
+        return ItemResult::skipped(model::Message{
+            SORVALE_TRANSLATABLE("Messages", "Close %1 before removing %2: it is running."),
+            {item.owner->name, quotedName(item.url)}});
     }
     switch (item.category) {
     case CleanupCategory::mailDownloads:
         if (isMailRunning()) {
-            return ItemResult::skipped("Quit Apple Mail before removing downloaded attachments.");
+            return ItemResult::skipped(model::Message{
+                SORVALE_TRANSLATABLE("Messages",
+                                     "Quit Apple Mail before removing downloaded attachments."),
+                {}});
         }
         return removeByOperation(engine, item, home, placed);
     case CleanupCategory::universalBinaries:
         if (isRunning(item.url)) {
-            return ItemResult::skipped("Quit " + item.name + " before optimizing it.");
+            return ItemResult::skipped(model::Message{
+                SORVALE_TRANSLATABLE("Messages", "Quit %1 before optimizing it."), {item.name}});
         }
         return resultOf(optimizeUniversalApplication(engine, item));
     case CleanupCategory::installedApplications:
         if (isRunning(item.url)) {
-            return ItemResult::skipped("Quit " + item.name + " before uninstalling it.");
+            return ItemResult::skipped(model::Message{
+                SORVALE_TRANSLATABLE("Messages", "Quit %1 before uninstalling it."), {item.name}});
         }
         return uninstall(item, home, needsAppManagementPermission, &placed);
     default:
@@ -154,6 +161,7 @@ RemovalOutcome removeItems(const engine::ScanEngine& engine, const std::vector<C
         }
         if (!outcome.firstMessage) {
             outcome.firstMessage = std::move(result.message);
+            outcome.firstMessageParts = std::move(result.parts);
         }
     }
     return outcome;

@@ -4,6 +4,7 @@
 
 #include "engine/ScanEngine.h"
 #include "model/CleanupItem.h"
+#include "model/Message.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -31,8 +32,9 @@ struct RemovalOutcome {
     std::int64_t skipped = 0;
     // Attempted, and the system refused or a tool failed.
     std::int64_t failed = 0;
-    // The message of the first item skipped or failed.
+    // The message of the first item skipped or failed, and its parts where it has them.
     std::optional<std::string> firstMessage;
+    std::optional<model::Message> firstMessageParts;
     // The App Management flag as the removal left it.
     bool needsAppManagementPermission = false;
     // The items removed by moving them to the Trash, which can be put back.

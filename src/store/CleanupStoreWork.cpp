@@ -4,6 +4,7 @@
 // the removal, whose results come back to the main thread.
 
 #include "CleanupStore.h"
+#include "ModelTexts.h"
 #include "PlatformTexts.h"
 #include "RemovalMessages.h"
 #include "StoreValues.h"
@@ -280,10 +281,12 @@ void CleanupStore::removeSelected() {
                     outcome.needsAppManagementPermission && model::hasAccessPermissions(layout_);
             }
             publish();
-            emit removalFinished(
-                static_cast<int>(outcome.removed), static_cast<int>(outcome.skipped),
-                static_cast<int>(outcome.failed),
-                outcome.firstMessage ? displayText(*outcome.firstMessage) : QString());
+            emit removalFinished(static_cast<int>(outcome.removed),
+                                 static_cast<int>(outcome.skipped),
+                                 static_cast<int>(outcome.failed),
+                                 outcome.firstMessageParts ? messageText(*outcome.firstMessageParts)
+                                 : outcome.firstMessage    ? displayText(*outcome.firstMessage)
+                                                           : QString());
         });
     publish();
 }

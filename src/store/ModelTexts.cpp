@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ModelTexts.h"
 
+#include "StoreValues.h"
 #include "model/ByteCountFormat.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,26 @@ QString titleText(model::AppSection section) {
 
 QString labelText(model::SortOrder order) {
     return translated("SortOrder", model::rawValue(order));
+}
+
+QString messageText(const model::Message& message) {
+    const QString pattern = translated(model::kMessageContext, message.pattern);
+    // One pass, as model::Message::english does: a file name that holds "%2" stays as it is.
+    QString text;
+    for (qsizetype at = 0; at < pattern.size(); ++at) {
+        const QChar c = pattern[at];
+        if (c == '%' && at + 1 < pattern.size() && pattern[at + 1] >= '1' &&
+            pattern[at + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(pattern[at + 1].unicode() - '1');
+            if (index < message.arguments.size()) {
+                text += displayText(message.arguments[index]);
+                ++at;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
 }
 
 QString byteCountText(std::int64_t bytes) {

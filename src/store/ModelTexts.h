@@ -4,6 +4,7 @@
 
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
+#include "model/Message.h"
 #include "model/SortOrder.h"
 
 #include <QString>
@@ -23,6 +24,9 @@ namespace sorvale::store {
 [[nodiscard]] QString titleText(model::AppSection section);
 // The sort picker's label of an order.
 [[nodiscard]] QString labelText(model::SortOrder order);
+
+// A message in the language of the catalogue, its parts filled in as display text.
+[[nodiscard]] QString messageText(const model::Message& message);
 
 // model::formatByteCount's figure in the language and number format of the default locale.
 [[nodiscard]] QString byteCountText(std::int64_t bytes);

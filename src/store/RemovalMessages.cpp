@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "RemovalMessages.h"
 
+#include "ModelTexts.h"
 #include "StoreValues.h"
 
 #include <QCoreApplication>
@@ -24,8 +25,11 @@ QString removalSummary(const cleanup::RemovalOutcome& outcome, std::size_t itemC
         return RemovalTexts::tr("Completed %n item(s) successfully.", "",
                                 static_cast<int>(completed));
     }
+    const QString first = outcome.firstMessageParts
+                              ? messageText(*outcome.firstMessageParts)
+                              : displayText(outcome.firstMessage.value_or(""));
     return RemovalTexts::tr("Completed %1; %n skipped. %2", "", static_cast<int>(failures))
-        .arg(QString::number(completed), displayText(outcome.firstMessage.value_or("")))
+        .arg(QString::number(completed), first)
         .trimmed();
 }
 

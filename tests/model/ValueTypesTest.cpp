@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/CleanupItem.h"
 #include "model/Location.h"
+#include "model/Message.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,12 @@ TEST(Location, ASightingTravelsWithEveryCopyButNeverDecidesEquality) {
     EXPECT_EQ(Location("/root/entry"), copy);
     EXPECT_EQ(std::hash<Location>{}(Location("/root/entry")), std::hash<Location>{}(copy));
     EXPECT_TRUE(Location().empty());
+}
+
+TEST(Message, FillsEachPlaceOnceSoThatAnArgumentThatLooksLikeAPlaceStaysAsItIs) {
+    EXPECT_EQ((Message{"Close %1 before removing %2.", {"Files", "%2 %1 100%"}}.english()),
+              "Close Files before removing %2 %1 100%.");
+    EXPECT_EQ((Message{"%2, then %1; %3 and 5%", {"a", "b"}}.english()), "b, then a; %3 and 5%");
 }
 
 } // namespace

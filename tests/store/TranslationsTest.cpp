@@ -64,6 +64,14 @@ TEST(Translations, AGermanLocaleShowsGermanNumbersAndPluralForms) {
     EXPECT_EQ(byteCountText(-1'500'000'000), "-1,5 GB");
     EXPECT_EQ(removalSummary(removed(1), 1), "1 Objekt erfolgreich bearbeitet.");
     EXPECT_EQ(removalSummary(removed(3), 3), "3 Objekte erfolgreich bearbeitet.");
+    // The reason the cleanup gives for a skip, in German, its parts kept as they are.
+    cleanup::RemovalOutcome skipped = removed(2);
+    skipped.skipped = 1;
+    skipped.firstMessage = "Close Firefox before removing \u201ccache2\u201d: it is running.";
+    skipped.firstMessageParts = model::Message{"Close %1 before removing %2: it is running.",
+                                               {"Firefox", "\u201c%2\u201d"}};
+    EXPECT_EQ(removalSummary(skipped, 3), "2 erledigt; 1 übersprungen. Beenden Sie Firefox, bevor "
+                                          "Sie \u201c%2\u201d entfernen: Das Programm läuft.");
 
     const Confirmation one = selection_rules::confirmation(downloadsSelected(1, 1'500'000), {});
     EXPECT_EQ(one.title, "Ausgewählte Objekte in den Papierkorb verschieben?");
