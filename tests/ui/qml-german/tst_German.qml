@@ -113,6 +113,26 @@ TestCase {
         Results.searchText = "";
     }
 
+    function test_aRemovalAndItsUndoSayHowManyInGerman() {
+        Store.selection = "downloads";
+        Store.scanDownloads();
+        verify(Fixture.finishScan());
+        const view = createTemporaryObject(resultsComponent, testCase);
+        const chosen = Store.displayedItems.filter(item => item.name.endsWith(".pdf")
+                                                           || item.name.endsWith(".txt"));
+        verify(chosen.length >= 2);
+        Store.setSelection(chosen.map(item => item.id), true);
+        Store.removeSelected();
+        tryVerify(() => Store.canUndo, 10000, "the removal offers Undo");
+        compare(Store.lastMessage, chosen.length + " Objekte erfolgreich bearbeitet.");
+        compare(findChild(view, "undoButton").text, "Widerrufen");
+
+        press(view, "undoButton");
+        tryCompare(Store, "lastMessage", chosen.length + " Objekte zurückgelegt.", 10000);
+        verify(!Store.canUndo);
+        Store.lastMessage = "";
+    }
+
     function test_settingsAndTheUpdateAlertAreGerman() {
         const settings = createTemporaryObject(settingsComponent, testCase);
         compare(findChild(settings, "minimumSizeLabel").text, "500 MB");
