@@ -269,6 +269,7 @@ ApplicationInventory::scan(const fs::path& home,
             .operation = model::CleanupOperation::uninstallApplication(),
             .isSelected = false,
             .owner = {},
+            .icon = {},
         });
     }
 

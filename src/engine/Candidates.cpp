@@ -82,6 +82,7 @@ model::CleanupItem measuredEntryItem(model::Location url, const MeasuredEntry& m
         .operation = model::CleanupOperation::moveToTrash(),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     };
 }
 

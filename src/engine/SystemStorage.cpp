@@ -202,6 +202,7 @@ void SystemStorage::appendJournal(Candidates& into) const {
         .operation = CleanupOperation::vacuumJournal(),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     });
 }
 
@@ -265,6 +266,7 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
         .operation = CleanupOperation::removeUnusedRuntimes(std::string(which)),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     };
     const auto measured = SizeMeasurement(setup_).measureEntries(unused, into.inaccessibleCount);
     for (std::size_t index = 0; index < unused.size(); ++index) {
