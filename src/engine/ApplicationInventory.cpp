@@ -9,6 +9,7 @@
 #include "UnicodeText.h"
 #include "model/Location.h"
 #include "platform/BundleInfo.h"
+#include "platform/EntryNames.h"
 
 #include <algorithm>
 #include <array>
@@ -54,13 +55,6 @@ std::string normalizedIdentifier(std::string_view identifier) {
 
 std::optional<std::string> bundleIdentifier(const fs::path& bundle) {
     return platform::readBundleInfo(bundle).identifier;
-}
-
-// A name that stays one entry of the folder it is joined to. Identifiers come from the bundles
-// themselves, so one like "../../Documents" must never reach a path.
-bool isSingleName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
 // The application groups and keychain groups a bundle's signature entitles it to.
@@ -155,7 +149,7 @@ std::vector<model::Location> supportFilesOf(const fs::path& home,
     const fs::path library = home / "Library";
     // (folder of the Library, name in it)
     std::vector<std::pair<std::string_view, std::string>> candidates;
-    const bool hasIdentifier = bundleIdentifier && isSingleName(*bundleIdentifier);
+    const bool hasIdentifier = bundleIdentifier && platform::isSingleName(*bundleIdentifier);
     if (hasIdentifier) {
         const std::string& id = *bundleIdentifier;
         candidates = {{"Caches", id},
@@ -168,7 +162,7 @@ std::vector<model::Location> supportFilesOf(const fs::path& home,
                       {"Saved Application State", id + ".savedState"},
                       {"Application Support", id}};
     }
-    if (isSingleName(appName)) {
+    if (platform::isSingleName(appName)) {
         for (std::string_view folder : {"Application Support", "Caches", "Logs"}) {
             candidates.emplace_back(folder, appName);
         }
