@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Times sorvale-scan against the platform's own tools on a generated home-like tree, and on the
 // system's /usr: `measure` against `du -s`, and `large-files` against `find -type f -size +N c`.
 //

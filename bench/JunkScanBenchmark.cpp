@@ -1,14 +1,20 @@
-// Times `sorvale-scan junk` against `du -s` of the same generated home, laid out like a macOS
-// home folder: caches, sandbox containers, Application Support, Xcode and simulator data, Mail
-// and device backups, next to documents the junk scan has no business reading.
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
+// Times `sorvale-scan junk` against `du -s` of the same generated home, once for a home laid out
+// like a macOS home folder (caches, sandbox containers, Application Support, Xcode and simulator
+// data, Mail and device backups) and once for a freedesktop home (the cache folder, Electron
+// applications' settings, Flatpak and Snap applications, developer stores, thumbnails, the
+// Trash), each next to documents the junk scan has no business reading.
 //
 //   sorvale-bench-junk [--tree DIR] [--runs N]
 //
-// The home (over 300,000 entries) is generated once and reused while its marker file exists.
+// The homes (over 300,000 and 200,000 entries) are generated once, DIR and DIR-linux, and reused
+// while their marker files exist.
 
 #include "BenchSupport.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -19,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kMarker = ".sorvale-bench-junk-home-v1";
+constexpr const char* kLinuxMarker = ".sorvale-bench-junk-linux-home-v1";
 
 class HomeBuilder {
 public:
@@ -98,6 +105,39 @@ void generateHome(const fs::path& home) {
     std::cerr << build.entries() << " entries\n";
 }
 
+void generateLinuxHome(const fs::path& home) {
+    std::cerr << "generating a freedesktop demo home under " << home << " (once)...\n";
+    HomeBuilder build(home);
+    for (int app = 0; app < 150; ++app) {
+        build.fill(".cache/app" + std::to_string(app), 300, 2);
+    }
+    for (int app = 0; app < 100; ++app) {
+        const fs::path settings = ".config/Electron App " + std::to_string(app);
+        for (const char* cache : {"Cache/Cache_Data", "Code Cache/js", "GPUCache"}) {
+            build.fill(settings / cache, 60);
+        }
+        build.fill(settings / "Local Storage/leveldb", 50);
+        build.fill(settings / "User/globalStorage", 50, 2);
+    }
+    for (int app = 0; app < 50; ++app) {
+        const fs::path sandbox = ".var/app/org.example.App" + std::to_string(app);
+        build.fill(sandbox / "cache", 100);
+        build.fill(sandbox / "data", 100, 2);
+    }
+    for (int app = 0; app < 20; ++app) {
+        build.fill("snap/app" + std::to_string(app) + "/common/.cache", 100);
+    }
+    build.fill(".cache/thumbnails/normal", 10000);
+    build.fill(".npm/_cacache", 10000, 2);
+    build.fill(".cargo/registry/src", 20000, 3);
+    build.fill(".gradle/caches", 10000, 3);
+    build.fill("go/pkg/mod", 20000, 3);
+    build.fill(".m2/repository", 10000, 3);
+    build.fill(".local/share/Trash/files", 2000, 2);
+    build.fill("Documents", 20000, 3);
+    std::cerr << build.entries() << " entries\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -108,9 +148,21 @@ int main(int argc, char** argv) {
     const fs::path systemRoot = home.parent_path() / (home.filename().native() + "-system-root");
     fs::create_directories(systemRoot);
     std::printf("home %s, median of %d runs after one warm-up run each\n", home.c_str(), runs);
-    sorvale::bench::compare(
-        "sorvale-scan junk",
-        {SORVALE_SCAN_PATH, "junk", "--home", home, "--system-root", systemRoot, "--json"}, "du -s",
-        {"du", "-s", home}, runs, 0.60);
+    sorvale::bench::compare("sorvale-scan junk --layout macos",
+                            {SORVALE_SCAN_PATH, "junk", "--home", home, "--system-root", systemRoot,
+                             "--layout", "macos", "--json"},
+                            "du -s", {"du", "-s", home}, runs, 0.60);
+
+    // The freedesktop home's folders are its own, whatever this session's are.
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+    const fs::path linuxHome = home.native() + "-linux";
+    sorvale::bench::ensureGenerated(linuxHome, kLinuxMarker, generateLinuxHome);
+    std::printf("home %s, median of %d runs after one warm-up run each\n", linuxHome.c_str(), runs);
+    sorvale::bench::compare("sorvale-scan junk --layout linux",
+                            {SORVALE_SCAN_PATH, "junk", "--home", linuxHome, "--system-root",
+                             systemRoot, "--layout", "linux", "--json"},
+                            "du -s", {"du", "-s", linuxHome}, runs, 0.60);
     return 0;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Times the results list over 100,000 items: making it for new contents, a search keystroke, a
 // category change, each sort order (first use after the list was made, and again), a new
 // selection; then, in a process of its own, shows the window over the same items and reports its

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # Fails when a layer includes a layer it may not use, so that the one-way order of the layers
 # holds: a lower layer never includes a higher one, and the window reaches the engine and the
 # platform layer only through the store. Run as a script: cmake -DSOURCES=<src folder> -P ...

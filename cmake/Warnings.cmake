@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sorvale authors
+# SPDX-License-Identifier: MIT
 # Every target of the project compiles with the same warning set; CI turns them into errors.
 function(sorvale_warning_flags out_var)
     set(flags -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "Arguments.h"
 
 #include <charconv>
@@ -33,7 +35,12 @@ const char* usage() {
            "                     downloads | trash>\n"
            "                    [--home DIR] [--system-root DIR] [--layout macos|linux]\n"
            "                    [--min-size BYTES] [--json]\n"
+           "       sorvale-scan --help | --version\n"
            "\n"
+           "Runs one read-only scan and prints what it found, as a table or as JSON.\n"
+           "It never changes anything on disk.\n"
+           "\n"
+           "commands:\n"
            "  junk                caches, logs, developer stores, the Trash and what the layout\n"
            "                      adds: simulator data, Mail attachments, backups and universal\n"
            "                      applications (macos); package caches, journals, runtimes and\n"
@@ -41,16 +48,26 @@ const char* usage() {
            "  applications        installed applications with their support files, leftovers\n"
            "                      of removed ones and installer files\n"
            "  measure PATH        allocated bytes of PATH and everything below it\n"
-           "  large-files [PATH]  files of at least --min-size bytes (default 500000000) below\n"
-           "                      PATH, or below the home folder\n"
+           "  large-files [PATH]  files of at least --min-size bytes below PATH, or below the\n"
+           "                      home folder\n"
            "  downloads           every entry of the home folder's Downloads\n"
            "  trash               every item waiting in the Trash\n"
            "\n"
+           "options:\n"
            "  --home DIR          the home folder to scan instead of the current user's\n"
            "  --system-root DIR   the folder that system locations and tools are found under\n"
+           "                      (default /)\n"
            "  --layout NAME       read homes as macOS (macos) or freedesktop (linux) homes;\n"
            "                      the default is this system's\n"
-           "  --json              print JSON instead of a table\n";
+           "  --min-size BYTES    the smallest file large-files reports (default 500000000)\n"
+           "  --json              print JSON instead of a table\n"
+           "  -h, --help          print this help and exit\n"
+           "  --version           print the version and exit\n"
+           "\n"
+           "exit status:\n"
+           "  0                   the result was printed\n"
+           "  1                   the result could not be written to standard output\n"
+           "  2                   bad arguments: one line on standard error names the mistake\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string>& words,
@@ -67,6 +84,9 @@ ParseResult parseArguments(const std::vector<std::string>& words,
         const std::string& word = words[i];
         if (word == "--help" || word == "-h") {
             return HelpRequested{};
+        }
+        if (word == "--version") {
+            return VersionRequested{};
         }
         if (word == "--json") {
             arguments.json = true;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "model/HomeLayout.h"
@@ -25,17 +27,20 @@ struct Arguments {
 };
 
 struct HelpRequested {};
+struct VersionRequested {};
 
 struct UsageError {
     std::string message;
 };
 
-using ParseResult = std::variant<Arguments, HelpRequested, UsageError>;
+using ParseResult = std::variant<Arguments, HelpRequested, VersionRequested, UsageError>;
 
 // Reads the command line (without the program name). `defaultHome` is used when --home is absent.
 [[nodiscard]] ParseResult parseArguments(const std::vector<std::string>& words,
                                          const std::filesystem::path& defaultHome);
 
+// What --help prints. The manual page (docs/sorvale-scan.1) repeats its synopsis, commands and
+// options word for word, and a test holds the two together.
 [[nodiscard]] const char* usage();
 
 } // namespace sorvale::cli

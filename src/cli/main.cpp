@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // sorvale-scan: runs one engine operation and prints what it found.
 
 #include "Arguments.h"
@@ -64,6 +66,10 @@ int main(int argc, char** argv) {
     const cli::ParseResult parsed = cli::parseArguments(words, platform::homeFolder());
     if (std::holds_alternative<cli::HelpRequested>(parsed)) {
         std::cout << cli::usage();
+        return 0;
+    }
+    if (std::holds_alternative<cli::VersionRequested>(parsed)) {
+        std::cout << "sorvale-scan " SORVALE_VERSION "\n";
         return 0;
     }
     if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {

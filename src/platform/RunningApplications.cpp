@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "RunningApplications.h"
 
 #include "BundleInfo.h"

@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "CleanupStore.h"
 
+#include "PlatformTexts.h"
 #include "StoreValues.h"
 #include "platform/StandardLocations.h"
 
@@ -117,7 +120,8 @@ void CleanupStore::setShowDeleteConfirmation(bool show) {
 }
 
 void CleanupStore::setNeedsAppManagementPermission(bool needed) {
-    needsAppManagementPermission_ = needed;
+    // Only macOS has the permission to grant.
+    needsAppManagementPermission_ = needed && model::hasAccessPermissions(layout_);
     publish();
 }
 
@@ -182,13 +186,7 @@ bool CleanupStore::isCheckingFullDiskAccess() const {
 }
 
 QVariantMap CleanupStore::platform() const {
-    const model::PlatformWords& words = model::words(layout_);
-    return {{"layout", rawText(layout_)},
-            {"computer", displayText(words.computer)},
-            {"trash", displayText(words.trash)},
-            {"fileManager", displayText(words.fileManager)},
-            {"installers", displayText(words.installers)},
-            {"hasAccessPermissions", model::hasAccessPermissions(layout_)}};
+    return platformTexts(layout_);
 }
 
 QVariantMap CleanupStore::confirmation() const {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "AccessGate.h"
@@ -104,8 +106,8 @@ class CleanupStore : public QObject {
     Q_PROPERTY(QVariantMap screen READ screen NOTIFY screenChanged)
     // What the confirmation before a removal says: {title, message, offersAppManagement}.
     Q_PROPERTY(QVariantMap confirmation READ confirmation NOTIFY confirmationChanged)
-    // {layout, computer, trash, fileManager, installers, hasAccessPermissions}: the home layout's
-    // raw value and the words the window uses for its platform's things.
+    // The home layout's raw value, the words the window uses for its platform's things, and the
+    // sentences that depend on the layout (see PlatformTexts.h).
     Q_PROPERTY(QVariantMap platform READ platform CONSTANT)
 
 public:
@@ -126,7 +128,8 @@ public:
     using UrlOpener = std::function<bool(const QUrl& url)>;
 
     // The default check asks the engine on macOS; elsewhere there is no such permission and
-    // the answer is yes.
+    // the answer is yes. A layout without access permissions never checks: its protected scans
+    // start at once.
     explicit CleanupStore(engine::ScanEngine engine = engine::ScanEngine(),
                           std::optional<AccessCheck> accessCheck = std::nullopt,
                           QObject* parent = nullptr);
@@ -322,6 +325,8 @@ private:
 
     void runScan(std::string label, model::AppSection section,
                  std::function<model::ScanSnapshot(const engine::ScanEngine&)> operation);
+    // Starts the scan of Smart Cleanup or Applications once access allows it.
+    void requestProtectedScan(model::AppSection section);
     void beginProtectedScan(model::AppSection section);
     [[nodiscard]] const std::vector<model::CleanupItem>& displayed() const;
     // Sets the selection of every displayed item to `select(item)`.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // What the store announces: every value the interface shows, compared with the last
 // announcement, each property's signal emitted when its value changed.
 
@@ -25,8 +27,8 @@ CleanupStore::Shown CleanupStore::current() const {
         navigation_.section, lists_.contentsRevision(navigation_.section), displayed());
     shown.totalJunkSize = lists_.junkSize(std::nullopt);
     shown.actionTitle = selection_rules::actionTitle(shown.selected);
-    shown.confirmation = selection_rules::confirmation(shown.selected);
-    shown.screen = present(navigation_, access_.state(), lists_);
+    shown.confirmation = selection_rules::confirmation(shown.selected, layout_);
+    shown.screen = present(navigation_, access_.state(), lists_, layout_);
     return shown;
 }
 

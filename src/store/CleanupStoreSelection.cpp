@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The selection inside the displayed list, and the moves between the dashboards of Smart Cleanup
 // and Applications and their lists.
 

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The store's work on the engine's thread: the scans, the access check's protected scans, and
 // the removal, whose results come back to the main thread.
 
 #include "CleanupStore.h"
+#include "PlatformTexts.h"
 #include "RemovalMessages.h"
 #include "StoreValues.h"
 #include "cleanup/Removal.h"
@@ -36,14 +39,14 @@ void CleanupStore::startJunkScan() {
     navigation_.section = AppSection::cleanup;
     navigation_.cleanupPresentation = model::CleanupPresentation::summary;
     navigation_.focusedCleanupGroup.reset();
-    access_.request(AppSection::cleanup, home_);
+    requestProtectedScan(AppSection::cleanup);
 }
 
 void CleanupStore::scanApplications() {
     navigation_.section = AppSection::applications;
     navigation_.applicationsPresentation = model::ApplicationsPresentation::summary;
     navigation_.focusedApplicationCategory.reset();
-    access_.request(AppSection::applications, home_);
+    requestProtectedScan(AppSection::applications);
 }
 
 void CleanupStore::rescan() {
@@ -114,10 +117,18 @@ void CleanupStore::scanTrash() {
             });
 }
 
+void CleanupStore::requestProtectedScan(AppSection section) {
+    if (model::hasAccessPermissions(layout_)) {
+        access_.request(section, home_);
+    } else {
+        beginProtectedScan(section);
+    }
+}
+
 void CleanupStore::beginProtectedScan(AppSection section) {
     const fs::path home = home_;
     if (section == AppSection::cleanup) {
-        runScan("Deep scanning caches, developer data and backups\u2026", section,
+        runScan(junkScanLabel(layout_), section,
                 [home](const engine::ScanEngine& engine) { return engine.scanJunk(home); });
     } else if (section == AppSection::applications) {
         runScan("Finding applications, support files and installers\u2026", section,
@@ -128,18 +139,20 @@ void CleanupStore::beginProtectedScan(AppSection section) {
 // The Full Disk Access gate.
 
 void CleanupStore::refreshFullDiskAccessStatus() {
-    access_.refresh(home_);
+    if (model::hasAccessPermissions(layout_)) {
+        access_.refresh(home_);
+    }
 }
 
 void CleanupStore::openPrivacySettings() {
-    if (urlOpener_) {
+    if (urlOpener_ && model::hasAccessPermissions(layout_)) {
         urlOpener_(
             QUrl("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
     }
 }
 
 void CleanupStore::openAppManagementSettings() {
-    if (urlOpener_) {
+    if (urlOpener_ && model::hasAccessPermissions(layout_)) {
         urlOpener_(
             QUrl("x-apple.systempreferences:com.apple.preference.security?Privacy_AppBundles"));
     }
@@ -175,7 +188,8 @@ void CleanupStore::removeSelected() {
             lastMessage_ = removalSummary(outcome, count);
             // Only a change the removal made is written: the views may have cleared the flag.
             if (outcome.needsAppManagementPermission != neededPermission) {
-                needsAppManagementPermission_ = outcome.needsAppManagementPermission;
+                needsAppManagementPermission_ =
+                    outcome.needsAppManagementPermission && model::hasAccessPermissions(layout_);
             }
             publish();
             emit removalFinished(

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "ScreenPresenter.h"
 
 #include "StoreValues.h"
@@ -22,14 +24,15 @@ QString contentOf(const Navigation& navigation) {
     }
 }
 
-QString subtitleOf(const Navigation& navigation) {
+QString subtitleOf(const Navigation& navigation, model::HomeLayout layout) {
     switch (navigation.section) {
     case AppSection::cleanup:
         return "Browse by group and category, then choose exactly what to clean.";
     case AppSection::applications:
         switch (navigation.focusedApplicationCategory.value_or(CleanupCategory::userCaches)) {
         case CleanupCategory::installers:
-            return "Review disk images and installer packages found on Desktop and in Downloads.";
+            return "Review " + displayText(model::words(layout).installers) +
+                   " found on Desktop and in Downloads.";
         case CleanupCategory::appLeftovers:
             return QString::fromUtf8(
                 "Review conservative orphan candidates\u2014nothing is selected automatically.");
@@ -67,7 +70,7 @@ QVariantMap Screen::toVariant() const {
 }
 
 Screen present(const Navigation& navigation, const AccessGate::State& access,
-               const ScanLists& lists) {
+               const ScanLists& lists, model::HomeLayout layout) {
     const AppSection section = navigation.section;
     const bool checking = access.checkingSection == section;
     const Kind displayed = lists.state(section).kind();
@@ -101,7 +104,7 @@ Screen present(const Navigation& navigation, const AccessGate::State& access,
                    : section == AppSection::applications ? QString("Applications Manager")
                    : section == AppSection::overview     ? QString()
                                                          : displayText(model::title(section));
-    screen.subtitle = subtitleOf(navigation);
+    screen.subtitle = subtitleOf(navigation, layout);
     screen.canGoBack = section == AppSection::cleanup || section == AppSection::applications;
     screen.backToolTip = section == AppSection::cleanup        ? "Back to cleanup summary"
                          : section == AppSection::applications ? "Back to applications summary"

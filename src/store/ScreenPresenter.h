@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "AccessGate.h"
 #include "Navigation.h"
 #include "ScanLists.h"
+#include "model/HomeLayout.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -29,7 +32,8 @@ struct Screen {
     [[nodiscard]] QVariantMap toVariant() const;
 };
 
+// In the words of the home layout `layout`.
 [[nodiscard]] Screen present(const Navigation& navigation, const AccessGate::State& access,
-                             const ScanLists& lists);
+                             const ScanLists& lists, model::HomeLayout layout);
 
 } // namespace sorvale::store

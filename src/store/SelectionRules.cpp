@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "SelectionRules.h"
 
 #include "model/ByteCountFormat.h"
@@ -20,8 +22,9 @@ SelectionSummary SelectionSummary::of(model::AppSection section, std::uint64_t c
         }
         summary.positions.push_back(static_cast<std::uint32_t>(position));
         summary.size += item.size;
-        summary.categories |= 1U << static_cast<unsigned>(item.category);
+        summary.categories |= bit(item.category);
         summary.managedXcode = summary.managedXcode || item.operation.isManagedXcodeOperation();
+        summary.systemToolCount += item.operation.isSystemToolOperation() ? 1 : 0;
     }
     return summary;
 }
@@ -53,13 +56,13 @@ QString actionTitle(const SelectionSummary& selected) {
         }
     }
     if (selected.has(CleanupCategory::universalBinaries) || selected.has(CleanupCategory::trash) ||
-        selected.managedXcode) {
+        selected.managedXcode || selected.systemToolCount > 0) {
         return "Apply Selected";
     }
     return "Move to Trash";
 }
 
-Confirmation confirmation(const SelectionSummary& selected) {
+Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout layout) {
     const QString n = QString::number(selected.count());
     const QString s = QString::fromStdString(model::formatByteCount(selected.size));
     // The first rule that holds chooses title and message.
@@ -72,13 +75,16 @@ Confirmation confirmation(const SelectionSummary& selected) {
                 false};
     }
     if (selected.onlyOf(CleanupCategory::installedApplications)) {
+        const bool asksPermission = model::hasAccessPermissions(layout);
         return {"Uninstall selected applications?",
-                "Sorvale will move the selected application bundles and their matched caches, "
-                "preferences, logs, saved state, and support folders to Trash. macOS may ask for "
-                "App Management permission because this allows Sorvale to delete other apps. "
-                "Running applications are skipped; everything remains recoverable until Trash is "
-                "emptied.",
-                true};
+                QString("Sorvale will move the selected application bundles and their matched "
+                        "caches, preferences, logs, saved state, and support folders to Trash. ") +
+                    (asksPermission ? "macOS may ask for App Management permission because this "
+                                      "allows Sorvale to delete other apps. "
+                                    : "") +
+                    "Running applications are skipped; everything remains recoverable until Trash "
+                    "is emptied.",
+                asksPermission};
     }
     if (selected.has(CleanupCategory::mailDownloads)) {
         return {"Remove downloaded Mail attachments?",
@@ -93,6 +99,26 @@ Confirmation confirmation(const SelectionSummary& selected) {
                                   "removed through Apple\u2019s CoreSimulator tools. Affected "
                                   "simulators may be shut down, and deleted runtime or device "
                                   "data cannot be recovered from Trash."),
+                false};
+    }
+    if (selected.systemToolCount == selected.count() && selected.count() > 0) {
+        return {"Remove selected items?",
+                n + " item(s), totaling " + s +
+                    QString::fromUtf8(". The system\u2019s own tools remove them and may ask for "
+                                      "an administrator password; they cannot be recovered from "
+                                      "Trash."),
+                false};
+    }
+    if (selected.systemToolCount > 0) {
+        return {"Remove selected items?",
+                n + " item(s), totaling " + s +
+                    QString::fromUtf8(". Selected system storage is removed by the system\u2019s "
+                                      "own tools, which may ask for an administrator password, "
+                                      "and cannot be recovered from Trash.") +
+                    (selected.has(CleanupCategory::trash)
+                         ? " Items already in Trash will be deleted permanently; other items "
+                           "will move to Trash."
+                         : " Other items will move to Trash."),
                 false};
     }
     if (selected.has(CleanupCategory::trash)) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // sorvale-render-artwork SVG PNG WIDTH: renders the onboarding artwork at build time, so the
 // repository holds only the drawings.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "ResultsList.h"
 
 #include "ModelTables.h"
@@ -84,7 +86,8 @@ QHash<int, QByteArray> ResultsList::roleNames() const {
             {DetailRole, "detail"},
             {RelatedFilesRole, "relatedFiles"},
             {RelatedCountRole, "relatedCount"},
-            {IconSourceRole, "iconSource"}};
+            {IconSourceRole, "iconSource"},
+            {CloseFirstRole, "closeFirst"}};
 }
 
 QVariant ResultsList::data(const QModelIndex& index, int role) const {
@@ -133,6 +136,10 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
                QString::fromLatin1(QByteArray(item->url.bytes().data(),
                                               static_cast<qsizetype>(item->url.bytes().size()))
                                        .toHex());
+    case CloseFirstRole:
+        return item->owner && item->owner->runningAtScan
+                   ? "Close " + text(item->owner->name) + " first"
+                   : QString();
     default:
         return {};
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "NameOrder.h"
@@ -67,6 +69,9 @@ public:
         RelatedFilesRole, // [{name, folder}]
         RelatedCountRole,
         IconSourceRole, // the application's own icon, or "" for the category symbol
+        // "Close Firefox first" when the application the item belongs to ran at the scan (its
+        // removal would skip the item while it runs); else "".
+        CloseFirstRole,
     };
     Q_ENUM(Role)
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "cleanup/Removal.h"
 #include "support/LinuxHome.h"
 #include "support/RunningProgram.h"

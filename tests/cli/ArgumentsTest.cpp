@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "cli/Arguments.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +38,7 @@ TEST(Arguments, DefaultsAreTheUsersHomeTheRealSystemAndFiveHundredMegabytes) {
     EXPECT_EQ(arguments.minimumSize, 500'000'000);
     EXPECT_FALSE(arguments.json);
     EXPECT_TRUE(std::holds_alternative<HelpRequested>(parse({"trash", "--help"})));
+    EXPECT_TRUE(std::holds_alternative<VersionRequested>(parse({"--version", "measure"})));
 }
 
 TEST(Arguments, EveryMistakeIsNamed) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Runs the real sorvale-scan program over fixture homes.
 
 #include "engine/ScanEngine.h"
@@ -30,6 +32,12 @@ TEST(SorvaleScan, BadArgumentsPrintOneLineAndExitWithTwo) {
               "sorvale-scan: --layout needs macos or linux, not 'windows' "
               "(see sorvale-scan --help)\n");
     EXPECT_EQ(sorvaleScan({"--help"}).status, 0);
+}
+
+TEST(SorvaleScan, VersionIsTheProjectsOnOneLine) {
+    const auto result = sorvaleScan({"--version"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, "sorvale-scan " SORVALE_VERSION "\n");
 }
 
 TEST(SorvaleScan, JsonKeepsEveryByteOfANameThatIsNotUtf8) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "engine/ScanEngine.h"
 #include "support/BundleFixtures.h"
 #include "support/TempTree.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes read as an executable whose entitlements are wanted.
 
 #include "platform/CodeSignature.h"

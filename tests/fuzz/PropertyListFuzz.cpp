@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes handed to the property-list reader.
 
 #include "platform/PropertyList.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "StoreFixture.h"
 #include "store/RemovalMessages.h"
 #include "support/BundleFixtures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "store/ScreenPresenter.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@ namespace {
 
 using model::AppSection;
 using model::ScanState;
+constexpr auto kMacos = model::HomeLayout::macos;
 
 model::CleanupItem anItem() {
     model::CleanupItem item;
@@ -20,7 +23,7 @@ TEST(ScreenPresenter, EachDashboardShowsThePanelOfTheFirstRuleThatHolds) {
     Navigation navigation{.section = AppSection::cleanup};
     AccessGate::State access;
     const auto panels = [&] {
-        const Screen screen = present(navigation, access, lists);
+        const Screen screen = present(navigation, access, lists, kMacos);
         return std::pair(screen.cleanupPanel, screen.applicationsPanel);
     };
     EXPECT_EQ(panels(), (std::pair<QString, QString>("ready", "welcome")));
@@ -49,7 +52,9 @@ TEST(ScreenPresenter, EachDashboardShowsThePanelOfTheFirstRuleThatHolds) {
 
 TEST(ScreenPresenter, TheContentAndTheWayBackFollowTheSectionAndItsPresentation) {
     const ScanLists lists;
-    const auto screen = [&](Navigation navigation) { return present(navigation, {}, lists); };
+    const auto screen = [&](Navigation navigation) {
+        return present(navigation, {}, lists, kMacos);
+    };
     EXPECT_EQ(screen({.section = AppSection::overview}).content, "overview");
     EXPECT_EQ(screen({.section = AppSection::cleanup}).content, "cleanup");
     EXPECT_EQ(screen({.section = AppSection::applications}).content, "applications");
@@ -73,13 +78,13 @@ TEST(ScreenPresenter, TheContentAndTheWayBackFollowTheSectionAndItsPresentation)
 TEST(ScreenPresenter, AnEmptyListSaysWhetherItWasScannedAndLargeFilesAskForAFolder) {
     ScanLists lists;
     const Navigation largeFiles{.section = AppSection::largeFiles};
-    const Screen before = present(largeFiles, {}, lists);
+    const Screen before = present(largeFiles, {}, lists, kMacos);
     lists.setState(AppSection::largeFiles, ScanState::complete({}));
-    const Screen after = present(largeFiles, {}, lists);
+    const Screen after = present(largeFiles, {}, lists, kMacos);
     EXPECT_NE(before.emptyTitle, after.emptyTitle);
     EXPECT_NE(before.emptyText, after.emptyText);
     EXPECT_NE(after.emptyAction,
-              present({.section = AppSection::downloads}, {}, lists).emptyAction);
+              present({.section = AppSection::downloads}, {}, lists, kMacos).emptyAction);
 }
 
 } // namespace

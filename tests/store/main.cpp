@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The store's tests run inside a Qt event loop, as the application does.
 
 #include <QCoreApplication>

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "DemoHome.h"
 
 #include "BundleFixtures.h"
 #include "IconFixtures.h"
+#include "LinuxHome.h"
 
 #include <fstream>
 
@@ -114,6 +117,30 @@ void buildDemoHome(FixtureTree& home, FixtureTree* systemRoot) {
                            "\"platformIdentifier\": \"com.apple.platform.iphonesimulator\", "
                            "\"lastUsedAt\": \"2026-09-14T10:00:00Z\"}}'");
     }
+}
+
+void buildLinuxDemoHome(FixtureTree& tree) {
+    // At a real home's sizes, as a user would see them (about 4.5 GB in all).
+    const LinuxHome desktop(tree, 16);
+    FixtureTree home(tree / "home");
+    constexpr std::int64_t kRealMB = 1'000'000;
+    // What Downloads, Desktop and the personal folders add to a desktop home's lists: packages
+    // and images to install from, and large files.
+    for (const auto& [file, megabytes] : std::vector<std::pair<std::string, std::int64_t>>{
+             {"Downloads/code_1.96.2-1734607745_amd64.deb", 104},
+             {"Downloads/Obsidian-1.7.7.AppImage", 118},
+             {"Downloads/zoom_amd64.deb", 190},
+             {"Downloads/node-v22.12.0-linux-x64.tar.xz", 29},
+             {"Downloads/Conference talk.mp4", 540},
+             {"Downloads/Photos export/IMG_0012.jpg", 4},
+             {"Downloads/Photos export/IMG_0013.jpg", 5},
+             {"Desktop/debian-12.8.0-amd64-netinst.iso", 660},
+             {"Videos/Holiday 2025.mp4", 1200},
+             {"Documents/Projects/archive-2024.zip", 420}}) {
+        home.allocatedFile(file, megabytes * kRealMB);
+    }
+    home.file("Downloads/boarding pass.pdf", 180'000);
+    home.file("Downloads/notes.txt");
 }
 
 } // namespace sorvale::test

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "LinuxHome.h"
 
 #include <fstream>
@@ -8,11 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using enum model::CleanupCategory;
-
-// Sizes are a sixteenth of a real home's: their proportions are what matter, and the fixture
-// stays quick to build and to remove.
-constexpr std::int64_t kKiB = 1024 / 16;
-constexpr std::int64_t kMiB = 1024 * 1024 / 16;
 
 // A folder of `files` files of `each` bytes, the way caches fill up.
 void fill(FixtureTree& tree, const fs::path& folder, int files, std::int64_t each) {
@@ -28,7 +25,11 @@ void write(FixtureTree& tree, const fs::path& relative, std::string_view text) {
 
 } // namespace
 
-LinuxHome::LinuxHome(FixtureTree& tree) {
+LinuxHome::LinuxHome(FixtureTree& tree, std::int64_t scale) {
+    // Unscaled, sizes are a sixteenth of a real home's: their proportions are what matter, and
+    // the fixture stays quick to build and to remove.
+    const std::int64_t kKiB = 1024 * scale / 16;
+    const std::int64_t kMiB = 1024 * 1024 * scale / 16;
     const auto cache = [&](const fs::path& place, model::CleanupCategory category, int files,
                            std::int64_t each) {
         fill(tree, place, files, each);

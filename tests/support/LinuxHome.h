@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "FixtureTree.h"
@@ -13,14 +15,14 @@ namespace sorvale::test {
 // applications, developer tools' stores, thumbnails, logs, the Trash, and the system's package
 // cache, journals, crash reports, Flatpak runtimes and snap revisions. It records what can safely
 // be reclaimed, each place with the category a user would expect, and the personal data beside
-// it that must never be offered.
+// it that must never be offered. Its sizes are a sixteenth of a real home's, times `scale`.
 struct LinuxHome {
     struct Reclaimable {
         std::filesystem::path path; // relative to the tree
         model::CleanupCategory category;
     };
 
-    explicit LinuxHome(FixtureTree& tree);
+    explicit LinuxHome(FixtureTree& tree, std::int64_t scale = 1);
 
     std::vector<Reclaimable> reclaimable;
     // Relative to the tree.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // sorvale-test-unzip ARCHIVE FOLDER: unpacks a ZIP archive, standing in for `ditto -x -k` in the
 // updater's tests. It writes every entry as the archive names it, absolute names, ".." and links
 // included: the updater must not rely on the tool to refuse them.

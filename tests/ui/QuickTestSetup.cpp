@@ -1,12 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // Qt Quick Test entry for the window's QML: each test file gets a new store over the demo home
 // (nothing scanned until the file asks) and a real updater whose feed and archives a local
-// server provides.
+// server provides. With SORVALE_TEST_LAYOUT=linux the home is a Debian desktop read in the Linux
+// layout, with a browser running.
 
 #include "ApplicationIcons.h"
 #include "FolderRequests.h"
 #include "QmlSingletons.h"
 #include "support/DemoHome.h"
+#include "support/LinuxHome.h"
 #include "support/LocalHttpServer.h"
+#include "support/RunningProgram.h"
 #include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 #include "support/UpdateTools.h"
@@ -130,7 +135,7 @@ public slots:
         fixture_->heldChecks.clear();
         folders_.reset();
         store_ = std::make_unique<store::CleanupStore>(
-            engine::ScanEngine(root_->root(), model::HomeLayout::macos),
+            engine::ScanEngine(root_->root(), layout_),
             [fixture = fixture_.get()](const fs::path&, std::function<void(bool)> answer) {
                 if (fixture->holdAccessChecks) {
                     fixture->heldChecks.push_back(std::move(answer));
@@ -179,7 +184,15 @@ private:
         fixture_ = std::make_unique<Fixture>(*server_);
         home_ = std::make_unique<test::FixtureTree>(tree_ / "home");
         root_ = std::make_unique<test::FixtureTree>(tree_ / "root");
-        test::buildDemoHome(*home_, root_.get());
+        if (layout_ == model::HomeLayout::macos) {
+            test::buildDemoHome(*home_, root_.get());
+        } else {
+            const test::LinuxHome desktop(tree_);
+            browser_ = std::make_unique<test::RunningProgram>(tree_ / "programs/bin/firefox-esr");
+            for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME"}) {
+                ::unsetenv(variable);
+            }
+        }
         test::installUpdateTools(*root_);
         fixture_->root = root_.get();
         ::setenv("HOME", home_->root().c_str(), 1);
@@ -192,7 +205,11 @@ private:
             << "TeamIdentifier=TEAM1\n";
     }
 
+    const model::HomeLayout layout_ = qEnvironmentVariable("SORVALE_TEST_LAYOUT") == "linux"
+                                          ? model::HomeLayout::linuxDesktop
+                                          : model::HomeLayout::macos;
     test::TempTree tree_;
+    std::unique_ptr<test::RunningProgram> browser_;
     std::unique_ptr<test::FixtureTree> home_;
     std::unique_ptr<test::FixtureTree> root_;
     // Made once the application exists: a server needs its event loop.

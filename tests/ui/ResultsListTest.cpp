@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 #include "ResultsList.h"
 
 #include "ApplicationIcons.h"
@@ -5,13 +7,17 @@
 #include "FileManager.h"
 #include "store/StoreValues.h"
 #include "support/DemoHome.h"
+#include "support/LinuxHome.h"
 #include "support/QtPrinting.h"
+#include "support/RunningProgram.h"
 #include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace sorvale::ui {
 namespace {
@@ -233,6 +239,37 @@ TEST_F(Results, DashboardFiguresFollowNewItemsButNotANewSelection) {
     store.selectSection("cleanup");
     store.selectAll("");
     EXPECT_EQ(junk.count(), 1) << "selecting changes no count or size";
+}
+
+TEST(LinuxResults, RowsOfARunningApplicationSayToCloseItAndOnlyLinuxGroupsAreSummed) {
+    sorvale::test::TempTree tree(sorvale::test::memoryFolder(400'000'000));
+    const sorvale::test::LinuxHome fixture(tree);
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+    ::setenv("HOME", (tree / "home").c_str(), 1);
+    const sorvale::test::RunningProgram firefox(tree / "programs/bin/firefox-esr");
+    store::CleanupStore store(engine::ScanEngine(tree / "root", model::HomeLayout::linuxDesktop));
+    ResultsList list(store);
+    DashboardFigures figures(store);
+    store.startJunkScan();
+    ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(store, 20'000));
+    store.review("");
+
+    std::map<QString, QString> notes;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        notes[list.data(list.index(row), Role::NameRole).toString()] =
+            list.data(list.index(row), Role::CloseFirstRole).toString();
+    }
+    EXPECT_EQ(notes.at("mozilla"), "Close Firefox first");
+    EXPECT_EQ(notes.at("pip"), "") << "pip runs no application of its own";
+    EXPECT_EQ(notes.at("Code \u2014 GPUCache"), "") << "Visual Studio Code is not running";
+
+    QStringList groups;
+    for (const QVariant& group : figures.groups()) {
+        groups.append(group.toMap().value("group").toString());
+    }
+    EXPECT_EQ(groups, (QStringList{"systemJunk", "trash", "system"}));
 }
 
 TEST(ApplicationIcons, AnApplicationShowsItsOwnIconOrNone) {

@@ -1,11 +1,17 @@
-// Renders every screen of the window over the demo home, offscreen with the software renderer,
-// and writes them as PNG files (argument 1, or the build's screenshots folder), so that people
-// can look at them.
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
+// Renders every screen of the window over the demo home of a home layout, offscreen with the
+// software renderer, and writes them as PNG files, so that people can look at them:
+//
+//   sorvale-screenshots [--layout macos|linux] [FOLDER]
+//
+// FOLDER is by default the build's screenshots folder, or its "linux" folder for the Linux layout.
 
 #include "MainWindow.h"
 #include "store/StoreValues.h"
 #include "support/DemoHome.h"
 #include "support/LocalHttpServer.h"
+#include "support/RunningProgram.h"
 #include "support/StoreHelpers.h"
 #include "support/TempTree.h"
 #include "support/UpdateTools.h"
@@ -23,6 +29,8 @@
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
+#include <string_view>
 
 Q_IMPORT_QML_PLUGIN(SorvalePlugin)
 
@@ -118,14 +126,46 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("Sorvale");
     QStandardPaths::setTestModeEnabled(true);
     QQuickStyle::setStyle("Basic");
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : SORVALE_SCREENSHOT_DIR;
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    auto layout = model::HomeLayout::macos;
+    if (arguments.size() >= 2 && arguments[0] == "--layout") {
+        const auto chosen = store::fromRawText<model::HomeLayout>(QString::fromUtf8(arguments[1]));
+        if (!chosen) {
+            std::fprintf(stderr, "no home layout %s\n", arguments[1].data());
+            return 2;
+        }
+        layout = *chosen;
+        arguments.erase(arguments.begin(), arguments.begin() + 2);
+    }
+    const bool onMacos = layout == model::HomeLayout::macos;
+    const QString folder = !arguments.empty() ? QString::fromLocal8Bit(arguments[0])
+                           : onMacos          ? QString(SORVALE_SCREENSHOT_DIR)
+                                              : QString(SORVALE_SCREENSHOT_DIR "/linux");
     QDir().mkpath(folder);
 
     test::TempTree tree;
-    test::FixtureTree home(tree / "home");
-    test::FixtureTree root(tree / "root");
-    test::buildDemoHome(home, &root);
-    test::installUpdateTools(root);
+    std::optional<test::FixtureTree> homeTree;
+    std::optional<test::FixtureTree> rootTree;
+    // On Linux a browser runs while the home is scanned, so its caches ask to close it first.
+    std::optional<test::RunningProgram> browser;
+    if (onMacos) {
+        homeTree.emplace(tree / "home");
+        rootTree.emplace(tree / "root");
+        test::buildDemoHome(*homeTree, &*rootTree);
+    } else {
+        test::buildLinuxDemoHome(tree);
+        homeTree.emplace(tree / "home");
+        rootTree.emplace(tree / "root");
+        browser.emplace(tree / "programs/bin/firefox-esr");
+        for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME"}) {
+            ::unsetenv(variable);
+        }
+    }
+    test::FixtureTree& home = *homeTree;
+    test::FixtureTree& root = *rootTree;
+    if (onMacos) {
+        test::installUpdateTools(root);
+    }
     ::setenv("HOME", home.root().c_str(), 1);
     ::unsetenv("XDG_DATA_HOME");
     QSettings().clear();
@@ -135,7 +175,7 @@ int main(int argc, char** argv) {
     bool accessGranted = true;
     std::optional<std::function<void(bool)>> heldCheck;
     bool holdCheck = false;
-    store::CleanupStore store(engine::ScanEngine(root.root(), model::HomeLayout::macos),
+    store::CleanupStore store(engine::ScanEngine(root.root(), layout),
                               [&](const fs::path&, std::function<void(bool)> answer) {
                                   if (holdCheck) {
                                       heldCheck = std::move(answer);
@@ -177,21 +217,26 @@ int main(int argc, char** argv) {
     }
 
     // The access gate, the check, and a scan in progress, for both protected scans.
+    // Only macOS has the gate: elsewhere the scans start at once.
     for (const auto& [start, name] : std::vector<std::pair<std::function<void()>, QString>>{
              {[&] { store.startJunkScan(); }, "cleanup"},
              {[&] { store.scanApplications(); }, "applications"}}) {
-        accessGranted = false;
-        start();
-        camera.shoot(name + "-access-required");
-        accessGranted = true;
-        holdCheck = true;
-        start();
-        camera.shoot(name + "-checking-access");
-        holdCheck = false;
-        (*heldCheck)(true);
-        // The answer arrives through the event loop; the scan's result comes a little later.
-        while (store.isCheckingFullDiskAccess()) {
-            QCoreApplication::processEvents();
+        if (onMacos) {
+            accessGranted = false;
+            start();
+            camera.shoot(name + "-access-required");
+            accessGranted = true;
+            holdCheck = true;
+            start();
+            camera.shoot(name + "-checking-access");
+            holdCheck = false;
+            (*heldCheck)(true);
+            // The answer arrives through the event loop; the scan's result comes a little later.
+            while (store.isCheckingFullDiskAccess()) {
+                QCoreApplication::processEvents();
+            }
+        } else {
+            start();
         }
         camera.shootNow(name + "-scanning");
         waitForCompletion(store);
@@ -220,27 +265,39 @@ int main(int argc, char** argv) {
     camera.shoot("cleanup-browser-all");
     store.review("systemJunk");
     camera.shoot("cleanup-browser-group");
-    camera.click("category-userCaches");
+    const auto caches =
+        onMacos ? model::CleanupCategory::userCaches : model::CleanupCategory::browserCaches;
+    camera.click(qPrintable("category-" + store::rawText(caches)));
     QStringList two;
     for (const auto& item : store.itemsOf(model::AppSection::cleanup)) {
-        if (item.category == model::CleanupCategory::userCaches && two.size() < 2) {
+        if (item.category == caches && two.size() < 2) {
             two.append(store::itemKey(item.id));
         }
     }
     store.setSelection(two, true);
     camera.shoot("cleanup-browser-category-selection");
+    if (!onMacos) {
+        store.review("system");
+        camera.shoot("cleanup-browser-system");
+    }
     store.showCleanupSummary();
 
-    // The applications list, with one application's matched files open.
-    store.reviewApplications("installedApplications");
+    // The applications list, with one application's matched files open. Linux homes hold no
+    // application bundles: their list shows what there is, the installers.
+    store.reviewApplications(onMacos ? "installedApplications" : "installers");
     camera.shoot("applications-list");
-    camera.click("matchedFilesButton");
-    camera.shoot("applications-list-matched-files");
-    QTest::keyClick(window, Qt::Key_Escape);
+    if (onMacos) {
+        camera.click("matchedFilesButton");
+        camera.shoot("applications-list-matched-files");
+        QTest::keyClick(window, Qt::Key_Escape);
+    }
     store.showApplicationsSummary();
 
     using model::CleanupCategory;
-    const std::vector<std::pair<QString, std::function<void()>>> rules{
+    const auto systemTools = [](const model::CleanupItem& item) {
+        return item.operation.isSystemToolOperation();
+    };
+    const std::vector<std::pair<QString, std::function<void()>>> macosRules{
         {"1-optimize",
          [&] { selectOnly(store, "cleanup", ofCategory(CleanupCategory::universalBinaries)); }},
         {"2-uninstall",
@@ -254,9 +311,22 @@ int main(int argc, char** argv) {
              selectOnly(store, "cleanup",
                         [](const auto& item) { return item.operation.isManagedXcodeOperation(); });
          }},
-        {"5-permanent", [&] { selectOnly(store, "trash", [](const auto&) { return true; }); }},
-        {"6-trash", [&] { selectOnly(store, "downloads", [](const auto&) { return true; }); }},
     };
+    const std::vector<std::pair<QString, std::function<void()>>> linuxRules{
+        {"4-system", [&] { selectOnly(store, "cleanup", systemTools); }},
+        {"4-system-and-caches",
+         [&] {
+             selectOnly(store, "cleanup", [&](const auto& item) {
+                 return systemTools(item) || item.category == CleanupCategory::browserCaches;
+             });
+         }},
+    };
+    std::vector<std::pair<QString, std::function<void()>>> rules =
+        onMacos ? macosRules : linuxRules;
+    rules.emplace_back("5-permanent",
+                       [&] { selectOnly(store, "trash", [](const auto&) { return true; }); });
+    rules.emplace_back("6-trash",
+                       [&] { selectOnly(store, "downloads", [](const auto&) { return true; }); });
     for (const auto& [name, select] : rules) {
         select();
         store.setShowDeleteConfirmation(true);
@@ -269,40 +339,44 @@ int main(int argc, char** argv) {
     camera.shoot("large-files-folder-dialog");
     QTest::keyClick(window, Qt::Key_Escape);
 
-    const auto feed = [&](const QByteArray& json, int status = 200) {
-        server.serve("/appcast.json", {status, json});
-    };
-    const auto check = [&] {
+    // The updater's alerts read the same in every layout.
+    if (onMacos) {
+        const auto feed = [&](const QByteArray& json, int status = 200) {
+            server.serve("/appcast.json", {status, json});
+        };
+        const auto check = [&] {
+            updater.clearAlert();
+            updater.checkForUpdates(true);
+            waitFor(&updater, &updater::AppUpdater::alertChanged);
+        };
+        feed(R"({"version": "1.4", "url": "https://sorvale.example/a.zip"})");
+        check();
+        camera.shoot("update-info");
+        feed("{}", 404);
+        check();
+        camera.shoot("update-error");
+        feed(
+            R"({"version": "1.5", "url": ")" + server.url("/Sorvale-1.5.zip").toString().toUtf8() +
+            R"(", "notes": ["Faster Smart Cleanup scans", "Clearer Applications dashboard", "Fixes"]})");
+        check();
+        camera.shoot("update-updateAvailable");
+        // A system without the verification tools, as Linux is, sends the user to the website.
+        for (const char* tool : {"usr/bin/ditto", "usr/bin/codesign", "usr/sbin/spctl"}) {
+            fs::remove(root / tool);
+        }
+        check();
+        camera.shoot("update-updateOnWebsite");
+        test::installUpdateTools(root);
+        check();
+        server.serve(
+            "/Sorvale-1.5.zip",
+            {200, QByteArray::fromStdString(test::zipBytes(test::verifiedUpdateFiles("1.5")))});
         updater.clearAlert();
-        updater.checkForUpdates(true);
+        updater.startDownload();
         waitFor(&updater, &updater::AppUpdater::alertChanged);
-    };
-    feed(R"({"version": "1.4", "url": "https://sorvale.example/a.zip"})");
-    check();
-    camera.shoot("update-info");
-    feed("{}", 404);
-    check();
-    camera.shoot("update-error");
-    feed(
-        R"({"version": "1.5", "url": ")" + server.url("/Sorvale-1.5.zip").toString().toUtf8() +
-        R"(", "notes": ["Faster Smart Cleanup scans", "Clearer Applications dashboard", "Fixes"]})");
-    check();
-    camera.shoot("update-updateAvailable");
-    // A system without the verification tools, as Linux is, sends the user to the website.
-    for (const char* tool : {"usr/bin/ditto", "usr/bin/codesign", "usr/sbin/spctl"}) {
-        fs::remove(root / tool);
+        camera.shoot("update-ready");
+        updater.clearAlert();
     }
-    check();
-    camera.shoot("update-updateOnWebsite");
-    test::installUpdateTools(root);
-    check();
-    server.serve("/Sorvale-1.5.zip", {200, QByteArray::fromStdString(
-                                               test::zipBytes(test::verifiedUpdateFiles("1.5")))});
-    updater.clearAlert();
-    updater.startDownload();
-    waitFor(&updater, &updater::AppUpdater::alertChanged);
-    camera.shoot("update-ready");
-    updater.clearAlert();
 
     auto* settings = window->findChild<QQuickWindow*>("settingsWindow");
     if (settings == nullptr) {

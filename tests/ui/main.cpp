@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The window's C++ tests run with an offscreen Qt GUI application, as the window does.
 
 #include <QGuiApplication>

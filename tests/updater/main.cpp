@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 // The updater's tests run inside a Qt event loop, with Qt's test locations for the Application
 // Support folder and the user defaults.
 

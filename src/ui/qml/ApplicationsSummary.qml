@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -22,11 +24,15 @@ ScrollView {
         {
             "category": "installers",
             "title": "Installation Files",
-            "text": "Disk images and installer packages in Downloads and Desktop."
+            "text": summary.capitalized(Store.platform.installers) + " in Downloads and Desktop."
         }
     ]
 
     readonly property var figures: Figures.applicationCategories
+
+    function capitalized(text) {
+        return text.charAt(0).toUpperCase() + text.slice(1);
+    }
     readonly property int applicationCount: figures.find(
         entry => entry.category === "installedApplications").count
 

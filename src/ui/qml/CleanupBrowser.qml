@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -57,6 +59,9 @@ RowLayout {
                     color: "white"
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
+                    // A long title takes a second line rather than losing its end.
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                 }
                 Text {
@@ -77,7 +82,7 @@ RowLayout {
     }
 
     GlassPanel {
-        Layout.preferredWidth: 168
+        Layout.preferredWidth: 180
         Layout.fillHeight: true
         radius: 16
         ColumnLayout {

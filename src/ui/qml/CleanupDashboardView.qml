@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -61,7 +63,7 @@ Item {
         Text {
             Layout.alignment: Qt.AlignHCenter
             Layout.fillWidth: true
-            text: "Measuring user caches, app containers, developer tools, simulator data, backups and Trash."
+            text: Store.platform.scanProgress
             color: Theme.secondaryText
             font.pixelSize: Theme.body
             horizontalAlignment: Text.AlignHCenter
@@ -96,7 +98,7 @@ Item {
         }
         Text {
             Layout.fillWidth: true
-            text: "Scan caches, logs, developer storage, simulator data, backups, Mail downloads and Trash."
+            text: Store.platform.scanScope
             color: Theme.secondaryText
             font.pixelSize: Theme.body
             horizontalAlignment: Text.AlignHCenter

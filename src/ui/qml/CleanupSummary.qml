@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -120,7 +122,7 @@ ScrollView {
                 objectName: "skippedLabel"
                 visible: Store.displayedInaccessibleCount >= 1
                 text: "Some items skipped"
-                toolTip: "Some files were unavailable or changed during the scan. Full Disk Access is already enabled."
+                toolTip: Store.platform.unavailableNote
             }
             BorderedButton {
                 objectName: "rescanButton"
@@ -175,7 +177,8 @@ ScrollView {
 
         Footnote {
             Layout.fillWidth: true
-            text: "Quick Clean selects only re-creatable user caches and logs. Xcode data, Universal Binaries, backups, Mail attachments, shared system files, and Trash always require review."
+            objectName: "quickCleanNote"
+            text: Store.platform.quickCleanNote
         }
 
         GridLayout {

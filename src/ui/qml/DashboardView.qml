@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -91,7 +93,8 @@ ScrollView {
                 font.weight: Font.Bold
             }
             Text {
-                text: "A clear, careful view of what is using space on your Mac."
+                text: "A clear, careful view of what is using space on " + Store.platform.computer
+                      + "."
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
             }
@@ -232,7 +235,8 @@ ScrollView {
             }
             Text {
                 Layout.fillWidth: true
-                text: "Sorvale never auto-selects personal files. Removal uses macOS Trash so mistakes remain recoverable."
+                text: "Sorvale never auto-selects personal files. Removal uses "
+                      + Store.platform.trash + " so mistakes remain recoverable."
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
                 wrapMode: Text.WordWrap

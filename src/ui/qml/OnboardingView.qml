@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -12,29 +14,8 @@ Rectangle {
     signal completed()
 
     property int page: 0
-    readonly property var slides: [
-        {
-            "eyebrow": "WELCOME TO SORVALE",
-            "title": "A cleaner Mac,\nwithout the guesswork.",
-            "body": "Find application caches, developer storage, large files, downloads, Mail attachments, and more\u2014all in one thoughtful view.",
-            "imageName": "onboarding-clean",
-            "highlights": ["Universal app discovery", "Accurate storage analysis", "Everything stays on your Mac"]
-        },
-        {
-            "eyebrow": "PRIVATE BY DESIGN",
-            "title": "See the whole picture.",
-            "body": "macOS protects Mail, browser, Documents, and application data. When a scan needs access, Sorvale explains why and links directly to the right setting.",
-            "imageName": "onboarding-privacy",
-            "highlights": ["On-device scanning", "No account or cloud service", "Permissions requested only when needed"]
-        },
-        {
-            "eyebrow": "YOU STAY IN CONTROL",
-            "title": "Review first.\nClean with confidence.",
-            "body": "Sorvale separates safe re-creatable caches from files that deserve a closer look. Personal files are never selected automatically.",
-            "imageName": "onboarding-review",
-            "highlights": ["Clear categories", "Recoverable Trash workflow", "Explicit confirmation before changes"]
-        }
-    ]
+    // The pages in the words of the home layout: {eyebrow, title, body, imageName, highlights}.
+    readonly property var slides: Store.platform.onboarding
     readonly property bool isLastPage: page === slides.length - 1
 
     function changePage(to) {

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Sorvale
 
-// One item of the results list: its checkbox, icon, name and folder, size and date, and the
-// buttons that reveal it and list an application's matched files.
+// One item of the results list: its checkbox, icon, name and folder, size and date, the
+// application to close before it can go, and the buttons that reveal it and list an
+// application's matched files.
 Rectangle {
     id: row
     required property string key
@@ -19,6 +22,7 @@ Rectangle {
     required property var relatedFiles
     required property int relatedCount
     required property string iconSource
+    required property string closeFirst
 
     readonly property bool isApplication: category === "installedApplications"
     readonly property bool showsMatchedFiles: isApplication && relatedCount > 0
@@ -123,6 +127,13 @@ Rectangle {
                 elide: Text.ElideMiddle
             }
             Text {
+                objectName: "closeFirstNote"
+                visible: row.closeFirst !== ""
+                text: row.closeFirst
+                color: Theme.tint("orange")
+                font.pixelSize: Theme.caption
+            }
+            Text {
                 objectName: "matchedNote"
                 visible: row.showsMatchedFiles
                 text: "Includes " + row.relatedCount + " matched support item"
@@ -153,7 +164,7 @@ Rectangle {
         IconButton {
             objectName: "revealButton"
             symbol: "folder"
-            toolTip: "Reveal in Finder"
+            toolTip: Store.platform.revealAction
             onClicked: FileManager.reveal(row.key)
         }
         IconButton {

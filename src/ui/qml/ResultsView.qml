@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -77,7 +79,8 @@ ColumnLayout {
             // Its own caption, at its natural width: this panel has none to wrap a detail in.
             Text {
                 Layout.alignment: Qt.AlignHCenter
-                text: "Large folders can take a moment. You can keep using your Mac."
+                text: "Large folders can take a moment. You can keep using "
+                      + Store.platform.computer + "."
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sorvale authors
+// SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -95,16 +97,22 @@ ScrollView {
                 anchors.margins: 12
                 Text {
                     Layout.fillWidth: true
-                    text: "Scanning happens entirely on your Mac. File names and contents are never uploaded."
+                    text: "Scanning happens entirely on " + Store.platform.computer
+                          + ". File names and contents are never uploaded."
                     color: "white"
                     font.pixelSize: Theme.body
                     wrapMode: Text.WordWrap
                 }
+                // Only macOS has these permissions to grant.
                 LinkButton {
+                    objectName: "fullDiskAccessLink"
+                    visible: Store.platform.hasAccessPermissions
                     text: "Open Full Disk Access Settings"
                     onClicked: Store.openPrivacySettings()
                 }
                 LinkButton {
+                    objectName: "appManagementLink"
+                    visible: Store.platform.hasAccessPermissions
                     text: "Open App Management Settings"
                     onClicked: Store.openAppManagementSettings()
                 }
