@@ -45,6 +45,10 @@ constexpr std::array<std::string_view, 4> kNameEndings{".savedstate", ".plist", 
 
 constexpr std::array<std::string_view, 2> kInstallerLocations{"Downloads", "Desktop"};
 constexpr std::array<std::string_view, 5> kInstallerExtensions{"dmg", "pkg", "mpkg", "xip", "iso"};
+// What installs software on a Linux desktop: packages, self-contained applications, installer
+// scripts, Flatpak's references to an application or a repository, and disk images.
+constexpr std::array<std::string_view, 8> kLinuxInstallerExtensions{
+    "deb", "rpm", "appimage", "run", "flatpakref", "flatpakrepo", "snap", "iso"};
 constexpr std::size_t kInstallerDepthLimit = 4;
 
 // Owned when an installed identifier equals the candidate or either extends the other by
@@ -169,8 +173,11 @@ LeftoverSearch::installers(const fs::path& home, std::int64_t& inaccessible,
                 if (entry.depth() >= kInstallerDepthLimit) {
                     return WalkAction::skipDescendants;
                 }
-                if (hasOneOfExtensions(entry.name(), kInstallerExtensions) &&
-                    !excluding.contains(model::standardized(entry.path()))) {
+                const bool isInstaller =
+                    setup_.layout == model::HomeLayout::linuxDesktop
+                        ? hasOneOfExtensions(entry.name(), kLinuxInstallerExtensions)
+                        : hasOneOfExtensions(entry.name(), kInstallerExtensions);
+                if (isInstaller && !excluding.contains(model::standardized(entry.path()))) {
                     installers.push_back({entry.location(), entry.values()});
                 }
                 return WalkAction::descend;
