@@ -3,6 +3,7 @@
 #include "Removal.h"
 
 #include "ItemResult.h"
+#include "PackageUninstall.h"
 #include "PermanentDeletion.h"
 #include "ToolRemovals.h"
 #include "Trash.h"
@@ -95,7 +96,8 @@ ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem
 ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
                       const fs::path& home, bool& needsAppManagementPermission,
                       RunningProcesses& running) {
-    if (item.owner && platform::isRunning(*item.owner.get(), running.now())) {
+    const bool ownerRuns = item.owner && platform::isRunning(*item.owner.get(), running.now());
+    if (ownerRuns && item.category != CleanupCategory::installedApplications) {
         return ItemResult::skipped("Close " + item.owner->name + " before removing " +
                                    quotedName(item.url) + ": it is running.");
     }
@@ -111,8 +113,12 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
         }
         return resultOf(optimizeUniversalApplication(engine, item));
     case CleanupCategory::installedApplications:
-        if (isRunning(item.url)) {
+        // A freedesktop application runs as its program or in its sandbox, not from a bundle.
+        if (item.owner ? ownerRuns : isRunning(item.url)) {
             return ItemResult::skipped("Quit " + item.name + " before uninstalling it.");
+        }
+        if (item.operation.isPackageManagerUninstall()) {
+            return uninstallThroughPackageManager(engine, item, home);
         }
         return uninstall(item, home, needsAppManagementPermission);
     default:
