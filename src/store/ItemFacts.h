@@ -21,8 +21,14 @@ using NameSortKeys = engine::FinderOrder::SortKeys;
 [[nodiscard]] NameSortKeys nameSortKeys(std::size_t count,
                                         const std::function<std::string_view(std::size_t)>& nameAt);
 
-// Whether an installed application has an icon of its own, and the bytes of that icon file.
+// Whether an installed application has an icon of its own, where it is (the bundle, or the icon
+// file its desktop entry names), and the bytes of that icon file.
 [[nodiscard]] bool hasApplicationIcon(const model::CleanupItem& item);
-[[nodiscard]] std::optional<std::string> applicationIcon(const std::filesystem::path& bundle);
+[[nodiscard]] model::Location applicationIconLocation(const model::CleanupItem& item);
+[[nodiscard]] std::optional<std::string> applicationIcon(const std::filesystem::path& bundleOrIcon);
+
+// How an installed application was installed, as its row's badge says: "Flatpak", "Snap",
+// "AppImage", "Debian package"; empty for an application bundle and any other item.
+[[nodiscard]] std::string packageKind(const model::CleanupItem& item);
 
 } // namespace sorvale::store

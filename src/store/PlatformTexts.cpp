@@ -27,6 +27,8 @@ struct Sentences {
     const char* quickCleanNote;
     const char* unavailableNote;
     const char* junkScanLabel;
+    const char* leftoversText;
+    const char* applicationsNote;
     std::array<Slide, 3> onboarding;
 };
 
@@ -47,6 +49,9 @@ constexpr Sentences kMacos{
     "Some files were unavailable or changed during the scan. Full Disk Access is already "
     "enabled.",
     "Deep scanning caches, developer data and backups\u2026",
+    "Old identifier-based support files with no installed owner.",
+    "Exact unowned app containers appear immediately; ambiguous support files require 14 days of "
+    "inactivity. Nothing is selected automatically.",
     {{{"WELCOME TO SORVALE",
        "A cleaner Mac,\nwithout the guesswork.",
        "Find application caches, developer storage, large files, downloads, Mail attachments, and "
@@ -71,6 +76,9 @@ constexpr Sentences kLinux{
     "system storage, and Trash always require review.",
     "Some files were unavailable or changed during the scan.",
     "Deep scanning caches, developer data and system storage\u2026",
+    "Data of Flatpak apps, snaps and packages that are no longer installed.",
+    "Data of removed apps appears once it has been unused for 14 days; support files match an "
+    "app\u2019s exact name. Nothing is selected automatically.",
     {{{"WELCOME TO SORVALE",
        "A cleaner computer,\nwithout the guesswork.",
        "Find browser and application caches, developer storage, large files, downloads, and "
@@ -123,6 +131,8 @@ QVariantMap platformTexts(model::HomeLayout layout) {
             {"scanProgress", texts.scanProgress},
             {"quickCleanNote", texts.quickCleanNote},
             {"unavailableNote", texts.unavailableNote},
+            {"leftoversText", texts.leftoversText},
+            {"applicationsNote", texts.applicationsNote},
             {"onboarding", slides(texts.onboarding)}};
 }
 

@@ -16,7 +16,7 @@ namespace sorvale::store {
 // home has no simulators, backups or Mail to speak of.
 //
 // {layout, computer, trash, fileManager, installers, hasAccessPermissions, revealAction,
-//  scanScope, scanProgress, quickCleanNote, unavailableNote,
+//  scanScope, scanProgress, quickCleanNote, unavailableNote, leftoversText, applicationsNote,
 //  onboarding: [{eyebrow, title, body, imageName, highlights}]}
 [[nodiscard]] QVariantMap platformTexts(model::HomeLayout layout);
 

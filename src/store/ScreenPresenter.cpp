@@ -37,7 +37,10 @@ QString subtitleOf(const Navigation& navigation, model::HomeLayout layout) {
             return QString::fromUtf8(
                 "Review conservative orphan candidates\u2014nothing is selected automatically.");
         case CleanupCategory::installedApplications:
-            return "Review application bundles and the support files matched to each app.";
+            return model::hasAccessPermissions(layout)
+                       ? "Review application bundles and the support files matched to each app."
+                       : "Review Flatpak apps, snaps, AppImages and packaged apps with the "
+                         "support files matched to each app.";
         default:
             return "Review installed applications, leftovers, and installation files.";
         }

@@ -76,6 +76,16 @@ Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout la
     }
     if (selected.onlyOf(CleanupCategory::installedApplications)) {
         const bool asksPermission = model::hasAccessPermissions(layout);
+        if (!asksPermission) {
+            return {"Uninstall selected applications?",
+                    QString::fromUtf8(
+                        "Flatpak apps, snaps and Debian packages are removed by their package "
+                        "managers, which may ask for an administrator password, and cannot be "
+                        "recovered from Trash; a package whose removal would take other packages "
+                        "with it stays installed. AppImages and every app’s matched settings, "
+                        "data and caches move to Trash. Running applications are skipped."),
+                    false};
+        }
         return {"Uninstall selected applications?",
                 QString("Sorvale will move the selected application bundles and their matched "
                         "caches, preferences, logs, saved state, and support folders to Trash. ") +

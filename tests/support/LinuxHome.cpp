@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "LinuxHome.h"
 
+#include "IconFixtures.h"
+
 #include <fstream>
 #include <sys/stat.h>
 
@@ -263,7 +265,11 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
     const fs::path mapsExport = maps / "x86_64/stable/a1b2c3/export/share";
     desktopEntry(mapsExport / "applications/org.gnome.Maps.desktop", "Maps", "org.gnome.Maps",
                  "/app/bin/gnome-maps");
-    tree.allocatedFile(mapsExport / "icons/hicolor/scalable/apps/org.gnome.Maps.svg", 4 * kKiB);
+    write(tree, mapsExport / "icons/hicolor/scalable/apps/org.gnome.Maps.svg",
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"128\" height=\"128\">"
+          "<rect x=\"8\" y=\"8\" width=\"112\" height=\"112\" rx=\"24\" fill=\"#3584e4\"/>"
+          "<path d=\"M64 28a24 24 0 0 0-24 24c0 18 24 48 24 48s24-30 24-48a24 24 0 0 0-24-24z\" "
+          "fill=\"#f6f5f4\"/></svg>\n");
     tree.allocatedFile(mapsExport / "icons/hicolor/symbolic/apps/org.gnome.Maps-symbolic.svg",
                        4 * kKiB);
     tree.symlink("root/var/lib/flatpak/exports/share/applications/org.gnome.Maps.desktop",
@@ -287,8 +293,8 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
     desktopEntry(spotifyExport / "applications/com.spotify.Client.desktop", "Spotify",
                  "com.spotify.Client", "/usr/bin/flatpak run com.spotify.Client");
     tree.allocatedFile(spotifyExport / "icons/hicolor/64x64/apps/com.spotify.Client.png", kKiB);
-    tree.allocatedFile(spotifyExport / "icons/hicolor/256x256/apps/com.spotify.Client.png",
-                       4 * kKiB);
+    write(tree, spotifyExport / "icons/hicolor/256x256/apps/com.spotify.Client.png",
+          iconPng(0x1ed760, 0x0f7a33));
     applications.push_back({"Spotify",
                             spotify,
                             Operation::uninstallFlatpak("user/com.spotify.Client"),
@@ -296,7 +302,7 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
                             {"home/.var/app/com.spotify.Client"}});
 
     // Snap: Firefox, as snapd mounts it and writes its desktop entry; core22 has no entry.
-    tree.allocatedFile("root/snap/firefox/4173/default256.png", 8 * kKiB);
+    write(tree, "root/snap/firefox/4173/default256.png", iconPng(0xff9500, 0xe31587));
     tree.folder("root/snap/core22/1380");
     desktopEntry("root/var/lib/snapd/desktop/applications/firefox_firefox.desktop", "Firefox",
                  "/snap/firefox/4173/default256.png", "env BAMF_DESKTOP_FILE_HINT=x firefox %u");
@@ -316,7 +322,7 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
                  "X-AppImage-Name=Obsidian\nX-AppImage-Version=1.5.3\n");
     const fs::path obsidianIcon =
         "home/.local/share/icons/hicolor/256x256/apps/appimagekit_5e1c2a_obsidian.png";
-    tree.allocatedFile(obsidianIcon, 16 * kKiB);
+    write(tree, obsidianIcon, iconPng(0x8e6cef, 0x4b2ca0));
     keep("home/.config/Obsidian/obsidian.json", 4 * kKiB);
     keep("home/.config/Obsidian/Local Storage/leveldb/000003.log", kMiB);
     cache("home/.cache/Obsidian", userCaches, 4, kMiB);
@@ -363,7 +369,7 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
     tree.allocatedFile("root/usr/bin/gimp-2.10", 6 * kMiB);
     desktopEntry("root/usr/share/applications/gimp.desktop", "GNU Image Manipulation Program",
                  "gimp", "gimp-2.10 %U");
-    tree.allocatedFile("root/usr/share/icons/hicolor/256x256/apps/gimp.png", 16 * kKiB);
+    write(tree, "root/usr/share/icons/hicolor/256x256/apps/gimp.png", iconPng(0x8a7f6e, 0x3f3a33));
     // GIMP keeps its settings in "GIMP": not the package's name, so not matched.
     keep("home/.config/GIMP/2.10/gimprc", 4 * kKiB);
     cache("home/.cache/gimp", userCaches, 2, kMiB);
@@ -381,7 +387,7 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
                  "/usr/bin/vlc --started-from-file %U");
     desktopEntry("root/usr/share/applications/vlc-openbd.desktop", "Open Blu-ray", "vlc",
                  "/usr/bin/vlc bluray://", "NoDisplay=true\n");
-    tree.allocatedFile("root/usr/share/pixmaps/vlc.png", 8 * kKiB);
+    write(tree, "root/usr/share/pixmaps/vlc.png", iconPng(0xff8800, 0xcc4400));
     keep("home/.config/vlc/vlcrc", 16 * kKiB);
     keep("home/.local/share/vlc/ml.xspf", 4 * kKiB);
     applicationData.push_back("home/.config/vlc");

@@ -23,6 +23,7 @@ Rectangle {
     required property int relatedCount
     required property string iconSource
     required property string closeFirst
+    required property string packageKind
 
     readonly property bool isApplication: category === "installedApplications"
     readonly property bool showsMatchedFiles: isApplication && relatedCount > 0
@@ -111,13 +112,44 @@ Rectangle {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 2
-            Text {
+            RowLayout {
+                id: nameLine
                 Layout.fillWidth: true
-                text: row.name
-                color: "white"
-                font.pixelSize: 14
-                font.weight: Font.DemiBold
-                elide: Text.ElideMiddle
+                spacing: 6
+                Text {
+                    // As wide as the name, leaving the badge its room.
+                    Layout.preferredWidth: Math.min(
+                        implicitWidth, nameLine.width
+                        - (row.packageKind !== "" ? badge.implicitWidth + nameLine.spacing : 0))
+                    text: row.name
+                    color: "white"
+                    font.pixelSize: 14
+                    font.weight: Font.DemiBold
+                    elide: Text.ElideMiddle
+                }
+                // How the application was installed, which is also how it is removed.
+                Rectangle {
+                    id: badge
+                    objectName: "packageKindBadge"
+                    visible: row.packageKind !== ""
+                    implicitWidth: badgeText.implicitWidth + 12
+                    implicitHeight: badgeText.implicitHeight + 4
+                    radius: height / 2
+                    color: Theme.faded(Theme.accent, 0.16)
+                    border.color: Theme.faded(Theme.accent, 0.35)
+                    border.width: 1
+                    Text {
+                        id: badgeText
+                        anchors.centerIn: parent
+                        text: row.packageKind
+                        color: Theme.accent
+                        font.pixelSize: 10
+                        font.weight: Font.DemiBold
+                    }
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
             }
             Text {
                 Layout.fillWidth: true
