@@ -378,13 +378,16 @@ void LinuxApplications::findAppImages(Scan& scan) const {
             scan.claimed.insert(model::standardized(path));
             application.measured.push_back(std::move(file));
             application.operation = CleanupOperation::uninstallAppImage();
-            application.owner =
-                scan.owners.of({.name = application.name,
-                                .executableNames = {std::string(application.url.name())},
-                                .flatpakId = {},
-                                .snapName = {}});
             std::sort(names.begin(), names.end());
             names.erase(std::unique(names.begin(), names.end()), names.end());
+            // The AppImage's runtime runs as the file itself, the application inside it as the
+            // program it declares, which is named like the application.
+            std::vector<std::string> executables{std::string(application.url.name())};
+            executables.insert(executables.end(), names.begin(), names.end());
+            application.owner = scan.owners.of({.name = application.name,
+                                                .executableNames = std::move(executables),
+                                                .flatpakId = {},
+                                                .snapName = {}});
             addNamedFolders(scan, application, names);
             scan.found.push_back(std::move(application));
         }

@@ -222,6 +222,43 @@ TEST_F(LinuxApplications, ARunningApplicationIsMarkedByItsProgramOrItsSandbox) {
     EXPECT_FALSE(running["Maps"]);
 }
 
+TEST_F(LinuxApplications, AFlatpakWithoutACurrentBranchAndAPackageNamedLikeAnAppKeepTheirData) {
+    const test::LinuxHome fixture(tree);
+    // Without "current", the active deployment of its one branch names the application.
+    fs::remove(tree / "home/.local/share/flatpak/app/com.spotify.Client/current");
+    // A removed package whose folder an installed application claims leaves no leftover: here
+    // the Obsidian AppImage declares the identifier "obsidian".
+    std::ofstream(tree / "home/.local/share/applications/appimagekit_5e1c2a-Obsidian.desktop")
+        << "[Desktop Entry]\nType=Application\nName=Obsidian\nX-AppImage-Identifier=obsidian\n"
+           "Exec="
+        << (tree / "home/Applications/Obsidian-1.5.3.AppImage").native() << "\n";
+    std::ofstream(tree / "root/var/lib/dpkg/status", std::ios::app)
+        << "Package: vlc-data\nStatus: deinstall ok config-files\nPriority: optional\n\n"
+           "Package: obsidian\nStatus: deinstall ok config-files\nPriority: optional\n\n";
+    tree.file("home/.config/obsidian/obsidian.json", 4096);
+    tree.file("home/.config/vlc-data/old.conf", 4096);
+    for (const char* folder :
+         {"home/.config/obsidian", "home/.config/vlc-data", "home/.config/vlc"}) {
+        tree.age(folder, 30);
+    }
+
+    const auto items = engine.scanApplications(home).items;
+    const auto named = [&](std::string_view name) {
+        const auto found = std::find_if(items.begin(), items.end(),
+                                        [&](const CleanupItem& item) { return item.name == name; });
+        return found != items.end() ? &*found : nullptr;
+    };
+    ASSERT_NE(named("Spotify"), nullptr);
+    EXPECT_FALSE(named("Spotify")->icon.empty());
+    ASSERT_NE(named("Obsidian"), nullptr);
+    EXPECT_EQ(offering(items, home / ".config/obsidian"),
+              std::vector<const CleanupItem*>{named("Obsidian")});
+    const auto leftovers = urlsOf(items, CleanupCategory::appLeftovers);
+    EXPECT_TRUE(leftovers.contains(home / ".config/vlc-data"));
+    EXPECT_FALSE(leftovers.contains(home / ".config/vlc"));
+    EXPECT_FALSE(leftovers.contains(home / ".config/obsidian"));
+}
+
 TEST_F(LinuxApplications, OnlyVisibleEntriesOfInstalledOptionalPackagesAndExactNamesCount) {
     // A desktop entry's keys belong to its main group; localised names and actions are not it.
     const auto entry = parseDesktopEntry(
