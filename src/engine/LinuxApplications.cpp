@@ -98,6 +98,7 @@ model::ScanSnapshot LinuxApplications::scan(const fs::path& home) const {
               .claimed = {},
               .claimedNames = {},
               .flatpakIds = {},
+              .packages = readDpkgStatus(setup_.systemPath("/var/lib/dpkg")),
               .inaccessible = 0};
     findFlatpaks(scan);
     findSnaps(scan);
@@ -397,7 +398,7 @@ void LinuxApplications::findAppImages(Scan& scan) const {
 void LinuxApplications::findDebianApplications(Scan& scan) const {
     const fs::path dpkg = setup_.systemPath("/var/lib/dpkg");
     constexpr std::string_view kApplications = "/usr/share/applications/";
-    for (const DpkgPackage& package : readDpkgStatus(dpkg)) {
+    for (const DpkgPackage& package : scan.packages) {
         if (!package.isInstalled() || package.isSystemPackage() || isSorvale(package.name)) {
             continue;
         }
@@ -467,7 +468,7 @@ std::vector<ListedEntry> LinuxApplications::leftoverCandidates(Scan& scan) const
         }
     }
     // The user folders of packages removed with their configuration kept.
-    for (const DpkgPackage& package : readDpkgStatus(setup_.systemPath("/var/lib/dpkg"))) {
+    for (const DpkgPackage& package : scan.packages) {
         if (package.state != "config-files" || package.isSystemPackage() ||
             scan.claimedNames.contains(package.name) || !platform::isSingleName(package.name)) {
             continue;

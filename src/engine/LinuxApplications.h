@@ -4,6 +4,7 @@
 
 #include "ApplicationOwners.h"
 #include "DirectoryWalker.h"
+#include "DpkgDatabase.h"
 #include "EngineSetup.h"
 #include "model/CleanupItem.h"
 
@@ -54,6 +55,8 @@ private:
         // Names an application's user folders may have, so that no leftover takes one.
         std::set<std::string> claimedNames;
         std::set<std::string> flatpakIds;
+        // dpkg's database, read once.
+        std::vector<DpkgPackage> packages;
         std::int64_t inaccessible = 0;
     };
 
