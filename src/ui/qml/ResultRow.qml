@@ -112,15 +112,16 @@ Rectangle {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 2
-            RowLayout {
+            Item {
                 id: nameLine
                 Layout.fillWidth: true
-                spacing: 6
+                implicitHeight: nameText.implicitHeight
                 Text {
-                    // As wide as the name, leaving the badge its room.
-                    Layout.preferredWidth: Math.min(
-                        implicitWidth, nameLine.width
-                        - (row.packageKind !== "" ? badge.implicitWidth + nameLine.spacing : 0))
+                    id: nameText
+                    objectName: "nameText"
+                    // As wide as the name, leaving a badge its room.
+                    width: Math.min(implicitWidth, nameLine.width
+                                    - (badge.visible ? badge.width + 6 : 0))
                     text: row.name
                     color: "white"
                     font.pixelSize: 14
@@ -132,8 +133,10 @@ Rectangle {
                     id: badge
                     objectName: "packageKindBadge"
                     visible: row.packageKind !== ""
-                    implicitWidth: badgeText.implicitWidth + 12
-                    implicitHeight: badgeText.implicitHeight + 4
+                    x: nameText.width + 6
+                    anchors.verticalCenter: nameText.verticalCenter
+                    width: badgeText.implicitWidth + 12
+                    height: badgeText.implicitHeight + 4
                     radius: height / 2
                     color: Theme.faded(Theme.accent, 0.16)
                     border.color: Theme.faded(Theme.accent, 0.35)
@@ -146,9 +149,6 @@ Rectangle {
                         font.pixelSize: 10
                         font.weight: Font.DemiBold
                     }
-                }
-                Item {
-                    Layout.fillWidth: true
                 }
             }
             Text {

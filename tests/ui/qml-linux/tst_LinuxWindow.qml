@@ -155,6 +155,7 @@ TestCase {
             const row = list.itemAtIndex(index);
             const badge = findChild(row, "packageKindBadge");
             verify(badge.visible, row.name);
+            verify(findChild(row, "nameText").width > 0, row.name + " is named beside its badge");
             kinds[row.name] = row.packageKind;
         }
         compare(kinds["Maps"], "Flatpak");
@@ -162,6 +163,15 @@ TestCase {
         compare(kinds["Obsidian"], "AppImage");
         compare(kinds["VLC media player"], "Debian package");
         verifySpeaksOfNoMacThing(results, "application list");
+        // Rows without a badge are named across their whole width.
+        Store.reviewApplications("appLeftovers");
+        list.forceLayout();
+        verify(list.count > 0);
+        for (let index = 0; index < list.count; ++index) {
+            const row = list.itemAtIndex(index);
+            verify(!findChild(row, "packageKindBadge").visible, row.name);
+            verify(findChild(row, "nameText").width > 0, row.name);
+        }
         Store.showApplicationsSummary();
     }
 
