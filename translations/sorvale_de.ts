@@ -97,10 +97,6 @@
         <translation>Anwendungsreste</translation>
     </message>
     <message>
-        <source>Old identifier-based support files with no installed owner.</source>
-        <translation>Alte, über ihre Kennung erkannte Supportdateien ohne installierte Anwendung.</translation>
-    </message>
-    <message>
         <source>Installation Files</source>
         <translation>Installationsdateien</translation>
     </message>
@@ -133,10 +129,6 @@
     <message>
         <source>Manage My Applications</source>
         <translation>Meine Anwendungen verwalten</translation>
-    </message>
-    <message>
-        <source>Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically.</source>
-        <translation>Eindeutig verwaiste App-Container erscheinen sofort; nicht eindeutige Supportdateien erst nach 14 Tagen ohne Nutzung. Nichts wird automatisch ausgewählt.</translation>
     </message>
     <message>
         <source>macOS blocked an uninstall. Enable Sorvale in Privacy &amp; Security → App Management, then try again.</source>
@@ -702,6 +694,13 @@
     </message>
 </context>
 <context>
+    <name>ItemFactsTexts</name>
+    <message>
+        <source>Debian package</source>
+        <translation>Debian-Paket</translation>
+    </message>
+</context>
+<context>
     <name>ItemList</name>
     <message>
         <source>Results</source>
@@ -1028,6 +1027,22 @@ ohne Rätselraten.</translation>
         <source>Administrator password only for system storage</source>
         <translation>Administratorpasswort nur für Systemspeicher</translation>
     </message>
+    <message>
+        <source>Old identifier-based support files with no installed owner.</source>
+        <translation>Alte, über ihre Kennung erkannte Supportdateien ohne installierte Anwendung.</translation>
+    </message>
+    <message>
+        <source>Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically.</source>
+        <translation>Eindeutig verwaiste App-Container erscheinen sofort; nicht eindeutige Supportdateien erst nach 14 Tagen ohne Nutzung. Nichts wird automatisch ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Data of Flatpak apps, snaps and packages that are no longer installed.</source>
+        <translation>Daten von Flatpak-Apps, Snaps und Paketen, die nicht mehr installiert sind.</translation>
+    </message>
+    <message>
+        <source>Data of removed apps appears once it has been unused for 14 days; support files match an app’s exact name. Nothing is selected automatically.</source>
+        <translation>Daten entfernter Apps erscheinen, sobald sie 14 Tage nicht benutzt wurden; Supportdateien passen genau zum Namen einer App. Nichts wird automatisch ausgewählt.</translation>
+    </message>
 </context>
 <context>
     <name>RemovalConfirmationDialog</name>
@@ -1234,6 +1249,10 @@ ohne Rätselraten.</translation>
         <source>Scan Now</source>
         <translation>Jetzt scannen</translation>
     </message>
+    <message>
+        <source>Review Flatpak apps, snaps, AppImages and packaged apps with the support files matched to each app.</source>
+        <translation>Prüfen Sie Flatpak-Apps, Snaps, AppImages und paketierte Apps mit den jeweils zugeordneten Supportdateien.</translation>
+    </message>
 </context>
 <context>
     <name>SelectAllButton</name>
@@ -1318,10 +1337,6 @@ ohne Rätselraten.</translation>
     <message>
         <source>Sorvale will move the selected application bundles and their matched caches, preferences, logs, saved state, and support folders to Trash. macOS may ask for App Management permission because this allows Sorvale to delete other apps. Running applications are skipped; everything remains recoverable until Trash is emptied.</source>
         <translation>Sorvale verschiebt die ausgewählten Anwendungspakete und ihre zugeordneten Caches, Einstellungen, Protokolle, gespeicherten Zustände und Supportordner in den Papierkorb. macOS fragt möglicherweise nach der Berechtigung zur App-Verwaltung, weil Sorvale damit andere Apps löschen darf. Laufende Anwendungen werden übersprungen; alles bleibt wiederherstellbar, bis der Papierkorb geleert wird.</translation>
-    </message>
-    <message>
-        <source>Sorvale will move the selected application bundles and their matched caches, preferences, logs, saved state, and support folders to Trash. Running applications are skipped; everything remains recoverable until Trash is emptied.</source>
-        <translation>Sorvale verschiebt die ausgewählten Anwendungspakete und ihre zugeordneten Caches, Einstellungen, Protokolle, gespeicherten Zustände und Supportordner in den Papierkorb. Laufende Anwendungen werden übersprungen; alles bleibt wiederherstellbar, bis der Papierkorb geleert wird.</translation>
     </message>
     <message>
         <source>Remove downloaded Mail attachments?</source>
@@ -1462,6 +1477,10 @@ ohne Rätselraten.</translation>
     <message>
         <source>moved to the Trash</source>
         <translation>wird in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Flatpak apps, snaps and Debian packages are removed by their package managers, which may ask for an administrator password, and cannot be recovered from Trash; a package whose removal would take other packages with it stays installed. AppImages and every app’s matched settings, data and caches move to Trash. Running applications are skipped.</source>
+        <translation>Flatpak-Apps, Snaps und Debian-Pakete werden von ihren Paketverwaltungen entfernt, die eventuell nach einem Administratorpasswort fragen, und lassen sich nicht aus dem Papierkorb wiederherstellen; ein Paket, dessen Entfernung weitere Pakete mitnehmen würde, bleibt installiert. AppImages sowie die zugeordneten Einstellungen, Daten und Caches jeder App werden in den Papierkorb verschoben. Laufende Anwendungen werden übersprungen.</translation>
     </message>
 </context>
 <context>

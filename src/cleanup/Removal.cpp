@@ -3,6 +3,7 @@
 #include "Removal.h"
 
 #include "ItemResult.h"
+#include "PackageUninstall.h"
 #include "PermanentDeletion.h"
 #include "PutBack.h"
 #include "ToolRemovals.h"
@@ -102,7 +103,8 @@ ItemResult removeByOperation(const engine::ScanEngine& engine, const CleanupItem
 ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
                       const fs::path& home, bool& needsAppManagementPermission,
                       RunningProcesses& running, std::vector<model::Location>& placed) {
-    if (item.owner && platform::isRunning(*item.owner.get(), running.now())) {
+    const bool ownerRuns = item.owner && platform::isRunning(*item.owner.get(), running.now());
+    if (ownerRuns && item.category != CleanupCategory::installedApplications) {
         return ItemResult::skipped(model::Message{
             SORVALE_TRANSLATABLE("Messages", "Close %1 before removing %2: it is running."),
             {item.owner->name, quotedName(item.url)}});
@@ -123,9 +125,13 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
         }
         return resultOf(optimizeUniversalApplication(engine, item));
     case CleanupCategory::installedApplications:
-        if (isRunning(item.url)) {
+        // A freedesktop application runs as its program or in its sandbox, not from a bundle.
+        if (item.owner ? ownerRuns : isRunning(item.url)) {
             return ItemResult::skipped(model::Message{
                 SORVALE_TRANSLATABLE("Messages", "Quit %1 before uninstalling it."), {item.name}});
+        }
+        if (item.operation.isPackageManagerUninstall()) {
+            return uninstallThroughPackageManager(engine, item, home, &placed);
         }
         return uninstall(item, home, needsAppManagementPermission, &placed);
     default:

@@ -39,15 +39,6 @@ ItemResult removeThroughXcode(const engine::ScanEngine& tools, const model::Clea
                                                     : result.output);
 }
 
-// One run of a system tool for an item.
-struct SystemCommand {
-    std::string_view tool;
-    std::vector<std::string> arguments;
-    bool asAdministrator = false;
-    // What the item is, for messages: "the package cache".
-    std::string what;
-};
-
 SystemCommand commandFor(const model::CleanupItem& item) {
     const std::string& identifier = item.operation.identifier();
     switch (item.operation.kind()) {
@@ -80,6 +71,8 @@ std::string toolName(std::string_view tool) {
     return std::string(tool.substr(tool.rfind('/') + 1));
 }
 
+} // namespace
+
 ItemResult runSystemCommand(const engine::ScanEngine& tools, const SystemCommand& command) {
     const std::string tool = toolName(command.tool);
     if (!platform::fileExists(tools.systemPath(command.tool))) {
@@ -109,8 +102,6 @@ ItemResult runSystemCommand(const engine::ScanEngine& tools, const SystemCommand
     return ItemResult::failed(
         result.output.empty() ? tool + " could not remove " + command.what + "." : result.output);
 }
-
-} // namespace
 
 ItemResult removeThroughTool(const engine::ScanEngine& tools, const model::CleanupItem& item) {
     if (item.operation.isManagedXcodeOperation()) {

@@ -6,6 +6,10 @@
 #include "engine/ScanEngine.h"
 #include "model/CleanupItem.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace sorvale::cleanup {
 
 // Removes what only its own tool may remove: a simulator runtime or device, or the simulators'
@@ -19,5 +23,19 @@ namespace sorvale::cleanup {
 
 // Administrator rights are asked for through this tool.
 inline constexpr std::string_view kPkexec = "/usr/bin/pkexec";
+
+// One run of a system tool (an absolute path under the system root) for an item.
+struct SystemCommand {
+    std::string_view tool;
+    std::vector<std::string> arguments;
+    bool asAdministrator = false;
+    // What the item is, for messages: "the package cache".
+    std::string what;
+};
+
+// Runs `command`, through pkexec when it needs administrator rights. A missing tool, a missing
+// pkexec and rights not granted skip; a tool that fails fails, with its own words.
+[[nodiscard]] ItemResult runSystemCommand(const engine::ScanEngine& tools,
+                                          const SystemCommand& command);
 
 } // namespace sorvale::cleanup

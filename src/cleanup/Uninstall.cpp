@@ -13,7 +13,9 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
     std::vector<std::string> moved;
     const auto failure = [&](const platform::FileOperationError& error) {
         std::string message;
-        if (platform::isPermissionError(error)) {
+        // Only macOS guards applications with a permission of its own.
+        if (platform::isPermissionError(error) &&
+            item.operation.kind() != model::CleanupOperation::Kind::uninstallAppImage) {
             needsAppManagementPermission = true;
             message = "App Management permission is required to uninstall apps from "
                       "Applications. Open Permission Settings and enable Sorvale.";
@@ -60,7 +62,9 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
             placed->push_back(std::move(inTrash));
         }
     }
-    needsAppManagementPermission = false;
+    if (item.operation.kind() != model::CleanupOperation::Kind::uninstallAppImage) {
+        needsAppManagementPermission = false;
+    }
     return ItemResult::removed();
 }
 

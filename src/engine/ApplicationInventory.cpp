@@ -11,6 +11,7 @@
 #include "UnicodeText.h"
 #include "model/Location.h"
 #include "platform/BundleInfo.h"
+#include "platform/EntryNames.h"
 
 #include <algorithm>
 #include <array>
@@ -59,13 +60,6 @@ std::string normalizedIdentifier(std::string_view identifier) {
 
 std::optional<std::string> bundleIdentifier(const fs::path& bundle) {
     return platform::readBundleInfo(bundle).identifier;
-}
-
-// A name that stays one entry of the folder it is joined to. Identifiers come from the bundles
-// themselves, so one like "../../Documents" must never reach a path.
-bool isSingleName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
 // The application groups and keychain groups a bundle's signature entitles it to.
@@ -160,7 +154,7 @@ std::vector<model::Location> supportFilesOf(const fs::path& home,
     const fs::path library = home / "Library";
     // (folder of the Library, name in it)
     std::vector<std::pair<std::string_view, std::string>> candidates;
-    const bool hasIdentifier = bundleIdentifier && isSingleName(*bundleIdentifier);
+    const bool hasIdentifier = bundleIdentifier && platform::isSingleName(*bundleIdentifier);
     if (hasIdentifier) {
         const std::string& id = *bundleIdentifier;
         candidates = {{"Caches", id},
@@ -173,7 +167,7 @@ std::vector<model::Location> supportFilesOf(const fs::path& home,
                       {"Saved Application State", id + ".savedState"},
                       {"Application Support", id}};
     }
-    if (isSingleName(appName)) {
+    if (platform::isSingleName(appName)) {
         for (std::string_view folder : {"Application Support", "Caches", "Logs"}) {
             candidates.emplace_back(folder, appName);
         }
@@ -274,6 +268,7 @@ ApplicationInventory::scan(const fs::path& home,
             .operation = model::CleanupOperation::uninstallApplication(),
             .isSelected = false,
             .owner = {},
+            .icon = {},
         });
     }
 

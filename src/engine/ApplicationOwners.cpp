@@ -89,39 +89,46 @@ std::vector<std::string> executablesOf(const KnownApplication& known) {
 
 model::OwnerReference ApplicationOwners::ofFolder(std::string_view folder) const {
     if (const KnownApplication* known = knownFolder(folder)) {
-        return finish({.name = std::string(known->name),
-                       .executableNames = executablesOf(*known),
-                       .flatpakId = {},
-                       .snapName = {},
-                       .runningAtScan = false});
-    }
-    return finish({.name = std::string(folder),
-                   .executableNames = {std::string(folder)},
+        return of({.name = std::string(known->name),
+                   .executableNames = executablesOf(*known),
                    .flatpakId = {},
                    .snapName = {},
                    .runningAtScan = false});
+    }
+    return of({.name = std::string(folder),
+               .executableNames = {std::string(folder)},
+               .flatpakId = {},
+               .snapName = {},
+               .runningAtScan = false});
 }
 
 model::OwnerReference ApplicationOwners::ofFlatpak(std::string_view id) const {
-    const KnownApplication* known = knownFlatpak(id);
-    // An unknown application is called by the last part of its id: "org.gnome.Maps" is "Maps".
-    const std::string name =
-        known != nullptr ? std::string(known->name) : std::string(id.substr(id.rfind('.') + 1));
-    return finish(
-        {.name = name, .executableNames = {}, .flatpakId = std::string(id), .snapName = {}});
+    return of({.name = flatpakName(id),
+               .executableNames = {},
+               .flatpakId = std::string(id),
+               .snapName = {}});
 }
 
 model::OwnerReference ApplicationOwners::ofSnap(std::string_view snap) const {
-    const KnownApplication* known = knownSnap(snap);
-    return finish({.name = known != nullptr ? std::string(known->name) : std::string(snap),
-                   .executableNames = {},
-                   .flatpakId = {},
-                   .snapName = std::string(snap)});
+    return of({.name = snapName(snap),
+               .executableNames = {},
+               .flatpakId = {},
+               .snapName = std::string(snap)});
 }
 
-model::OwnerReference ApplicationOwners::finish(model::ApplicationOwner owner) const {
+model::OwnerReference ApplicationOwners::of(model::ApplicationOwner owner) const {
     owner.runningAtScan = platform::isRunning(owner, processes_);
     return model::OwnerReference(std::make_shared<const model::ApplicationOwner>(std::move(owner)));
+}
+
+std::string flatpakName(std::string_view id) {
+    const KnownApplication* known = knownFlatpak(id);
+    return known != nullptr ? std::string(known->name) : std::string(id.substr(id.rfind('.') + 1));
+}
+
+std::string snapName(std::string_view name) {
+    const KnownApplication* known = knownSnap(name);
+    return known != nullptr ? std::string(known->name) : std::string(name);
 }
 
 bool isBrowserFolder(std::string_view folder) {

@@ -25,12 +25,18 @@ public:
     [[nodiscard]] model::OwnerReference ofFlatpak(std::string_view id) const;
     // The owner of a snap's data.
     [[nodiscard]] model::OwnerReference ofSnap(std::string_view name) const;
+    // An owner described in full, marked with whether it runs.
+    [[nodiscard]] model::OwnerReference of(model::ApplicationOwner owner) const;
 
 private:
-    [[nodiscard]] model::OwnerReference finish(model::ApplicationOwner owner) const;
-
     std::vector<platform::RunningProcess> processes_;
 };
+
+// What users call a Flatpak application or a snap when it does not name itself: a known
+// application's name, else the last part of the Flatpak's id ("org.gnome.Maps" is "Maps") or
+// the snap's own name.
+[[nodiscard]] std::string flatpakName(std::string_view id);
+[[nodiscard]] std::string snapName(std::string_view name);
 
 // Whether the folder of the cache or settings folder named `folder`, the Flatpak `id` or the
 // snap `name` belongs to a web browser.

@@ -88,6 +88,7 @@ model::CleanupItem measuredEntryItem(model::Location url, const MeasuredEntry& m
         .operation = model::CleanupOperation::moveToTrash(),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     };
 }
 

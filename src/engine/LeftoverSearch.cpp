@@ -45,6 +45,10 @@ constexpr std::array<std::string_view, 4> kNameEndings{".savedstate", ".plist", 
 
 constexpr std::array<std::string_view, 2> kInstallerLocations{"Downloads", "Desktop"};
 constexpr std::array<std::string_view, 5> kInstallerExtensions{"dmg", "pkg", "mpkg", "xip", "iso"};
+// What installs software on a Linux desktop: packages, self-contained applications, installer
+// scripts, Flatpak's references to an application or a repository, and disk images.
+constexpr std::array<std::string_view, 8> kLinuxInstallerExtensions{
+    "deb", "rpm", "appimage", "run", "flatpakref", "flatpakrepo", "snap", "iso"};
 constexpr std::size_t kInstallerDepthLimit = 4;
 
 // Owned when an installed identifier equals the candidate or either extends the other by
@@ -98,15 +102,27 @@ std::optional<std::string> leftoverIdentifier(std::string_view name) {
     return identifier;
 }
 
+// Whether a listed entry may be proposed: readable, no link, dated, and when `cutOff` is given
+// untouched since before it.
+bool isProposable(const ListedEntry& entry, const std::optional<model::Date>& cutOff) {
+    const auto& values = entry.values;
+    return values && values->type != platform::EntryType::symbolicLink &&
+           values->contentModificationDate &&
+           (!cutOff || *values->contentModificationDate < *cutOff);
+}
+
+model::Date minimumAgeCutOff() {
+    return std::chrono::system_clock::now() - kMinimumAge;
+}
+
 } // namespace
 
 std::vector<model::CleanupItem>
 LeftoverSearch::leftovers(const fs::path& home, const std::set<std::string>& installedIdentifiers,
                           const std::set<fs::path>& excluding, std::int64_t& inaccessible) const {
     const fs::path library = home / "Library";
-    const model::Date cutOff = std::chrono::system_clock::now() - kMinimumAge;
-    Candidates leftovers;
-    const std::size_t maker = leftovers.addMaker(CleanupCategory::appLeftovers);
+    const model::Date cutOff = minimumAgeCutOff();
+    std::vector<ListedEntry> leftovers;
     for (const LeftoverLocation& location : kLeftoverLocations) {
         const fs::path folder = library / location.path;
         if (!platform::fileExists(folder)) {
@@ -126,24 +142,30 @@ LeftoverSearch::leftovers(const fs::path& home, const std::set<std::string>& ins
                 isOwned(*identifier, installedIdentifiers)) {
                 continue;
             }
-            const auto& values = entry.values;
-            if (!values || values->type == platform::EntryType::symbolicLink ||
-                !values->contentModificationDate ||
-                (location.requiresMinimumAge && !(*values->contentModificationDate < cutOff))) {
-                continue;
+            if (isProposable(entry,
+                             location.requiresMinimumAge ? std::optional(cutOff) : std::nullopt)) {
+                leftovers.push_back(std::move(entry));
             }
-            leftovers.add(std::move(entry), maker, /*keepEmpty=*/false);
         }
     }
-    model::ScanSnapshot found = std::move(leftovers).measure(SizeMeasurement(setup_));
-    inaccessible += found.inaccessibleCount;
-    return std::move(found.items);
+    return measuredItems(std::move(leftovers), CleanupCategory::appLeftovers, inaccessible);
 }
 
-std::vector<model::CleanupItem> LeftoverSearch::installers(const fs::path& home,
-                                                           std::int64_t& inaccessible) const {
-    Candidates installers;
-    const std::size_t maker = installers.addMaker(CleanupCategory::installers);
+std::vector<model::CleanupItem> LeftoverSearch::oldLeftovers(std::vector<ListedEntry> candidates,
+                                                             const std::set<fs::path>& excluding,
+                                                             std::int64_t& inaccessible) const {
+    const model::Date cutOff = minimumAgeCutOff();
+    std::erase_if(candidates, [&](const ListedEntry& entry) {
+        return excluding.contains(model::standardized(entry.location.path())) ||
+               !isProposable(entry, cutOff);
+    });
+    return measuredItems(std::move(candidates), CleanupCategory::appLeftovers, inaccessible);
+}
+
+std::vector<model::CleanupItem>
+LeftoverSearch::installers(const fs::path& home, std::int64_t& inaccessible,
+                           const std::set<fs::path>& excluding) const {
+    std::vector<ListedEntry> installers;
     for (std::string_view location : kInstallerLocations) {
         walkCounting(
             home / location, WalkOptions{.skipHiddenEntries = true, .skipPackageContents = true},
@@ -151,17 +173,31 @@ std::vector<model::CleanupItem> LeftoverSearch::installers(const fs::path& home,
                 if (entry.depth() >= kInstallerDepthLimit) {
                     return WalkAction::skipDescendants;
                 }
-                if (hasOneOfExtensions(entry.name(), kInstallerExtensions)) {
-                    installers.add(ListedEntry{entry.location(), entry.values()}, maker,
-                                   /*keepEmpty=*/false);
+                const bool isInstaller =
+                    setup_.layout == model::HomeLayout::linuxDesktop
+                        ? hasOneOfExtensions(entry.name(), kLinuxInstallerExtensions)
+                        : hasOneOfExtensions(entry.name(), kInstallerExtensions);
+                if (isInstaller && !excluding.contains(model::standardized(entry.path()))) {
+                    installers.push_back({entry.location(), entry.values()});
                 }
                 return WalkAction::descend;
             },
             inaccessible);
     }
-    model::ScanSnapshot found = std::move(installers).measure(SizeMeasurement(setup_));
-    inaccessible += found.inaccessibleCount;
-    return std::move(found.items);
+    return measuredItems(std::move(installers), CleanupCategory::installers, inaccessible);
+}
+
+std::vector<model::CleanupItem> LeftoverSearch::measuredItems(std::vector<ListedEntry> entries,
+                                                              CleanupCategory category,
+                                                              std::int64_t& inaccessible) const {
+    Candidates found;
+    const std::size_t maker = found.addMaker(category);
+    for (ListedEntry& entry : entries) {
+        found.add(std::move(entry), maker, /*keepEmpty=*/false);
+    }
+    model::ScanSnapshot measured = std::move(found).measure(SizeMeasurement(setup_));
+    inaccessible += measured.inaccessibleCount;
+    return std::move(measured.items);
 }
 
 } // namespace sorvale::engine

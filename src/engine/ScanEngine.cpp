@@ -5,6 +5,7 @@
 #include "AccessProbe.h"
 #include "ApplicationInventory.h"
 #include "FolderScans.h"
+#include "LinuxApplications.h"
 #include "LinuxJunkScan.h"
 #include "MacosJunkScan.h"
 #include "SizeMeasurement.h"
@@ -27,6 +28,9 @@ model::ScanSnapshot ScanEngine::scanJunk(const fs::path& home) const {
 model::ScanSnapshot
 ScanEngine::scanApplications(const fs::path& home,
                              const std::optional<std::vector<fs::path>>& applicationRoots) const {
+    if (setup_.layout == model::HomeLayout::linuxDesktop && !applicationRoots) {
+        return LinuxApplications(setup_).scan(home);
+    }
     return ApplicationInventory(setup_).scan(home, applicationRoots);
 }
 

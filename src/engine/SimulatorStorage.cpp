@@ -202,6 +202,7 @@ std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view
             .operation = CleanupOperation::deleteSimulatorRuntime(identifier),
             .isSelected = false,
             .owner = {},
+            .icon = {},
         });
     }
     return items;

@@ -3,12 +3,13 @@
 #include "SystemStorage.h"
 
 #include "DirectoryWalker.h"
+#include "FlatpakInstallation.h"
 #include "SizeMeasurement.h"
+#include "platform/FileContents.h"
 #include "platform/StandardLocations.h"
 
 #include <algorithm>
 #include <fnmatch.h>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -31,6 +32,9 @@ std::size_t operationMaker(Candidates& into, CleanupCategory category, CleanupOp
     });
 }
 
+// Far above any real repository configuration.
+constexpr std::size_t kMostConfigBytes = 1 << 20;
+
 // An archived journal file: "system@<id>.journal", or "….journal~" when it was closed unclean.
 // The active files carry no "@" and stay.
 bool isArchivedJournal(std::string_view name) {
@@ -38,90 +42,11 @@ bool isArchivedJournal(std::string_view name) {
            (name.ends_with(".journal") || name.ends_with(".journal~"));
 }
 
-std::string readText(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// What a deployed Flatpak's metadata says it needs: its runtime and SDK as
-// "<id>/<arch>/<branch>", and the extension points it declares.
-struct FlatpakNeeds {
-    std::vector<std::string> refs;
-    std::vector<std::string> extensionPoints;
-};
-
-FlatpakNeeds readNeeds(const std::string& metadata) {
-    FlatpakNeeds needs;
-    std::istringstream lines(metadata);
-    std::string line;
-    std::string group;
-    while (std::getline(lines, line)) {
-        if (line.starts_with('[') && line.ends_with(']')) {
-            group = line.substr(1, line.size() - 2);
-            constexpr std::string_view kExtension = "Extension ";
-            if (group.starts_with(kExtension)) {
-                needs.extensionPoints.push_back(group.substr(kExtension.size()));
-            }
-            continue;
-        }
-        if (group != "Application" && group != "Runtime") {
-            continue;
-        }
-        for (const std::string_view key : {"runtime=", "sdk="}) {
-            if (line.starts_with(key)) {
-                needs.refs.push_back(line.substr(key.size()));
-            }
-        }
-    }
-    return needs;
-}
-
-// A deployed ref of an installation: "<kind>/<id>/<arch>/<branch>" and its folder.
-struct Deployed {
-    std::string id;
-    std::string ref; // "<id>/<arch>/<branch>"
-    fs::path folder;
-};
-
-std::vector<Deployed> deployedRefs(const fs::path& installation, std::string_view kind,
-                                   std::int64_t& inaccessible) {
-    std::vector<Deployed> found;
-    const fs::path root = installation / kind;
-    walkCounting(
-        root, WalkOptions{},
-        [&](const WalkEntry& entry) {
-            if (entry.type() != platform::EntryType::directory) {
-                return WalkAction::skipDescendants;
-            }
-            if (entry.depth() < 3) {
-                return WalkAction::descend;
-            }
-            const fs::path inside = entry.path().lexically_relative(root);
-            const auto part = inside.begin();
-            found.push_back({part->native(), inside.native(), entry.path()});
-            return WalkAction::skipDescendants;
-        },
-        inaccessible);
-    return found;
-}
-
-// The metadata of the deployment that a ref's "active" link names: a name within the ref's own
-// folder, never a path elsewhere.
-std::string activeMetadata(const fs::path& refFolder) {
-    std::error_code error;
-    const fs::path active = fs::read_symlink(refFolder / "active", error);
-    if (error || active.native().find('/') != std::string::npos || active.empty()) {
-        return {};
-    }
-    return readText(refFolder / active / "metadata");
-}
-
 // Patterns of refs the user pinned, or that were installed on purpose: "runtime/<id>/…".
 std::vector<std::string> pinnedPatterns(const fs::path& installation) {
     std::vector<std::string> patterns;
-    std::istringstream lines(readText(installation / "repo/config"));
+    std::istringstream lines(
+        platform::readRegularFile(installation / "repo/config", kMostConfigBytes).value_or(""));
     std::string line;
     constexpr std::string_view kPinned = "xa.pinned=";
     while (std::getline(lines, line)) {
@@ -204,6 +129,7 @@ void SystemStorage::appendJournal(Candidates& into) const {
         .operation = CleanupOperation::vacuumJournal(),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     });
 }
 
@@ -213,31 +139,33 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
     if (!runtimeFolder) {
         return;
     }
-    const std::vector<Deployed> runtimes =
+    const std::vector<DeployedRef> runtimes =
         deployedRefs(installation, "runtime", into.inaccessibleCount);
     // Refs named by a deployment, ids whose extensions are in use ("<id>.Locale"), and the
     // extension points declared, whose own name may be an extension's too.
     std::set<std::string> usedRefs;
     std::vector<std::string> extendedIds;
     std::vector<std::string> extensionPoints;
-    const auto use = [&](const Deployed& deployed) {
-        FlatpakNeeds needs = readNeeds(activeMetadata(deployed.folder));
+    const auto use = [&](const DeployedRef& deployed) {
+        const auto deployment = activeDeployment(deployed.folder);
+        const FlatpakMetadata needs =
+            deployment ? readFlatpakMetadata(*deployment) : FlatpakMetadata{};
         usedRefs.insert(needs.refs.begin(), needs.refs.end());
         extendedIds.push_back(deployed.id);
         extensionPoints.insert(extensionPoints.end(), needs.extensionPoints.begin(),
                                needs.extensionPoints.end());
     };
-    for (const Deployed& app : deployedRefs(installation, "app", into.inaccessibleCount)) {
+    for (const DeployedRef& app : deployedRefs(installation, "app", into.inaccessibleCount)) {
         use(app);
     }
-    for (const Deployed& runtime : runtimes) {
+    for (const DeployedRef& runtime : runtimes) {
         if (usedRefs.contains(runtime.ref)) {
             use(runtime);
         }
     }
     const std::vector<std::string> pins = pinnedPatterns(installation);
     std::vector<ListedEntry> unused;
-    for (const Deployed& runtime : runtimes) {
+    for (const DeployedRef& runtime : runtimes) {
         const bool isUsed =
             usedRefs.contains(runtime.ref) || isPinned(runtime.ref, pins) ||
             std::any_of(extendedIds.begin(), extendedIds.end(),
@@ -267,6 +195,7 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
         .operation = CleanupOperation::removeUnusedRuntimes(std::string(which)),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     };
     const auto measured = SizeMeasurement(setup_).measureEntries(unused, into.inaccessibleCount);
     for (std::size_t index = 0; index < unused.size(); ++index) {

@@ -103,6 +103,7 @@ model::ScanSnapshot UniversalBinaries::scan(const fs::path& home) const {
                 .operation = model::CleanupOperation::optimizeUniversal(),
                 .isSelected = false,
                 .owner = {},
+                .icon = {},
             });
         }
     }

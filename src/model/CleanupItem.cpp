@@ -21,5 +21,6 @@ std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
     }
     hashCombine(seed, std::hash<sorvale::model::CleanupOperation>{}(item.operation));
     hashCombine(seed, std::hash<bool>{}(item.isSelected));
+    hashCombine(seed, std::hash<sorvale::model::Location>{}(item.icon));
     return seed;
 }

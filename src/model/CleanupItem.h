@@ -30,6 +30,9 @@ struct CleanupItem {
     bool isSelected = false;
     // The application that must not be running when the item is removed; none for most items.
     OwnerReference owner;
+    // An installed application's icon file, where it lies outside the application itself (a
+    // desktop entry's icon); empty otherwise.
+    Location icon;
 
     bool operator==(const CleanupItem&) const = default;
 };

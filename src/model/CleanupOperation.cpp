@@ -24,7 +24,8 @@ std::string_view EnumTraits<CleanupOperation::Kind>::rawValue(CleanupOperation::
         "moveToTrash",           "optimizeUniversal",     "deleteSimulatorRuntime",
         "deleteSimulatorDevice", "removeSimulatorCaches", "uninstallApplication",
         "cleanPackageCache",     "vacuumJournal",         "removeUnusedRuntimes",
-        "removeSnapRevision",    "deleteCrashReport"};
+        "removeSnapRevision",    "deleteCrashReport",     "uninstallFlatpak",
+        "uninstallSnap",         "uninstallAppImage",     "uninstallDebianPackage"};
     return names[static_cast<std::size_t>(kind)];
 }
 

@@ -10,8 +10,8 @@
 
 namespace sorvale::model {
 
-// How an item is removed. The simulator deletions, the unused runtimes and the snap revisions
-// carry an identifier.
+// How an item is removed. The simulator deletions, the unused runtimes, the snap revisions and
+// the uninstalls by a package manager carry an identifier.
 class CleanupOperation {
 public:
     enum class Kind : std::uint8_t {
@@ -26,6 +26,10 @@ public:
         removeUnusedRuntimes,
         removeSnapRevision,
         deleteCrashReport,
+        uninstallFlatpak,
+        uninstallSnap,
+        uninstallAppImage,
+        uninstallDebianPackage,
     };
 
     CleanupOperation() = default; // moveToTrash
@@ -68,9 +72,28 @@ public:
         return CleanupOperation{Kind::deleteCrashReport, {}};
     }
 
+    // A Flatpak application, as "<installation>/<id>", the installation being "user" or "system";
+    // flatpak removes it, then its data goes to the Trash.
+    [[nodiscard]] static CleanupOperation uninstallFlatpak(std::string installationAndId) {
+        return CleanupOperation{Kind::uninstallFlatpak, std::move(installationAndId)};
+    }
+    // A snap by its name; snapd removes it, then its data goes to the Trash.
+    [[nodiscard]] static CleanupOperation uninstallSnap(std::string name) {
+        return CleanupOperation{Kind::uninstallSnap, std::move(name)};
+    }
+    // An AppImage: the file, its desktop integration and its data all go to the Trash.
+    [[nodiscard]] static CleanupOperation uninstallAppImage() {
+        return CleanupOperation{Kind::uninstallAppImage, {}};
+    }
+    // A Debian package by its name ("<name>:<arch>" where the architecture is part of it); APT
+    // removes it, then its data goes to the Trash.
+    [[nodiscard]] static CleanupOperation uninstallDebianPackage(std::string package) {
+        return CleanupOperation{Kind::uninstallDebianPackage, std::move(package)};
+    }
+
     [[nodiscard]] Kind kind() const { return kind_; }
-    // The simulator runtime or device identifier, the Flatpak installation or the snap revision;
-    // empty for every other kind.
+    // The simulator runtime or device identifier, the Flatpak installation, the snap revision or
+    // what a package manager uninstalls; empty for every other kind.
     [[nodiscard]] const std::string& identifier() const;
     // The operations that are handed to Xcode's simulator tool instead of the Trash.
     [[nodiscard]] bool isManagedXcodeOperation() const {
@@ -79,7 +102,15 @@ public:
     }
     // The operations on system storage, carried out by the system's own tools (some with
     // administrator rights) and never through the Trash.
-    [[nodiscard]] bool isSystemToolOperation() const { return kind_ >= Kind::cleanPackageCache; }
+    [[nodiscard]] bool isSystemToolOperation() const {
+        return kind_ >= Kind::cleanPackageCache && kind_ <= Kind::deleteCrashReport;
+    }
+    // The uninstalls that a package manager carries out before the application's data goes to
+    // the Trash.
+    [[nodiscard]] bool isPackageManagerUninstall() const {
+        return kind_ == Kind::uninstallFlatpak || kind_ == Kind::uninstallSnap ||
+               kind_ == Kind::uninstallDebianPackage;
+    }
 
     friend bool operator==(const CleanupOperation& a, const CleanupOperation& b) {
         return a.kind_ == b.kind_ && a.identifier() == b.identifier();
@@ -95,7 +126,7 @@ private:
 
 template <>
 struct EnumTraits<CleanupOperation::Kind> {
-    static constexpr std::size_t count = 11;
+    static constexpr std::size_t count = 15;
     static std::string_view rawValue(CleanupOperation::Kind kind);
 };
 

@@ -3,6 +3,7 @@
 #include "BundleInfo.h"
 
 #include "CodeSignature.h"
+#include "FileContents.h"
 
 #include <sys/stat.h>
 
@@ -13,21 +14,8 @@ namespace {
 constexpr std::size_t kMostInfoPlistBytes = 16 << 20;
 constexpr std::size_t kMostIconBytes = 64 << 20;
 
-// The contents of a regular file of at most `limit` bytes, read without following a link.
-std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::size_t limit) {
-    FileBytes file(path);
-    if (!file.isOpen() || file.size() > limit) {
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-    if (!file.read(0, bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 std::optional<PropertyList> infoPlist(const std::filesystem::path& bundle) {
-    const auto bytes = readSmallFile(bundle / "Contents/Info.plist", kMostInfoPlistBytes);
+    const auto bytes = readRegularFile(bundle / "Contents/Info.plist", kMostInfoPlistBytes);
     return bytes ? PropertyList::parse(*bytes) : std::nullopt;
 }
 
@@ -89,11 +77,11 @@ std::optional<std::filesystem::path> bundleIconFile(const std::filesystem::path&
 
 std::optional<std::string> readBundleIcon(const std::filesystem::path& bundle) {
     const auto file = bundleIconFile(bundle);
-    return file ? readSmallFile(*file, kMostIconBytes) : std::nullopt;
+    return file ? readRegularFile(*file, kMostIconBytes) : std::nullopt;
 }
 
 std::optional<std::string> deviceBackupName(const std::filesystem::path& backup) {
-    const auto bytes = readSmallFile(backup / "Info.plist", kMostInfoPlistBytes);
+    const auto bytes = readRegularFile(backup / "Info.plist", kMostInfoPlistBytes);
     const auto plist = bytes ? PropertyList::parse(*bytes) : std::nullopt;
     auto name = plist ? plist->string("Device Name") : std::nullopt;
     if (name && name->empty()) {

@@ -28,6 +28,11 @@ bool isHiddenName(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
 
+bool isSingleName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 bool hasExtension(std::string_view name, std::string_view extension) {
     const auto dot = name.rfind('.');
     return dot != std::string_view::npos && dot != 0 &&

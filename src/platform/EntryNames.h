@@ -9,6 +9,11 @@ namespace sorvale::platform {
 // Entries that listings which skip hidden files leave out: here, a name starting with ".".
 [[nodiscard]] bool isHiddenName(std::string_view name);
 
+// A name that stays one entry of the folder it is joined to: not empty, not "." or "..", and
+// without a separator or a NUL. Names read from files (identifiers, icon names) must be one
+// before they reach a path.
+[[nodiscard]] bool isSingleName(std::string_view name);
+
 // Whether `name` ends in "." and `extension`, compared without regard to ASCII case.
 [[nodiscard]] bool hasExtension(std::string_view name, std::string_view extension);
 

@@ -90,4 +90,24 @@ bool fileExists(const std::filesystem::path& path) {
     return ::stat(path.c_str(), &status) == 0;
 }
 
+std::optional<std::filesystem::path> linkWithinFolder(const std::filesystem::path& folder,
+                                                      std::string_view link, std::size_t parts) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(folder / link, error);
+    if (error || target.empty() || target.is_absolute()) {
+        return std::nullopt;
+    }
+    std::size_t count = 0;
+    for (const std::filesystem::path& part : target) {
+        if (part.empty() || part == "." || part == "..") {
+            return std::nullopt;
+        }
+        ++count;
+    }
+    if (count != parts) {
+        return std::nullopt;
+    }
+    return folder / target;
+}
+
 } // namespace sorvale::platform

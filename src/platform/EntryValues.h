@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 namespace sorvale::platform {
 
@@ -41,6 +42,12 @@ struct EntryValues {
 
 // The values of what `fd` has open.
 [[nodiscard]] std::optional<EntryValues> readOpenEntryValues(int fd);
+
+// Where the link `link` in `folder` leads, when its target is `parts` plain names below the
+// folder (never "..", never an absolute path): how package managers name the installed version
+// ("current", "active"). None for anything else.
+[[nodiscard]] std::optional<std::filesystem::path>
+linkWithinFolder(const std::filesystem::path& folder, std::string_view link, std::size_t parts);
 
 // Whether anything exists at `path`, following links as an existence test does.
 [[nodiscard]] bool fileExists(const std::filesystem::path& path);

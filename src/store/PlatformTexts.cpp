@@ -41,6 +41,8 @@ struct Sentences {
     const char* privacyNote;
     const char* installersNote;
     const char* installersReview;
+    const char* leftoversText;
+    const char* applicationsNote;
     std::array<Slide, 3> onboarding;
 };
 
@@ -79,6 +81,11 @@ constexpr Sentences kMacos{
                                        "Desktop."),
     QT_TRANSLATE_NOOP("PlatformTexts", "Review disk images and installer packages found on "
                                        "Desktop and in Downloads."),
+    QT_TRANSLATE_NOOP("PlatformTexts", "Old identifier-based support files with no installed "
+                                       "owner."),
+    QT_TRANSLATE_NOOP("PlatformTexts",
+                      "Exact unowned app containers appear immediately; ambiguous support files "
+                      "require 14 days of inactivity. Nothing is selected automatically."),
     {{{QT_TRANSLATE_NOOP("PlatformTexts", "WELCOME TO SORVALE"),
        QT_TRANSLATE_NOOP("PlatformTexts", "A cleaner Mac,\nwithout the guesswork."),
        QT_TRANSLATE_NOOP("PlatformTexts",
@@ -126,6 +133,11 @@ constexpr Sentences kLinux{
                                        "and Desktop."),
     QT_TRANSLATE_NOOP("PlatformTexts", "Review packages, AppImages and installer archives found "
                                        "on Desktop and in Downloads."),
+    QT_TRANSLATE_NOOP("PlatformTexts",
+                      "Data of Flatpak apps, snaps and packages that are no longer installed."),
+    QT_TRANSLATE_NOOP("PlatformTexts",
+                      "Data of removed apps appears once it has been unused for 14 days; support "
+                      "files match an app\u2019s exact name. Nothing is selected automatically."),
     {{{QT_TRANSLATE_NOOP("PlatformTexts", "WELCOME TO SORVALE"),
        QT_TRANSLATE_NOOP("PlatformTexts", "A cleaner computer,\nwithout the guesswork."),
        QT_TRANSLATE_NOOP("PlatformTexts",
@@ -184,6 +196,8 @@ QVariantMap platformTexts(model::HomeLayout layout) {
             {"keepWorking", translated(texts.keepWorking)},
             {"privacyNote", translated(texts.privacyNote)},
             {"installersNote", translated(texts.installersNote)},
+            {"leftoversText", translated(texts.leftoversText)},
+            {"applicationsNote", translated(texts.applicationsNote)},
             {"onboarding", slides(texts.onboarding)}};
 }
 

@@ -18,6 +18,7 @@ namespace sorvale::store {
 //
 // {layout, hasAccessPermissions, revealAction, scanScope, scanProgress, quickCleanNote,
 //  unavailableNote, overviewIntro, trashPromise, keepWorking, privacyNote, installersNote,
+//  leftoversText, applicationsNote,
 //  onboarding: [{eyebrow, title, body, imageName, highlights}]}
 [[nodiscard]] QVariantMap platformTexts(model::HomeLayout layout);
 

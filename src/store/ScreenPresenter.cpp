@@ -45,8 +45,11 @@ QString subtitleOf(const Navigation& navigation, model::HomeLayout layout) {
             return ScreenTexts::tr(
                 "Review conservative orphan candidates\u2014nothing is selected automatically.");
         case CleanupCategory::installedApplications:
-            return ScreenTexts::tr(
-                "Review application bundles and the support files matched to each app.");
+            return model::hasAccessPermissions(layout)
+                       ? ScreenTexts::tr("Review application bundles and the support files "
+                                         "matched to each app.")
+                       : ScreenTexts::tr("Review Flatpak apps, snaps, AppImages and packaged "
+                                         "apps with the support files matched to each app.");
         default:
             return ScreenTexts::tr(
                 "Review installed applications, leftovers, and installation files.");

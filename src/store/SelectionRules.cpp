@@ -143,21 +143,25 @@ Confirmation confirmation(const SelectionSummary& selected, model::HomeLayout la
     }
     if (selected.onlyOf(CleanupCategory::installedApplications)) {
         const bool asksPermission = model::hasAccessPermissions(layout);
-        return said(
-            SelectionTexts::tr("Uninstall selected applications?"),
-            asksPermission
-                ? SelectionTexts::tr(
-                      "Sorvale will move the selected application bundles and their matched "
-                      "caches, preferences, logs, saved state, and support folders to Trash. "
-                      "macOS may ask for App Management permission because this allows "
-                      "Sorvale to delete other apps. Running applications are skipped; "
-                      "everything remains recoverable until Trash is emptied.")
-                : SelectionTexts::tr(
-                      "Sorvale will move the selected application bundles and their matched "
-                      "caches, preferences, logs, saved state, and support folders to Trash. "
-                      "Running applications are skipped; everything remains recoverable "
-                      "until Trash is emptied."),
-            asksPermission);
+        if (!asksPermission) {
+            return said(SelectionTexts::tr("Uninstall selected applications?"),
+                        SelectionTexts::tr(
+                            "Flatpak apps, snaps and Debian packages are removed by their package "
+                            "managers, which may ask for an administrator password, and cannot "
+                            "be recovered from Trash; a package whose removal would take other "
+                            "packages with it stays installed. AppImages and every app\u2019s "
+                            "matched settings, data and caches move to Trash. Running "
+                            "applications are skipped."),
+                        false);
+        }
+        return said(SelectionTexts::tr("Uninstall selected applications?"),
+                    SelectionTexts::tr(
+                        "Sorvale will move the selected application bundles and their matched "
+                        "caches, preferences, logs, saved state, and support folders to Trash. "
+                        "macOS may ask for App Management permission because this allows "
+                        "Sorvale to delete other apps. Running applications are skipped; "
+                        "everything remains recoverable until Trash is emptied."),
+                    true);
     }
     if (selected.has(CleanupCategory::mailDownloads)) {
         return said(SelectionTexts::tr("Remove downloaded Mail attachments?"),

@@ -88,7 +88,8 @@ QHash<int, QByteArray> ResultsList::roleNames() const {
             {RelatedFilesRole, "relatedFiles"},
             {RelatedCountRole, "relatedCount"},
             {IconSourceRole, "iconSource"},
-            {CloseFirstRole, "closeFirst"}};
+            {CloseFirstRole, "closeFirst"},
+            {PackageKindRole, "packageKind"}};
 }
 
 QVariant ResultsList::data(const QModelIndex& index, int role) const {
@@ -127,20 +128,24 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
     }
     case RelatedCountRole:
         return static_cast<int>(item->relatedFiles.size());
-    case IconSourceRole:
+    case IconSourceRole: {
         if (!hasIconFile(*item,
                          facts_.at(scope_.section).iconFiles[base_[rows_[index.row()]].index])) {
             return QString();
         }
         // Hexadecimal keeps every byte of the path through the image URL.
+        const model::Location icon = store::applicationIconLocation(*item);
         return QStringLiteral("image://appicon/") +
-               QString::fromLatin1(QByteArray(item->url.bytes().data(),
-                                              static_cast<qsizetype>(item->url.bytes().size()))
-                                       .toHex());
+               QString::fromLatin1(
+                   QByteArray(icon.bytes().data(), static_cast<qsizetype>(icon.bytes().size()))
+                       .toHex());
+    }
     case CloseFirstRole:
         return item->owner && item->owner->runningAtScan
                    ? tr("Close %1 first").arg(text(item->owner->name))
                    : QString();
+    case PackageKindRole:
+        return store::packageKind(*item);
     default:
         return {};
     }

@@ -74,6 +74,9 @@ public:
         // "Close Firefox first" when the application the item belongs to ran at the scan (its
         // removal would skip the item while it runs); else "".
         CloseFirstRole,
+        // "Flatpak", "Snap", "AppImage" or "Debian package" for an application installed so;
+        // else "".
+        PackageKindRole,
     };
     Q_ENUM(Role)
 

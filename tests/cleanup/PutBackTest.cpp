@@ -97,7 +97,8 @@ TEST_F(PutBackTest, AnUninstalledApplicationComesBackWithEverySupportFile) {
                          seen(home / "Library/Preferences/com.example.editor.plist")},
         .operation = model::CleanupOperation::uninstallApplication(),
         .isSelected = true,
-        .owner = {}};
+        .owner = {},
+        .icon = {}};
     model::CleanupItem notes = application;
     notes.id = notes.url = seen(home / "Downloads/notes.txt");
     notes.category = model::CleanupCategory::downloads;

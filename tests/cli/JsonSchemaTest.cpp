@@ -82,6 +82,7 @@ TEST_F(JsonSchema, EveryCommandsOutputOnBothLayoutsFollowsIt) {
         {macos, {"measure", (macos / "home").native()}},
         {macos, {"measure", (tree / "nowhere").native()}},
         {linux, {"junk", "--layout", "linux"}},
+        {linux, {"applications", "--layout", "linux"}},
     };
     std::vector<fs::path> documents;
     std::set<std::string> categories;

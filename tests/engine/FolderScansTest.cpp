@@ -44,7 +44,8 @@ model::CleanupItem item(const fs::path& path, std::int64_t size, CleanupCategory
             .relatedFiles = {},
             .operation = model::CleanupOperation::moveToTrash(),
             .isSelected = false,
-            .owner = {}};
+            .owner = {},
+            .icon = {}};
 }
 
 TEST(TopLevelScan, EveryVisibleEntryBecomesAMeasuredItemLargestFirst) {

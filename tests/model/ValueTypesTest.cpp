@@ -24,6 +24,7 @@ CleanupItem sampleItem() {
         .operation = CleanupOperation::moveToTrash(),
         .isSelected = false,
         .owner = {},
+        .icon = {},
     };
 }
 
@@ -38,6 +39,7 @@ TEST(CleanupItem, EveryFieldTakesPartInEqualityAndHashing) {
         [](CleanupItem& i) { i.relatedFiles.push_back("/support"); },
         [](CleanupItem& i) { i.operation = CleanupOperation::uninstallApplication(); },
         [](CleanupItem& i) { i.isSelected = true; },
+        [](CleanupItem& i) { i.icon = "/usr/share/icons/hicolor/scalable/apps/tool.svg"; },
     };
     const CleanupItem original = sampleItem();
     std::unordered_set<CleanupItem> distinct{original};

@@ -77,7 +77,8 @@ TEST(PlatformTexts, UninstallingOnLinuxNeitherNamesNorOffersTheMacosPermission) 
     const Confirmation linux = selection_rules::confirmation(selected, HomeLayout::linuxDesktop);
     const Confirmation macos = selection_rules::confirmation(selected, HomeLayout::macos);
     EXPECT_EQ(linux.title, macos.title);
-    EXPECT_FALSE(linux.message.contains("macOS")) << linux.message.toStdString();
+    EXPECT_FALSE(namesAMacThing(linux.message)) << linux.message.toStdString();
+    EXPECT_TRUE(linux.message.contains("package managers"));
     EXPECT_FALSE(linux.offersAppManagement);
     EXPECT_TRUE(macos.message.contains("macOS"));
     EXPECT_TRUE(macos.offersAppManagement);
@@ -159,6 +160,30 @@ TEST_F(LinuxStore, SystemStorageIsAppliedByTheSystemsToolsWhichMayAskForAPasswor
     sorvale::test::selectOnly(*store, browserCaches);
     EXPECT_EQ(store->selectionActionTitle(), "Move to Trash");
     EXPECT_FALSE(message().contains("administrator"));
+}
+
+TEST_F(LinuxStore, AnAppImageIsUninstalledToTheTrashWithItsDataAndNoPermissionIsRaised) {
+    store->scanApplications();
+    ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(*store, 20'000));
+    store->reviewApplications("installedApplications");
+    const QStringList etcher = sorvale::test::selectOnly(
+        *store, [](const model::CleanupItem& item) { return item.name == "balenaEtcher"; });
+    ASSERT_EQ(etcher.size(), 1);
+    EXPECT_EQ(store->selectionActionTitle(), "Uninstall Selected");
+    EXPECT_TRUE(message().contains("package managers")) << message().toStdString();
+
+    store->removeSelected();
+    ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(*store, 20'000));
+    EXPECT_EQ(store->lastMessage(), "Completed 1 item successfully.");
+    EXPECT_FALSE(store->needsAppManagementPermission());
+    for (const model::CleanupItem& item : store->itemsOf(model::AppSection::applications)) {
+        EXPECT_NE(item.name, "balenaEtcher");
+    }
+    EXPECT_FALSE(fs::exists(tree / "home/Downloads/balenaEtcher-1.18.11-x64.AppImage"));
+    EXPECT_FALSE(fs::exists(tree / "home/.config/balenaEtcher"));
+    EXPECT_TRUE(fs::exists(tree / "home/.local/share/Trash/files/balenaEtcher"));
+    EXPECT_TRUE(
+        fs::exists(tree / "home/.local/share/Trash/files/balenaEtcher-1.18.11-x64.AppImage"));
 }
 
 } // namespace

@@ -136,7 +136,7 @@ void buildLinuxDemoHome(FixtureTree& tree) {
     // and images to install from, and large files.
     for (const auto& [file, megabytes] : std::vector<std::pair<std::string, std::int64_t>>{
              {"Downloads/code_1.96.2-1734607745_amd64.deb", 104},
-             {"Downloads/Obsidian-1.7.7.AppImage", 118},
+             {"Desktop/Kdenlive-24.12.0-x86_64.AppImage", 118},
              {"Downloads/zoom_amd64.deb", 190},
              {"Downloads/node-v22.12.0-linux-x64.tar.xz", 29},
              {"Downloads/Conference talk.mp4", 540},

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "LinuxHome.h"
 
+#include "IconFixtures.h"
+
 #include <fstream>
 #include <sys/stat.h>
 
@@ -228,6 +230,229 @@ LinuxHome::LinuxHome(FixtureTree& tree, std::int64_t scale) {
     tree.symlink("root/snap/firefox/current", "4173");
     tree.symlink("root/snap/core22/current", "1380");
     reclaimable.push_back({"root/var/lib/snapd/snaps/firefox_4100.snap", snapRevisions});
+
+    addApplications(tree, kKiB, kMiB);
+}
+
+void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64_t kMiB) {
+    using Operation = model::CleanupOperation;
+    const auto keep = [&](const fs::path& place, std::int64_t bytes) {
+        tree.allocatedFile(place, bytes);
+        personal.push_back(place);
+    };
+    const auto cache = [&](const fs::path& place, model::CleanupCategory category, int files,
+                           std::int64_t each) {
+        fill(tree, place, files, each);
+        reclaimable.push_back({place, category});
+    };
+    const auto desktopEntry = [&](const fs::path& file, std::string_view name,
+                                  std::string_view icon, std::string_view exec,
+                                  std::string_view extra = {}) {
+        write(tree, file,
+              "[Desktop Entry]\nType=Application\nName=" + std::string(name) +
+                  "\nName[de]=Lokal\nIcon=" + std::string(icon) + "\nExec=" + std::string(exec) +
+                  "\n" + std::string(extra) + "\n[Desktop Action New]\nName=Other\n");
+    };
+    const auto installer = [&](const fs::path& file, std::int64_t bytes) {
+        tree.allocatedFile(file, bytes);
+        reclaimableByApplications.push_back({file, installers});
+    };
+
+    // Flatpak: Maps in the system installation beside its runtime, Spotify in the user's. The
+    // installation exports each entry through links into the active deployment.
+    const fs::path maps = "root/var/lib/flatpak/app/org.gnome.Maps";
+    tree.symlink(maps / "current", "x86_64/stable");
+    const fs::path mapsExport = maps / "x86_64/stable/a1b2c3/export/share";
+    desktopEntry(mapsExport / "applications/org.gnome.Maps.desktop", "Maps", "org.gnome.Maps",
+                 "/app/bin/gnome-maps");
+    write(tree, mapsExport / "icons/hicolor/scalable/apps/org.gnome.Maps.svg",
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"128\" height=\"128\">"
+          "<rect x=\"8\" y=\"8\" width=\"112\" height=\"112\" rx=\"24\" fill=\"#3584e4\"/>"
+          "<path d=\"M64 28a24 24 0 0 0-24 24c0 18 24 48 24 48s24-30 24-48a24 24 0 0 0-24-24z\" "
+          "fill=\"#f6f5f4\"/></svg>\n");
+    tree.allocatedFile(mapsExport / "icons/hicolor/symbolic/apps/org.gnome.Maps-symbolic.svg",
+                       4 * kKiB);
+    tree.symlink("root/var/lib/flatpak/exports/share/applications/org.gnome.Maps.desktop",
+                 "../../../app/org.gnome.Maps/current/active/export/share/applications/"
+                 "org.gnome.Maps.desktop");
+    applications.push_back({"Maps",
+                            maps,
+                            Operation::uninstallFlatpak("system/org.gnome.Maps"),
+                            mapsExport / "icons/hicolor/scalable/apps/org.gnome.Maps.svg",
+                            {"home/.var/app/org.gnome.Maps"}});
+
+    const fs::path spotify = "home/.local/share/flatpak/app/com.spotify.Client";
+    const fs::path spotifyRef = spotify / "x86_64/stable";
+    tree.symlink(spotify / "current", "x86_64/stable");
+    tree.symlink(spotifyRef / "active", "f00d");
+    write(tree, spotifyRef / "f00d/metadata",
+          "[Application]\nname=com.spotify.Client\nruntime=org.freedesktop.Platform/x86_64/"
+          "23.08\ncommand=spotify\n");
+    fill(tree, spotifyRef / "f00d/files/extra", 6, 8 * kMiB);
+    const fs::path spotifyExport = spotifyRef / "f00d/export/share";
+    desktopEntry(spotifyExport / "applications/com.spotify.Client.desktop", "Spotify",
+                 "com.spotify.Client", "/usr/bin/flatpak run com.spotify.Client");
+    tree.allocatedFile(spotifyExport / "icons/hicolor/64x64/apps/com.spotify.Client.png", kKiB);
+    write(tree, spotifyExport / "icons/hicolor/256x256/apps/com.spotify.Client.png",
+          iconPng(0x1ed760, 0x0f7a33));
+    applications.push_back({"Spotify",
+                            spotify,
+                            Operation::uninstallFlatpak("user/com.spotify.Client"),
+                            spotifyExport / "icons/hicolor/256x256/apps/com.spotify.Client.png",
+                            {"home/.var/app/com.spotify.Client"}});
+
+    // Snap: Firefox, as snapd mounts it and writes its desktop entry; core22 has no entry.
+    write(tree, "root/snap/firefox/4173/default256.png", iconPng(0xff9500, 0xe31587));
+    tree.folder("root/snap/core22/1380");
+    desktopEntry("root/var/lib/snapd/desktop/applications/firefox_firefox.desktop", "Firefox",
+                 "/snap/firefox/4173/default256.png", "env BAMF_DESKTOP_FILE_HINT=x firefox %u");
+    applications.push_back({"Firefox",
+                            "root/snap/firefox",
+                            Operation::uninstallSnap("firefox"),
+                            "root/snap/firefox/4173/default256.png",
+                            {"home/snap/firefox"}});
+
+    // AppImages: Obsidian integrated into the desktop, balenaEtcher run from Downloads.
+    const fs::path obsidian = "home/Applications/Obsidian-1.5.3.AppImage";
+    tree.allocatedFile(obsidian, 12 * kMiB);
+    const fs::path obsidianEntry =
+        "home/.local/share/applications/appimagekit_5e1c2a-Obsidian.desktop";
+    desktopEntry(obsidianEntry, "Obsidian", "appimagekit_5e1c2a_obsidian",
+                 "\"" + (tree / obsidian).native() + "\" %U",
+                 "X-AppImage-Name=Obsidian\nX-AppImage-Version=1.5.3\n");
+    const fs::path obsidianIcon =
+        "home/.local/share/icons/hicolor/256x256/apps/appimagekit_5e1c2a_obsidian.png";
+    write(tree, obsidianIcon, iconPng(0x8e6cef, 0x4b2ca0));
+    keep("home/.config/Obsidian/obsidian.json", 4 * kKiB);
+    keep("home/.config/Obsidian/Local Storage/leveldb/000003.log", kMiB);
+    cache("home/.cache/Obsidian", userCaches, 4, kMiB);
+    applicationData.push_back("home/.config/Obsidian");
+    applications.push_back(
+        {"Obsidian",
+         obsidian,
+         Operation::uninstallAppImage(),
+         obsidianIcon,
+         {"home/.cache/Obsidian", "home/.config/Obsidian", obsidianEntry, obsidianIcon}});
+
+    const fs::path etcher = "home/Downloads/balenaEtcher-1.18.11-x64.AppImage";
+    tree.allocatedFile(etcher, 10 * kMiB);
+    keep("home/.config/balenaEtcher/config.json", 4 * kKiB);
+    applicationData.push_back("home/.config/balenaEtcher");
+    applications.push_back({"balenaEtcher",
+                            etcher,
+                            Operation::uninstallAppImage(),
+                            {},
+                            {"home/.config/balenaEtcher"}});
+
+    // Debian packages: GIMP and VLC with visible entries, a settings tool whose entry is hidden,
+    // an essential package, two removed ones whose settings stayed, and Sorvale itself.
+    std::string status;
+    const auto package = [&](std::string_view name, std::string_view state,
+                             std::string_view priority, std::vector<fs::path> files,
+                             std::string_view extra = {}) {
+        status += "Package: " + std::string(name) + "\nStatus: " +
+                  (state == "installed" ? "install ok installed" : "deinstall ok config-files") +
+                  "\nPriority: " + std::string(priority) +
+                  "\nSection: misc\nArchitecture: amd64\n" + std::string(extra) +
+                  "Version: 1.0-1\nDescription: a package\n long description\n\n";
+        std::string list = "/.\n/usr\n/usr/share\n";
+        for (const fs::path& file : files) {
+            list += file.native() + "\n";
+        }
+        write(tree, fs::path("root/var/lib/dpkg/info") / (std::string(name) + ".list"), list);
+    };
+    package("base-files", "installed", "required", {"/etc/debian_version"}, "Essential: yes\n");
+    write(tree, "root/etc/debian_version", "12.5\n");
+    package("gimp", "installed", "optional",
+            {"/usr/bin/gimp-2.10", "/usr/share/applications/gimp.desktop",
+             "/usr/share/icons/hicolor/256x256/apps/gimp.png"});
+    tree.allocatedFile("root/usr/bin/gimp-2.10", 6 * kMiB);
+    desktopEntry("root/usr/share/applications/gimp.desktop", "GNU Image Manipulation Program",
+                 "gimp", "gimp-2.10 %U");
+    write(tree, "root/usr/share/icons/hicolor/256x256/apps/gimp.png", iconPng(0x8a7f6e, 0x3f3a33));
+    // GIMP keeps its settings in "GIMP": not the package's name, so not matched.
+    keep("home/.config/GIMP/2.10/gimprc", 4 * kKiB);
+    cache("home/.cache/gimp", userCaches, 2, kMiB);
+    applications.push_back({"GNU Image Manipulation Program",
+                            "root/usr/share/applications/gimp.desktop",
+                            Operation::uninstallDebianPackage("gimp"),
+                            "root/usr/share/icons/hicolor/256x256/apps/gimp.png",
+                            {"home/.cache/gimp"}});
+
+    package("vlc", "installed", "optional",
+            {"/usr/bin/vlc", "/usr/share/applications/vlc.desktop",
+             "/usr/share/applications/vlc-openbd.desktop", "/usr/share/pixmaps/vlc.png"});
+    tree.allocatedFile("root/usr/bin/vlc", 2 * kMiB);
+    desktopEntry("root/usr/share/applications/vlc.desktop", "VLC media player", "vlc",
+                 "/usr/bin/vlc --started-from-file %U");
+    desktopEntry("root/usr/share/applications/vlc-openbd.desktop", "Open Blu-ray", "vlc",
+                 "/usr/bin/vlc bluray://", "NoDisplay=true\n");
+    write(tree, "root/usr/share/pixmaps/vlc.png", iconPng(0xff8800, 0xcc4400));
+    keep("home/.config/vlc/vlcrc", 16 * kKiB);
+    keep("home/.local/share/vlc/ml.xspf", 4 * kKiB);
+    applicationData.push_back("home/.config/vlc");
+    applicationData.push_back("home/.local/share/vlc");
+    applications.push_back({"VLC media player",
+                            "root/usr/share/applications/vlc.desktop",
+                            Operation::uninstallDebianPackage("vlc"),
+                            "root/usr/share/pixmaps/vlc.png",
+                            {"home/.config/vlc", "home/.local/share/vlc"}});
+
+    package("network-manager-gnome", "installed", "optional",
+            {"/usr/share/applications/nm-connection-editor.desktop"});
+    desktopEntry("root/usr/share/applications/nm-connection-editor.desktop", "Network Connections",
+                 "nm-device-wired", "nm-connection-editor", "NoDisplay=true\n");
+    neverApplications.push_back("root/usr/share/applications/nm-connection-editor.desktop");
+    package("gnome-terminal", "installed", "important",
+            {"/usr/share/applications/org.gnome.Terminal.desktop"});
+    desktopEntry("root/usr/share/applications/org.gnome.Terminal.desktop", "Terminal",
+                 "org.gnome.Terminal", "gnome-terminal");
+    neverApplications.push_back("root/usr/share/applications/org.gnome.Terminal.desktop");
+    package("sorvale", "installed", "optional",
+            {"/usr/share/applications/example.sorvale.Sorvale.desktop"});
+    desktopEntry("root/usr/share/applications/example.sorvale.Sorvale.desktop", "Sorvale",
+                 "example.sorvale.Sorvale", "sorvale");
+    neverApplications.push_back("root/usr/share/applications/example.sorvale.Sorvale.desktop");
+
+    package("hexchat", "config-files", "optional", {});
+    keep("home/.config/hexchat/servlist.conf", 4 * kKiB);
+    package("supertuxkart", "config-files", "optional", {});
+    keep("home/.local/share/supertuxkart/config.xml", 4 * kKiB);
+    neverApplications.push_back("home/.local/share/supertuxkart");
+    write(tree, "root/var/lib/dpkg/status", status);
+
+    // Installer files, some deep in Downloads; an AppImage on the Desktop is not installed.
+    installer("home/Downloads/code_1.89.1-1715060508_amd64.deb", 6 * kMiB);
+    installer("home/Downloads/google-chrome-stable_current_x86_64.rpm", 6 * kMiB);
+    installer("home/Downloads/drivers/NVIDIA-Linux-x86_64-550.78.run", 20 * kMiB);
+    installer("home/Downloads/org.gimp.GIMP.flatpakref", 4 * kKiB);
+    installer("home/Downloads/flathub.flatpakrepo", 4 * kKiB);
+    installer("home/Downloads/iso/debian-12.5.0-amd64-netinst.iso", 40 * kMiB);
+    installer("home/Desktop/Krita-5.2.2-x86_64.appimage", 8 * kMiB);
+    installer("home/Desktop/hello_42.snap", 2 * kMiB);
+    keep("home/Downloads/invoice-2026-11.pdf", 256 * kKiB);
+
+    // Data of removed applications: Discord's Flatpak and the Spotify snap, long unused, are
+    // leftovers; Firefox's Flatpak data was used last week and stays.
+    for (const char* data :
+         {"home/.var/app/com.discordapp.Discord", "home/snap/spotify", "home/.config/hexchat"}) {
+        tree.age(data, 40);
+        reclaimableByApplications.push_back({data, appLeftovers});
+        applicationData.push_back(data);
+    }
+    tree.age("home/.var/app/org.mozilla.firefox", 6);
+    neverApplications.push_back("home/.var/app/org.mozilla.firefox");
+
+    for (const Application& application : applications) {
+        reclaimableByApplications.push_back({application.url, installedApplications});
+        for (const fs::path& file : application.support) {
+            reclaimableByApplications.push_back({file, installedApplications});
+        }
+    }
+    for (const char* data : {"home/.var/app/org.gnome.Maps", "home/.var/app/com.spotify.Client",
+                             "home/snap/firefox"}) {
+        applicationData.push_back(data);
+    }
 }
 
 } // namespace sorvale::test

@@ -4,8 +4,10 @@
 
 #include "FixtureTree.h"
 #include "model/CleanupCategory.h"
+#include "model/CleanupOperation.h"
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace sorvale::test {
@@ -24,9 +26,33 @@ struct LinuxHome {
 
     explicit LinuxHome(FixtureTree& tree, std::int64_t scale = 1);
 
+    // An installed application as the Applications section should list it.
+    struct Application {
+        std::string name;
+        std::filesystem::path url; // relative to the tree
+        model::CleanupOperation operation;
+        std::filesystem::path icon;                 // relative to the tree; empty for none
+        std::vector<std::filesystem::path> support; // relative to the tree, ordered by path
+    };
+
     std::vector<Reclaimable> reclaimable;
     // Relative to the tree.
     std::vector<std::filesystem::path> personal;
+
+    // Flatpak, Snap, AppImage and Debian-packaged applications, by name.
+    std::vector<Application> applications;
+    // What the Applications section reclaims beyond the cleanup catalogue: the applications
+    // with their data, the data of removed ones, and installer files.
+    std::vector<Reclaimable> reclaimableByApplications;
+    // Data of removed applications that is too recent to be called a leftover, and installed
+    // software that is never listed (system packages, hidden entries, runtimes, Sorvale).
+    std::vector<std::filesystem::path> neverApplications;
+    // Folders of an application's own data: the personal files in them go with the
+    // application when it is uninstalled, or as its leftovers once it is gone.
+    std::vector<std::filesystem::path> applicationData;
+
+private:
+    void addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64_t kMiB);
 };
 
 } // namespace sorvale::test

@@ -272,6 +272,43 @@ TEST(LinuxResults, RowsOfARunningApplicationSayToCloseItAndOnlyLinuxGroupsAreSum
     EXPECT_EQ(groups, (QStringList{"systemJunk", "trash", "system"}));
 }
 
+TEST(LinuxResults, ApplicationRowsSayHowEachWasInstalledAndShowTheIconItsDesktopEntryNames) {
+    sorvale::test::TempTree tree(sorvale::test::memoryFolder(400'000'000));
+    const sorvale::test::LinuxHome fixture(tree);
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+    ::setenv("HOME", (tree / "home").c_str(), 1);
+    store::CleanupStore store(engine::ScanEngine(tree / "root", model::HomeLayout::linuxDesktop));
+    ResultsList list(store);
+    store.scanApplications();
+    ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(store, 20'000));
+    store.reviewApplications("installedApplications");
+
+    std::map<QString, QString> kinds;
+    ApplicationIcons icons;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const QString name = list.data(list.index(row), Role::NameRole).toString();
+        kinds[name] = list.data(list.index(row), Role::PackageKindRole).toString();
+        const QString source = list.data(list.index(row), Role::IconSourceRole).toString();
+        QSize size;
+        const QImage icon = source.isEmpty()
+                                ? QImage()
+                                : icons.requestImage(source.mid(QString("image://appicon/").size()),
+                                                     &size, QSize(42, 42));
+        // Every application of the home but the AppImage run from Downloads names an icon.
+        EXPECT_EQ(icon.isNull(), name == "balenaEtcher") << name.toStdString();
+    }
+    EXPECT_EQ(kinds,
+              (std::map<QString, QString>{{"Maps", "Flatpak"},
+                                          {"Spotify", "Flatpak"},
+                                          {"Firefox", "Snap"},
+                                          {"Obsidian", "AppImage"},
+                                          {"balenaEtcher", "AppImage"},
+                                          {"GNU Image Manipulation Program", "Debian package"},
+                                          {"VLC media player", "Debian package"}}));
+}
+
 TEST(ApplicationIcons, AnApplicationShowsItsOwnIconOrNone) {
     sorvale::test::TempTree tree;
     sorvale::test::FixtureTree home(tree / "home");

@@ -314,14 +314,18 @@ int main(int argc, char** argv) {
     }
     store.showCleanupSummary();
 
-    // The applications list, with one application's matched files open. Linux homes hold no
-    // application bundles: their list shows what there is, the installers.
-    store.reviewApplications(onMacos ? "installedApplications" : "installers");
+    // The applications list, with one application's matched files open; on Linux each row says
+    // how the application was installed, and the installers have a list of their own.
+    store.reviewApplications("installedApplications");
     camera.shoot("applications-list");
-    if (onMacos) {
-        camera.click("matchedFilesButton");
-        camera.shoot("applications-list-matched-files");
-        QTest::keyClick(window, Qt::Key_Escape);
+    camera.click("matchedFilesButton");
+    camera.shoot("applications-list-matched-files");
+    QTest::keyClick(window, Qt::Key_Escape);
+    if (!onMacos) {
+        store.reviewApplications("appLeftovers");
+        camera.shoot("applications-list-leftovers");
+        store.reviewApplications("installers");
+        camera.shoot("applications-list-installers");
     }
     if (onMacos) {
         store.reviewApplications("appLeftovers");
@@ -363,6 +367,10 @@ int main(int argc, char** argv) {
          }},
     };
     const std::vector<std::pair<QString, std::function<void()>>> linuxRules{
+        {"2-uninstall",
+         [&] {
+             selectOnly(store, "applications", ofCategory(CleanupCategory::installedApplications));
+         }},
         {"4-system", [&] { selectOnly(store, "cleanup", systemTools); }},
         {"4-system-and-caches",
          [&] {

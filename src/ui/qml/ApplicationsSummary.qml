@@ -19,7 +19,7 @@ ScrollView {
         {
             "category": "appLeftovers",
             "title": qsTr("Application Leftovers"),
-            "text": qsTr("Old identifier-based support files with no installed owner.")
+            "text": Store.platform.leftoversText
         },
         {
             "category": "installers",
@@ -172,7 +172,7 @@ ScrollView {
 
         Footnote {
             Layout.fillWidth: true
-            text: qsTr("Exact unowned app containers appear immediately; ambiguous support files require 14 days of inactivity. Nothing is selected automatically.")
+            text: Store.platform.applicationsNote
         }
 
         GlassPanel {

@@ -23,6 +23,7 @@ Rectangle {
     required property int relatedCount
     required property string iconSource
     required property string closeFirst
+    required property string packageKind
 
     readonly property bool isApplication: category === "installedApplications"
     readonly property bool showsMatchedFiles: isApplication && relatedCount > 0
@@ -130,13 +131,44 @@ Rectangle {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 2
-            Text {
+            Item {
+                id: nameLine
                 Layout.fillWidth: true
-                text: row.name
-                color: "white"
-                font.pixelSize: 14
-                font.weight: Font.DemiBold
-                elide: Text.ElideMiddle
+                implicitHeight: nameText.implicitHeight
+                Text {
+                    id: nameText
+                    objectName: "nameText"
+                    // As wide as the name, leaving a badge its room.
+                    width: Math.min(implicitWidth, nameLine.width
+                                    - (badge.visible ? badge.width + 6 : 0))
+                    text: row.name
+                    color: "white"
+                    font.pixelSize: 14
+                    font.weight: Font.DemiBold
+                    elide: Text.ElideMiddle
+                }
+                // How the application was installed, which is also how it is removed.
+                Rectangle {
+                    id: badge
+                    objectName: "packageKindBadge"
+                    visible: row.packageKind !== ""
+                    x: nameText.width + 6
+                    anchors.verticalCenter: nameText.verticalCenter
+                    width: badgeText.implicitWidth + 12
+                    height: badgeText.implicitHeight + 4
+                    radius: height / 2
+                    color: Theme.faded(Theme.accent, 0.16)
+                    border.color: Theme.faded(Theme.accent, 0.35)
+                    border.width: 1
+                    Text {
+                        id: badgeText
+                        anchors.centerIn: parent
+                        text: row.packageKind
+                        color: Theme.accent
+                        font.pixelSize: 10
+                        font.weight: Font.DemiBold
+                    }
+                }
             }
             Text {
                 Layout.fillWidth: true

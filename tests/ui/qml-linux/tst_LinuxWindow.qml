@@ -36,6 +36,13 @@ TestCase {
         }
     }
     Component {
+        id: resultsComponent
+        ResultsView {
+            width: 1050
+            height: 720
+        }
+    }
+    Component {
         id: onboardingComponent
         OnboardingView {
             width: 1100
@@ -126,6 +133,46 @@ TestCase {
         verify(Fixture.finishScan());
         compare(applications.panel, "results");
         verifySpeaksOfNoMacThing(applications, "applications");
+    }
+
+    function test_eachApplicationRowSaysHowItWasInstalledAndNoPermissionIsAskedFor() {
+        const applications = createTemporaryObject(applicationsComponent, testCase);
+        Store.selection = "applications";
+        if (Store.applicationsState.kind !== "complete") {
+            Store.scanApplications();
+            verify(Fixture.finishScan());
+        }
+        // An uninstall refused by the system asks for no permission Linux does not have.
+        Store.needsAppManagementPermission = true;
+        verify(!findChild(applications, "appManagementWarning").visible);
+        Store.reviewApplications("installedApplications");
+        const results = createTemporaryObject(resultsComponent, testCase);
+        const list = findChild(results, "itemList");
+        verify(list, "the application list is shown");
+        list.forceLayout();
+        const kinds = {};
+        for (let index = 0; index < list.count; ++index) {
+            const row = list.itemAtIndex(index);
+            const badge = findChild(row, "packageKindBadge");
+            verify(badge.visible, row.name);
+            verify(findChild(row, "nameText").width > 0, row.name + " is named beside its badge");
+            kinds[row.name] = row.packageKind;
+        }
+        compare(kinds["Maps"], "Flatpak");
+        compare(kinds["Firefox"], "Snap");
+        compare(kinds["Obsidian"], "AppImage");
+        compare(kinds["VLC media player"], "Debian package");
+        verifySpeaksOfNoMacThing(results, "application list");
+        // Rows without a badge are named across their whole width.
+        Store.reviewApplications("appLeftovers");
+        list.forceLayout();
+        verify(list.count > 0);
+        for (let index = 0; index < list.count; ++index) {
+            const row = list.itemAtIndex(index);
+            verify(!findChild(row, "packageKindBadge").visible, row.name);
+            verify(findChild(row, "nameText").width > 0, row.name);
+        }
+        Store.showApplicationsSummary();
     }
 
     function test_onboardingAndSettingsOfferNoMacosPermission() {
