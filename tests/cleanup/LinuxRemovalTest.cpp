@@ -21,12 +21,6 @@ using test::differences;
 using test::treeState;
 using test::without;
 
-void unsetBaseFolders() {
-    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        ::unsetenv(variable);
-    }
-}
-
 std::string percentDecoded(std::string_view text) {
     std::string decoded;
     for (std::size_t index = 0; index < text.size(); ++index) {
@@ -70,7 +64,7 @@ void standInTools(test::FixtureTree& tree) {
 }
 
 TEST(LinuxRemoval, EverythingOfferedOnADesktopHomeGoesWhereItsOperationSaysAndNothingElseChanges) {
-    unsetBaseFolders();
+    test::unsetBaseFolders();
     test::TempTree tree(test::memoryFolder(400'000'000));
     const test::LinuxHome fixture(tree);
     standInTools(tree);
@@ -142,7 +136,7 @@ TEST(LinuxRemoval, EverythingOfferedOnADesktopHomeGoesWhereItsOperationSaysAndNo
 }
 
 TEST(LinuxRemoval, ACacheIsLeftAloneWhileItsApplicationRunsAndTheMessageNamesIt) {
-    unsetBaseFolders();
+    test::unsetBaseFolders();
     test::TempTree tree;
     tree.file("home/.cache/mozilla/firefox/x/cache2/entry", 4096);
     tree.file("home/.config/discord/GPUCache/data_0", 4096);

@@ -21,47 +21,6 @@ namespace fs = std::filesystem;
 using model::CleanupCategory;
 using model::CleanupItem;
 
-void unsetBaseFolders() {
-    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        ::unsetenv(variable);
-    }
-}
-
-bool isWithin(const fs::path& path, const fs::path& folder) {
-    const auto [end, unused] =
-        std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
-    return end == folder.end();
-}
-
-// Every item that offers `path`: itself, a folder above it, or a file it removes with itself.
-std::vector<const CleanupItem*> offering(const std::vector<CleanupItem>& items,
-                                         const fs::path& path) {
-    std::vector<const CleanupItem*> found;
-    for (const CleanupItem& item : items) {
-        bool offers = isWithin(path, item.url.path());
-        for (const model::Location& related : item.relatedFiles) {
-            offers = offers || isWithin(path, related.path());
-        }
-        if (offers) {
-            found.push_back(&item);
-        }
-    }
-    return found;
-}
-
-std::int64_t allocatedBelow(const fs::path& path) {
-    if (!fs::is_directory(fs::symlink_status(path))) {
-        return test::allocatedBytes(path);
-    }
-    std::int64_t total = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(path)) {
-        if (!entry.is_symlink() && entry.is_regular_file()) {
-            total += test::allocatedBytes(entry.path());
-        }
-    }
-    return total;
-}
-
 std::set<fs::path> urlsOf(const std::vector<CleanupItem>& items, CleanupCategory category) {
     std::set<fs::path> urls;
     for (const CleanupItem& item : items) {
@@ -72,13 +31,11 @@ std::set<fs::path> urlsOf(const std::vector<CleanupItem>& items, CleanupCategory
     return urls;
 }
 
-constexpr std::uintmax_t kLinuxHomeRoom = 400'000'000;
-
 class LinuxApplications : public ::testing::Test {
 protected:
-    void SetUp() override { unsetBaseFolders(); }
+    void SetUp() override { test::unsetBaseFolders(); }
 
-    test::TempTree tree{test::memoryFolder(kLinuxHomeRoom)};
+    test::TempTree tree{test::memoryFolder(test::kLinuxHomeRoom)};
     fs::path home = tree / "home";
     ScanEngine engine{tree / "root", model::HomeLayout::linuxDesktop};
 };
@@ -116,14 +73,14 @@ TEST_F(LinuxApplications, EachKindOfApplicationIsListedWithItsOwnDataAndNoOtherF
         // The application and all it keeps count into its size.
         std::int64_t size = 0;
         for (const fs::path& file : support) {
-            size += allocatedBelow(file);
+            size += test::allocatedBelow(file);
         }
         EXPECT_GT(item.size, size) << item.name;
         ASSERT_TRUE(item.owner) << item.name;
         EXPECT_FALSE(item.owner->runningAtScan) << item.name;
     }
     for (const fs::path& never : fixture.neverApplications) {
-        EXPECT_TRUE(offering(scan.items, tree / never).empty()) << never;
+        EXPECT_TRUE(test::offering(scan.items, tree / never).empty()) << never;
     }
     for (const CleanupItem& item : scan.items) {
         EXPECT_EQ(item.name.find("Sorvale"), std::string::npos);
@@ -174,13 +131,13 @@ TEST_F(LinuxApplications, WithTheCatalogueMostOfWhatCanBeReclaimedIsOfferedAndNo
     for (const auto& place : reclaimable) {
         if (!counted.insert(place.path).second ||
             std::any_of(reclaimable.begin(), reclaimable.end(), [&](const auto& other) {
-                return other.path != place.path && isWithin(place.path, other.path);
+                return other.path != place.path && test::isWithin(place.path, other.path);
             })) {
             continue;
         }
-        const std::int64_t bytes = allocatedBelow(tree / place.path);
+        const std::int64_t bytes = test::allocatedBelow(tree / place.path);
         total += bytes;
-        if (offering(items, tree / place.path).empty()) {
+        if (test::offering(items, tree / place.path).empty()) {
             ADD_FAILURE() << "not offered: " << place.path;
         } else {
             offered += bytes;
@@ -193,8 +150,8 @@ TEST_F(LinuxApplications, WithTheCatalogueMostOfWhatCanBeReclaimedIsOfferedAndNo
     for (const fs::path& personal : fixture.personal) {
         const bool isApplicationData =
             std::any_of(fixture.applicationData.begin(), fixture.applicationData.end(),
-                        [&](const fs::path& data) { return isWithin(personal, data); });
-        for (const CleanupItem* item : offering(items, tree / personal)) {
+                        [&](const fs::path& data) { return test::isWithin(personal, data); });
+        for (const CleanupItem* item : test::offering(items, tree / personal)) {
             // An application's own data goes only with it, or once it is gone.
             EXPECT_TRUE(isApplicationData &&
                         (item->category == CleanupCategory::installedApplications ||
@@ -251,7 +208,7 @@ TEST_F(LinuxApplications, AFlatpakWithoutACurrentBranchAndAPackageNamedLikeAnApp
     ASSERT_NE(named("Spotify"), nullptr);
     EXPECT_FALSE(named("Spotify")->icon.empty());
     ASSERT_NE(named("Obsidian"), nullptr);
-    EXPECT_EQ(offering(items, home / ".config/obsidian"),
+    EXPECT_EQ(test::offering(items, home / ".config/obsidian"),
               std::vector<const CleanupItem*>{named("Obsidian")});
     const auto leftovers = urlsOf(items, CleanupCategory::appLeftovers);
     EXPECT_TRUE(leftovers.contains(home / ".config/vlc-data"));
@@ -308,7 +265,7 @@ TEST_F(LinuxApplications, OnlyVisibleEntriesOfInstalledOptionalPackagesAndExactN
     for (const CleanupItem& item : items) {
         EXPECT_TRUE(item.icon.empty()) << item.name;
         for (const model::Location& file : item.relatedFiles) {
-            EXPECT_FALSE(isWithin(file.path(), home / ".ssh")) << item.name;
+            EXPECT_FALSE(test::isWithin(file.path(), home / ".ssh")) << item.name;
         }
     }
 }

@@ -19,54 +19,11 @@ using model::CleanupCategory;
 using model::CleanupItem;
 using Kind = model::CleanupOperation::Kind;
 
-void unsetBaseFolders() {
-    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        ::unsetenv(variable);
-    }
-}
-
-bool isWithin(const fs::path& path, const fs::path& folder) {
-    const auto [end, unused] =
-        std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
-    return end == folder.end();
-}
-
-// The item that offers `path`: itself, a folder above it, or a file it removes with itself.
-const CleanupItem* offering(const std::vector<CleanupItem>& items, const fs::path& path) {
-    for (const CleanupItem& item : items) {
-        if (isWithin(path, item.url.path())) {
-            return &item;
-        }
-        for (const model::Location& related : item.relatedFiles) {
-            if (isWithin(path, related.path())) {
-                return &item;
-            }
-        }
-    }
-    return nullptr;
-}
-
-std::int64_t allocatedBelow(const fs::path& path) {
-    if (!fs::is_directory(fs::symlink_status(path))) {
-        return test::allocatedBytes(path);
-    }
-    std::int64_t total = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(path)) {
-        if (!entry.is_symlink() && entry.is_regular_file()) {
-            total += test::allocatedBytes(entry.path());
-        }
-    }
-    return total;
-}
-
-// What a desktop home needs, with room to spare for a second one.
-constexpr std::uintmax_t kLinuxHomeRoom = 400'000'000;
-
 class LinuxJunkScan : public ::testing::Test {
 protected:
-    void SetUp() override { unsetBaseFolders(); }
+    void SetUp() override { test::unsetBaseFolders(); }
 
-    test::TempTree tree{test::memoryFolder(kLinuxHomeRoom)};
+    test::TempTree tree{test::memoryFolder(test::kLinuxHomeRoom)};
     fs::path home = tree / "home";
     ScanEngine engine{tree / "root", model::HomeLayout::linuxDesktop};
 };
@@ -78,14 +35,15 @@ TEST_F(LinuxJunkScan, ADesktopHomeIsOfferedWhatCanBeReclaimedUnderTheCategoryAUs
     std::int64_t reclaimable = 0;
     std::int64_t offered = 0;
     for (const auto& place : fixture.reclaimable) {
-        const std::int64_t bytes = allocatedBelow(tree / place.path);
+        const std::int64_t bytes = test::allocatedBelow(tree / place.path);
         reclaimable += bytes;
-        const CleanupItem* item = offering(junk.items, tree / place.path);
-        if (item == nullptr) {
+        const auto items = test::offering(junk.items, tree / place.path);
+        if (items.empty()) {
             ADD_FAILURE() << "not offered: " << place.path;
             continue;
         }
         offered += bytes;
+        const CleanupItem* item = items.front();
         EXPECT_EQ(item->category, place.category)
             << place.path << " as " << model::rawValue(item->category);
     }
@@ -94,14 +52,14 @@ TEST_F(LinuxJunkScan, ADesktopHomeIsOfferedWhatCanBeReclaimedUnderTheCategoryAUs
     EXPECT_GE(offered * 10, reclaimable * 9);
 
     for (const fs::path& personal : fixture.personal) {
-        const CleanupItem* item = offering(junk.items, tree / personal);
-        EXPECT_EQ(item, nullptr) << personal << " offered as " << item->url.path();
+        const auto items = test::offering(junk.items, tree / personal);
+        EXPECT_TRUE(items.empty()) << personal << " offered as " << items.front()->url.path();
     }
     for (const CleanupItem& item : junk.items) {
         EXPECT_FALSE(item.isSelected) << item.url.path();
         EXPECT_TRUE(std::any_of(
             fixture.reclaimable.begin(), fixture.reclaimable.end(),
-            [&](const auto& place) { return isWithin(tree / place.path, item.url.path()); }))
+            [&](const auto& place) { return test::isWithin(tree / place.path, item.url.path()); }))
             << "offered beyond what can be reclaimed: " << item.url.path();
     }
     EXPECT_EQ(junk.inaccessibleCount, 0);
@@ -118,14 +76,15 @@ TEST_F(LinuxJunkScan, SystemStorageIsHandedToItsOwnToolsAndOnlyArchivedOrUnusedP
     }
     ASSERT_EQ(system.size(), 5U);
     EXPECT_EQ(system.at("APT package cache")->operation.kind(), Kind::cleanPackageCache);
-    EXPECT_EQ(system.at("APT package cache")->size, allocatedBelow(tree / "root/var/cache/apt"));
+    EXPECT_EQ(system.at("APT package cache")->size,
+              test::allocatedBelow(tree / "root/var/cache/apt"));
     // The active journal files stay: only the three archived ones count.
     const CleanupItem& journal = *system.at("Archived journal files");
     EXPECT_EQ(journal.operation.kind(), Kind::vacuumJournal);
     const fs::path archived = "root/var/log/journal/0123456789abcdef0123456789abcdef";
-    EXPECT_EQ(journal.size, allocatedBelow(tree / "root/var/log/journal") -
-                                allocatedBelow(tree / archived / "system.journal") -
-                                allocatedBelow(tree / archived / "user-1000.journal"));
+    EXPECT_EQ(journal.size, test::allocatedBelow(tree / "root/var/log/journal") -
+                                test::allocatedBelow(tree / archived / "system.journal") -
+                                test::allocatedBelow(tree / archived / "user-1000.journal"));
     EXPECT_EQ(system.at("_usr_bin_gedit.1000.crash")->operation.kind(), Kind::deleteCrashReport);
     // Used by an application, an extension of a runtime in use, a theme of its extension point,
     // and pinned: only the old platform is unused.
@@ -134,7 +93,7 @@ TEST_F(LinuxJunkScan, SystemStorageIsHandedToItsOwnToolsAndOnlyArchivedOrUnusedP
     ASSERT_EQ(runtimes.relatedFiles.size(), 1U);
     EXPECT_EQ(runtimes.relatedFiles[0].path(),
               tree / "root/var/lib/flatpak/runtime/org.gnome.Platform/x86_64/44");
-    EXPECT_EQ(runtimes.size, allocatedBelow(runtimes.relatedFiles[0].path()));
+    EXPECT_EQ(runtimes.size, test::allocatedBelow(runtimes.relatedFiles[0].path()));
     EXPECT_EQ(system.at("firefox revision 4100")->operation,
               model::CleanupOperation::removeSnapRevision("firefox/4100"));
 }
@@ -217,12 +176,13 @@ TEST_F(LinuxJunkScan, ACacheWhoseApplicationRunsIsMarkedWithTheApplicationsName)
 
 TEST_F(LinuxJunkScan, EachLayoutReadsOnlyItsOwnPlacesOfTheOtherKindOfHome) {
     {
-        test::TempTree macos{test::memoryFolder(kLinuxHomeRoom)};
+        test::TempTree macos{test::memoryFolder(test::kLinuxHomeRoom)};
         test::FixtureTree macHome(macos / "home");
         test::buildDemoHome(macHome);
         const ScanEngine linux(macos / "root", model::HomeLayout::linuxDesktop);
         for (const CleanupItem& item : linux.scanJunk(macos / "home").items) {
-            EXPECT_FALSE(isWithin(item.url.path(), macos / "home/Library")) << item.url.path();
+            EXPECT_FALSE(test::isWithin(item.url.path(), macos / "home/Library"))
+                << item.url.path();
         }
     }
     const test::LinuxHome fixture(tree);
@@ -230,7 +190,7 @@ TEST_F(LinuxJunkScan, EachLayoutReadsOnlyItsOwnPlacesOfTheOtherKindOfHome) {
     for (const CleanupItem& item : macos.scanJunk(home).items) {
         EXPECT_FALSE(item.operation.isSystemToolOperation()) << item.name;
         for (const fs::path& personal : fixture.personal) {
-            EXPECT_FALSE(isWithin(tree / personal, item.url.path())) << item.url.path();
+            EXPECT_FALSE(test::isWithin(tree / personal, item.url.path())) << item.url.path();
         }
     }
 }

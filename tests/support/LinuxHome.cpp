@@ -4,6 +4,8 @@
 
 #include "IconFixtures.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -453,6 +455,46 @@ void LinuxHome::addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64
                              "home/snap/firefox"}) {
         applicationData.push_back(data);
     }
+}
+
+void unsetBaseFolders() {
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+}
+
+bool isWithin(const fs::path& path, const fs::path& folder) {
+    const auto [end, unused] =
+        std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return end == folder.end();
+}
+
+std::vector<const model::CleanupItem*> offering(const std::vector<model::CleanupItem>& items,
+                                                const fs::path& path) {
+    std::vector<const model::CleanupItem*> found;
+    for (const model::CleanupItem& item : items) {
+        bool offers = isWithin(path, item.url.path());
+        for (const model::Location& related : item.relatedFiles) {
+            offers = offers || isWithin(path, related.path());
+        }
+        if (offers) {
+            found.push_back(&item);
+        }
+    }
+    return found;
+}
+
+std::int64_t allocatedBelow(const fs::path& path) {
+    if (!fs::is_directory(fs::symlink_status(path))) {
+        return allocatedBytes(path);
+    }
+    std::int64_t total = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(path)) {
+        if (!entry.is_symlink() && entry.is_regular_file()) {
+            total += allocatedBytes(entry.path());
+        }
+    }
+    return total;
 }
 
 } // namespace sorvale::test

@@ -4,8 +4,10 @@
 
 #include "FixtureTree.h"
 #include "model/CleanupCategory.h"
+#include "model/CleanupItem.h"
 #include "model/CleanupOperation.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -54,5 +56,23 @@ struct LinuxHome {
 private:
     void addApplications(FixtureTree& tree, std::int64_t kKiB, std::int64_t kMiB);
 };
+
+// What a desktop home needs in memory, with room to spare for a second one.
+constexpr std::uintmax_t kLinuxHomeRoom = 400'000'000;
+
+// Unsets the XDG base folder variables, so that a scan takes the freedesktop defaults below the
+// home it is given.
+void unsetBaseFolders();
+
+// Whether `path` is `folder` or lies below it, compared component by component.
+[[nodiscard]] bool isWithin(const std::filesystem::path& path, const std::filesystem::path& folder);
+
+// Every item of `items` that offers `path`: itself, a folder above it, or a file it removes
+// with itself.
+[[nodiscard]] std::vector<const model::CleanupItem*>
+offering(const std::vector<model::CleanupItem>& items, const std::filesystem::path& path);
+
+// The allocated bytes of `path` and, for a folder, of the regular files below it.
+[[nodiscard]] std::int64_t allocatedBelow(const std::filesystem::path& path);
 
 } // namespace sorvale::test
