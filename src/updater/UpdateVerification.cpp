@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "UpdateVerification.h"
 
-#include "ArchiveInspection.h"
 #include "ToolRunner.h"
+#include "UnpackSafety.h"
 #include "UpdateError.h"
 #include "platform/BundleInfo.h"
 

@@ -19,21 +19,34 @@ struct Finding {
     QString expression;
 };
 
+// Steps over string literals: true when the character at `at` opens, lies in or closes one
+// (`quote` holds the open literal's quote; an escaped character is skipped with its backslash).
+bool inLiteral(const QString& text, qsizetype& at, QChar& quote) {
+    const QChar c = text[at];
+    if (quote.isNull()) {
+        if (c == '"' || c == '\'' || c == '`') {
+            quote = c;
+            return true;
+        }
+        return false;
+    }
+    if (c == '\\') {
+        ++at;
+    } else if (c == quote) {
+        quote = QChar();
+    }
+    return true;
+}
+
 // The source with comments blanked out (line breaks kept), strings left as they are.
 QString withoutComments(const QString& source) {
     QString result = source;
     QChar quote;
     for (qsizetype at = 0; at < result.size(); ++at) {
-        const QChar c = result[at];
-        if (!quote.isNull()) {
-            if (c == '\\') {
-                ++at;
-            } else if (c == quote) {
-                quote = QChar();
-            }
-        } else if (c == '"' || c == '\'' || c == '`') {
-            quote = c;
-        } else if (result.mid(at, 2) == "//") {
+        if (inLiteral(result, at, quote)) {
+            continue;
+        }
+        if (result.mid(at, 2) == "//") {
             while (at < result.size() && result[at] != '\n') {
                 result[at++] = ' ';
             }
@@ -64,18 +77,11 @@ QString bindingExpression(const QStringList& lines, int line, qsizetype from) {
     for (;;) {
         QChar quote;
         for (qsizetype at = 0; at < text.size(); ++at) {
-            const QChar c = text[at];
-            if (!quote.isNull()) {
-                if (c == '\\') {
-                    ++at;
-                } else if (c == quote) {
-                    quote = QChar();
-                }
+            if (inLiteral(text, at, quote)) {
                 continue;
             }
-            if (c == '"' || c == '\'' || c == '`') {
-                quote = c;
-            } else if (c == '(' || c == '[' || c == '{') {
+            const QChar c = text[at];
+            if (c == '(' || c == '[' || c == '{') {
                 ++depth;
             } else if (c == ')' || c == ']' || c == '}') {
                 if (--depth < 0) {
@@ -106,16 +112,11 @@ QString outsideTranslations(const QString& expression, bool& translated) {
         int depth = 1;
         QChar quote;
         for (; at < rest.size() && depth > 0; ++at) {
+            if (inLiteral(rest, at, quote)) {
+                continue;
+            }
             const QChar c = rest[at];
-            if (!quote.isNull()) {
-                if (c == '\\') {
-                    ++at;
-                } else if (c == quote) {
-                    quote = QChar();
-                }
-            } else if (c == '"' || c == '\'' || c == '`') {
-                quote = c;
-            } else if (c == '(') {
+            if (c == '(') {
                 ++depth;
             } else if (c == ')') {
                 --depth;

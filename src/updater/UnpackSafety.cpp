@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Sorvale authors
 // SPDX-License-Identifier: MIT
-#include "ArchiveInspection.h"
+#include "UnpackSafety.h"
 
 #include "UpdateError.h"
 
