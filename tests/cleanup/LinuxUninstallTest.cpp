@@ -180,18 +180,22 @@ TEST_F(LinuxUninstall, WhatTheScanDidNotSeeOrTheUserRefusedIsNeverRemoved) {
     auto items = applications();
     // Rights not granted: snapd never runs and the data stays.
     tree.script("root/usr/bin/pkexec", "exit 126");
+    auto before = treeState(tree.root());
     RemovalOutcome outcome = removeItems(engine, {items.at("Firefox")}, tree / "home", false);
     EXPECT_EQ(outcome.skipped, 1);
     EXPECT_TRUE(fs::exists(tree / "root/snap/firefox"));
     EXPECT_TRUE(fs::exists(tree / "home/snap/firefox"));
+    EXPECT_EQ(differences(before, treeState(tree.root())), "");
 
     // Data replaced since the scan stops the uninstall before the package manager runs.
     fs::rename(tree / "home/.var/app/com.spotify.Client", tree / "home/spotify-moved");
     tree.file("home/.var/app/com.spotify.Client/new", 4096);
+    before = treeState(tree.root());
     outcome = removeItems(engine, {items.at("Spotify")}, tree / "home", false);
     EXPECT_EQ(outcome.skipped, 1);
     EXPECT_FALSE(fs::exists(logs / "tools.log"));
     EXPECT_TRUE(fs::exists(tree / "home/.local/share/flatpak/app/com.spotify.Client"));
+    EXPECT_EQ(differences(before, treeState(tree.root())), "");
 
     EXPECT_EQ(otherRemovals("Reading package lists...\nRemv vlc [3.0]\nRemv vlc:i386 [3.0]\n"
                             "Remv vlc-plugin-base [3.0]\nInst something\n",
