@@ -5,6 +5,7 @@
 
 #include "store/Translations.h"
 
+#include "cleanup/PackageUninstall.h"
 #include "cleanup/Removal.h"
 #include "store/ModelTexts.h"
 #include "store/PlatformTexts.h"
@@ -152,6 +153,32 @@ TEST(Translations, TheCleanupsReasonsAreGermanWithTheirNamesAndTheSystemsWordsKe
     // The English the CLI and the logs keep.
     EXPECT_EQ(changed.firstMessage,
               "\u201Creport.txt\u201D changed after the scan \u2014 scan again.");
+}
+
+TEST(Translations, TheAptGuardNamesThePackagesItWouldTakeInGerman) {
+    namespace fs = std::filesystem;
+    test::TempTree tree;
+    // A stand-in APT whose simulation would take a second package along.
+    tree.script("root/usr/bin/apt-get",
+                "if [ \"$1\" = -s ]; then echo \"Remv $3 [1]\"; echo 'Remv gimp-data [1]'; fi");
+    tree.file("root/usr/share/applications/gimp.desktop", 100);
+    const engine::ScanEngine engine(tree / "root", HomeLayout::linuxDesktop);
+    std::vector<model::CleanupItem> found =
+        engine.scanTopLevel(tree / "root/usr/share/applications", CleanupCategory::downloads).items;
+    ASSERT_EQ(found.size(), 1U);
+    model::CleanupItem gimp = found.front();
+    gimp.category = CleanupCategory::installedApplications;
+    gimp.name = "GIMP";
+    gimp.operation = model::CleanupOperation::uninstallDebianPackage("gimp");
+    const cleanup::ItemResult result =
+        cleanup::uninstallThroughPackageManager(engine, gimp, tree / "home", nullptr);
+    ASSERT_EQ(result.kind, cleanup::ItemResult::Kind::skipped) << result.message;
+    ASSERT_TRUE(result.parts);
+    EXPECT_TRUE(fs::exists(tree / "root/usr/share/applications/gimp.desktop"));
+
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(messageText(*result.parts),
+              "GIMP bleibt installiert: Beim Entfernen würden auch gimp-data entfernt.");
 }
 
 TEST(Translations, ALanguageWithoutACatalogueGetsTheEnglishPluralFormsAndItsOwnNumbers) {
