@@ -799,6 +799,218 @@
         <source>Quit %1 before uninstalling it.</source>
         <translation>Beenden Sie %1, bevor Sie es deinstallieren.</translation>
     </message>
+    <message>
+        <source>APT could not tell what removing %1 would remove.</source>
+        <translation>APT konnte nicht ermitteln, was das Entfernen von %1 mit entfernen würde.</translation>
+    </message>
+    <message>
+        <source>%1 was left installed: removing it would also remove %2.</source>
+        <translation>%1 bleibt installiert: Beim Entfernen würden auch %2 entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 was uninstalled, but “%2” could not be moved to the Trash: %3</source>
+        <translation>%1 wurde deinstalliert, aber „%2“ konnte nicht in den Papierkorb verschoben werden: %3</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be deleted: %2.</source>
+        <translation>„%1“ konnte nicht gelöscht werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” remains (%4).</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ ist noch vorhanden (%4).</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” (%4) and 1 other item remain.</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ (%4) und 1 weiteres Objekt sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” (%4) and %3 other items remain.</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ (%4) und %3 weitere Objekte sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” remains (another file system is mounted there).</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ ist noch vorhanden (dort ist ein anderes Dateisystem eingehängt).</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” (another file system is mounted there) and 1 other item remain.</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ (dort ist ein anderes Dateisystem eingehängt) und 1 weiteres Objekt sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” was only partly deleted: “%2” (another file system is mounted there) and %3 other items remain.</source>
+        <translation>„%1“ wurde nur teilweise gelöscht: „%2“ (dort ist ein anderes Dateisystem eingehängt) und %3 weitere Objekte sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: its record names no place it could go back to.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: Sein Eintrag nennt keinen Ort, an den es zurückkönnte.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: %2.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: it is not in a trash can’s files.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: Es liegt nicht unter den Dateien eines Papierkorbs.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: its record in the Trash is missing or unreadable.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: Sein Eintrag im Papierkorb fehlt oder ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: the folder it came from, %2, no longer exists.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: Der Ordner, aus dem es stammt (%2), existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be put back: something else is already at %2.</source>
+        <translation>„%1“ konnte nicht zurückgelegt werden: Unter %2 befindet sich bereits etwas anderes.</translation>
+    </message>
+    <message>
+        <source>“%1” changed after the scan — scan again.</source>
+        <translation>„%1“ hat sich nach dem Scan geändert&#xa0;– bitte erneut scannen.</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer where the scan found it — scan again.</source>
+        <translation>„%1“ ist nicht mehr dort, wo der Scan es gefunden hat&#xa0;– bitte erneut scannen.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be reached: %2.</source>
+        <translation>„%1“ war nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>Xcode could not remove the selected item.</source>
+        <translation>Xcode konnte das ausgewählte Objekt nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so the package cache could not be removed.</source>
+        <translation>%1 ist nicht installiert, daher konnte der Paket-Cache nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Removing the package cache needs administrator rights, and pkexec is not installed to ask for them.</source>
+        <translation>Zum Entfernen des Paket-Caches sind Administratorrechte nötig, und pkexec, das sie anfordern könnte, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted, so the package cache was left in place.</source>
+        <translation>Administratorrechte wurden nicht erteilt, daher bleibt der Paket-Cache erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not remove the package cache.</source>
+        <translation>%1 konnte den Paket-Cache nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so the archived journal files could not be removed.</source>
+        <translation>%1 ist nicht installiert, daher konnten die archivierten Journaldateien nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Removing the archived journal files needs administrator rights, and pkexec is not installed to ask for them.</source>
+        <translation>Zum Entfernen der archivierten Journaldateien sind Administratorrechte nötig, und pkexec, das sie anfordern könnte, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted, so the archived journal files were left in place.</source>
+        <translation>Administratorrechte wurden nicht erteilt, daher bleiben die archivierten Journaldateien erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not remove the archived journal files.</source>
+        <translation>%1 konnte die archivierten Journaldateien nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so the unused runtimes could not be removed.</source>
+        <translation>%1 ist nicht installiert, daher konnten die ungenutzten Laufzeitumgebungen nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Removing the unused runtimes needs administrator rights, and pkexec is not installed to ask for them.</source>
+        <translation>Zum Entfernen der ungenutzten Laufzeitumgebungen sind Administratorrechte nötig, und pkexec, das sie anfordern könnte, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted, so the unused runtimes were left in place.</source>
+        <translation>Administratorrechte wurden nicht erteilt, daher bleiben die ungenutzten Laufzeitumgebungen erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not remove the unused runtimes.</source>
+        <translation>%1 konnte die ungenutzten Laufzeitumgebungen nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so %2 could not be removed.</source>
+        <translation>%1 ist nicht installiert, daher konnte %2 nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Removing %2 needs administrator rights, and pkexec is not installed to ask for them.</source>
+        <translation>Zum Entfernen von %2 sind Administratorrechte nötig, und pkexec, das sie anfordern könnte, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted, so %2 was left in place.</source>
+        <translation>Administratorrechte wurden nicht erteilt, daher bleibt %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not remove %2.</source>
+        <translation>%1 konnte %2 nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so “%2” could not be removed.</source>
+        <translation>%1 ist nicht installiert, daher konnte „%2“ nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Removing “%2” needs administrator rights, and pkexec is not installed to ask for them.</source>
+        <translation>Zum Entfernen von „%2“ sind Administratorrechte nötig, und pkexec, das sie anfordern könnte, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted, so “%2” was left in place.</source>
+        <translation>Administratorrechte wurden nicht erteilt, daher bleibt „%2“ erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not remove “%2”.</source>
+        <translation>%1 konnte „%2“ nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be moved to the Trash: %2.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>App Management permission is required to uninstall apps from Applications. Open Permission Settings and enable Sorvale.</source>
+        <translation>Zum Deinstallieren von Apps aus „Programme“ ist die Berechtigung „App-Verwaltung“ nötig. Öffnen Sie die Berechtigungseinstellungen und aktivieren Sie Sorvale.</translation>
+    </message>
+    <message>
+        <source>App Management permission is required to uninstall apps from Applications. Open Permission Settings and enable Sorvale. Already moved to the Trash: %1.</source>
+        <translation>Zum Deinstallieren von Apps aus „Programme“ ist die Berechtigung „App-Verwaltung“ nötig. Öffnen Sie die Berechtigungseinstellungen und aktivieren Sie Sorvale. Bereits in den Papierkorb verschoben: %1.</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %3</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %3</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %3 Already moved to the Trash: %2.</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %3 Bereits in den Papierkorb verschoben: %2.</translation>
+    </message>
+    <message>
+        <source>The app signature changed, so Sorvale restored the original files.</source>
+        <translation>Die Signatur der App hat sich geändert, daher hat Sorvale die Originaldateien wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore “%1” (its original is kept at %2).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore “%1” (their originals are kept in %2).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
+    </message>
+    <message>
+        <source>No universal executables were found.</source>
+        <translation>Es wurden keine universellen ausführbaren Dateien gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not create a safe working directory.</source>
+        <translation>Es konnte kein sicherer Arbeitsordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not safely optimize %1.</source>
+        <translation>%1 konnte nicht sicher optimiert werden.</translation>
+    </message>
+    <message>
+        <source>%3 Sorvale also could not restore “%1” (its original is kept at %2).</source>
+        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
+    </message>
+    <message>
+        <source>%3 Sorvale also could not restore “%1” (their originals are kept in %2).</source>
+        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
+    </message>
 </context>
 <context>
     <name>OnboardingView</name>

@@ -13,13 +13,18 @@ namespace sorvale::cleanup {
 struct ItemResult {
     enum class Kind { removed, skipped, failed };
     Kind kind = Kind::removed;
+    // In English, as the CLI and the logs say it.
     std::string message;
-    // The same message in parts, where it was written so, for the window to translate.
+    // The same message in parts, for the window to translate.
     std::optional<model::Message> parts;
 
-    bool operator==(const ItemResult&) const = default;
+    // Two results are alike when they end the same way and say the same.
+    bool operator==(const ItemResult& other) const {
+        return kind == other.kind && message == other.message;
+    }
 
     [[nodiscard]] static ItemResult removed() { return {}; }
+    // A text that is not a sentence of ours, such as a tool's own output.
     [[nodiscard]] static ItemResult skipped(std::string message) {
         return {Kind::skipped, std::move(message), std::nullopt};
     }
@@ -28,6 +33,9 @@ struct ItemResult {
     }
     [[nodiscard]] static ItemResult failed(std::string message) {
         return {Kind::failed, std::move(message), std::nullopt};
+    }
+    [[nodiscard]] static ItemResult failed(model::Message message) {
+        return {Kind::failed, message.english(), std::move(message)};
     }
 };
 

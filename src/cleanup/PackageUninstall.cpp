@@ -5,6 +5,7 @@
 #include "ReachedEntry.h"
 #include "ToolRemovals.h"
 #include "Trash.h"
+#include "model/Translatable.h"
 
 #include <cerrno>
 
@@ -22,7 +23,6 @@ std::string_view bareName(std::string_view package) {
 
 SystemCommand uninstallCommand(const model::CleanupItem& item) {
     const std::string& identifier = item.operation.identifier();
-    const std::string what = "\u201C" + item.name + "\u201D";
     switch (item.operation.kind()) {
     case CleanupOperation::Kind::uninstallFlatpak: {
         // "<installation>/<id>"; flatpak asks for the rights a system installation needs.
@@ -32,12 +32,13 @@ SystemCommand uninstallCommand(const model::CleanupItem& item) {
                  identifier.substr(0, slash) == "system" ? "--system" : "--user",
                  identifier.substr(slash + 1)},
                 false,
-                what};
+                &quotedItemTexts(),
+                item.name};
     }
     case CleanupOperation::Kind::uninstallSnap:
-        return {"/usr/bin/snap", {"remove", identifier}, true, what};
+        return {"/usr/bin/snap", {"remove", identifier}, true, &quotedItemTexts(), item.name};
     default:
-        return {kAptGet, {"remove", "--yes", identifier}, true, what};
+        return {kAptGet, {"remove", "--yes", identifier}, true, &quotedItemTexts(), item.name};
     }
 }
 
@@ -69,14 +70,14 @@ ItemResult uninstallThroughPackageManager(const engine::ScanEngine& tools,
                                           std::vector<model::Location>* placed) {
     platform::FileOperationError error;
     if (!reach(item.url, error)) {
-        return ItemResult::skipped(error.description);
+        return ItemResult::skipped(error.message);
     }
     std::vector<std::pair<ReachedEntry, const model::Location*>> support;
     for (const model::Location& file : item.relatedFiles) {
         if (auto entry = reach(file, error)) {
             support.emplace_back(std::move(*entry), &file);
         } else if (error.code != ENOENT) {
-            return ItemResult::skipped(error.description);
+            return ItemResult::skipped(error.message);
         }
     }
 
@@ -84,10 +85,13 @@ ItemResult uninstallThroughPackageManager(const engine::ScanEngine& tools,
         const std::string& package = item.operation.identifier();
         const engine::ToolResult simulation = tools.runTool(kAptGet, {"-s", "remove", package});
         if (simulation.status != 0) {
-            return ItemResult::failed(simulation.output.empty()
-                                          ? "APT could not tell what removing " + item.name +
-                                                " would remove."
-                                          : simulation.output);
+            if (simulation.output.empty()) {
+                return ItemResult::failed(model::Message{
+                    SORVALE_TRANSLATABLE("Messages",
+                                         "APT could not tell what removing %1 would remove."),
+                    {item.name}});
+            }
+            return ItemResult::failed(simulation.output);
         }
         const std::vector<std::string> others = otherRemovals(simulation.output, package);
         if (!others.empty()) {
@@ -95,10 +99,10 @@ ItemResult uninstallThroughPackageManager(const engine::ScanEngine& tools,
             for (std::size_t index = 0; index < others.size(); ++index) {
                 names += (index == 0 ? "" : ", ") + others[index];
             }
-            return ItemResult::skipped(item.name +
-                                       " was left installed: removing it would also "
-                                       "remove " +
-                                       names + ".");
+            return ItemResult::skipped(model::Message{
+                SORVALE_TRANSLATABLE("Messages",
+                                     "%1 was left installed: removing it would also remove %2."),
+                {item.name, names}});
         }
     }
 
@@ -109,9 +113,12 @@ ItemResult uninstallThroughPackageManager(const engine::ScanEngine& tools,
     for (const auto& [entry, location] : support) {
         model::Location inTrash;
         if (const auto moveError = moveToTrash(entry, *location, home, &inTrash)) {
-            return ItemResult::failed(
-                item.name + " was uninstalled, but " + quotedName(*location) +
-                " could not be moved to the Trash: " + moveError->description);
+            return ItemResult::failed(model::Message{
+                SORVALE_TRANSLATABLE("Messages",
+                                     "%1 was uninstalled, but \u201C%2\u201D could not be "
+                                     "moved to the Trash: %3"),
+                {item.name, std::string(location->name())},
+                {moveError->message}});
         }
         if (placed != nullptr) {
             placed->push_back(std::move(inTrash));

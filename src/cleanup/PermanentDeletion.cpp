@@ -3,7 +3,9 @@
 #include "PermanentDeletion.h"
 
 #include "engine/DirectoryWalker.h"
+#include "model/Translatable.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,11 +51,13 @@ struct Remains {
 
 std::optional<FileOperationError> deletePermanently(const ReachedEntry& entry,
                                                     const model::Location& location) {
-    const std::string name = quotedName(location);
+    const std::string name(location.name());
     if (entry.values.type != platform::EntryType::directory) {
         if (const int error = removeFrom(entry.folder.get(), entry.name.c_str(), 0); error != 0) {
             return FileOperationError{
-                error, name + " couldn\u2019t be deleted: " + std::strerror(error) + "."};
+                error,
+                {SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D couldn\u2019t be deleted: %2."),
+                 {name, std::strerror(error)}}};
         }
         return std::nullopt;
     }
@@ -101,18 +105,30 @@ std::optional<FileOperationError> deletePermanently(const ReachedEntry& entry,
     if (remains.count == 0) {
         return std::nullopt;
     }
-    const std::string what = "\u201C" + remains.first.native() + "\u201D";
-    const std::string reason = std::string(" (") +
-                               (remains.firstError == EXDEV ? "another file system is mounted there"
-                                                            : std::strerror(remains.firstError)) +
-                               ")";
+    // %1 the item, %2 what remains first, %3 how many others remain, %4 the system's words.
+    static constexpr std::string_view kPartly[2][3] = {
+        {SORVALE_TRANSLATABLE(
+             "Messages", "\u201C%1\u201D was only partly deleted: \u201C%2\u201D remains (%4)."),
+         SORVALE_TRANSLATABLE("Messages",
+                              "\u201C%1\u201D was only partly deleted: \u201C%2\u201D (%4) "
+                              "and 1 other item remain."),
+         SORVALE_TRANSLATABLE("Messages",
+                              "\u201C%1\u201D was only partly deleted: \u201C%2\u201D (%4) "
+                              "and %3 other items remain.")},
+        {SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D was only partly deleted: \u201C%2\u201D "
+                                          "remains (another file system is mounted there)."),
+         SORVALE_TRANSLATABLE(
+             "Messages", "\u201C%1\u201D was only partly deleted: \u201C%2\u201D (another file "
+                         "system is mounted there) and 1 other item remain."),
+         SORVALE_TRANSLATABLE(
+             "Messages", "\u201C%1\u201D was only partly deleted: \u201C%2\u201D (another file "
+                         "system is mounted there) and %3 other items remain.")}};
     const std::size_t others = remains.count - 1;
     return FileOperationError{
         remains.firstError,
-        name + " was only partly deleted: " +
-            (others == 0 ? what + " remains" + reason + "."
-                         : what + reason + " and " + std::to_string(others) +
-                               (others == 1 ? " other item remain." : " other items remain."))};
+        {kPartly[remains.firstError == EXDEV ? 1 : 0][std::min<std::size_t>(others, 2)],
+         {name, remains.first.native(), std::to_string(others),
+          std::strerror(remains.firstError)}}};
 }
 
 } // namespace sorvale::cleanup

@@ -4,6 +4,7 @@
 
 #include "ReachedEntry.h"
 #include "Trash.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace sorvale::cleanup {
 namespace {
@@ -20,11 +22,24 @@ namespace fs = std::filesystem;
 using platform::Descriptor;
 using platform::FileOperationError;
 
+constexpr std::string_view kNoPlaceToGo = SORVALE_TRANSLATABLE(
+    "Messages",
+    "\u201C%1\u201D couldn\u2019t be put back: its record names no place it could go back to.");
+// %2 is the system's own words.
+constexpr std::string_view kSystemRefused =
+    SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D couldn\u2019t be put back: %2.");
+
 // A record is a few lines; anything longer is not one.
 constexpr std::size_t kLongestRecord = 64 * 1024;
 
-FileOperationError putBackError(const model::Location& inTrash, int code, const std::string& why) {
-    return {code, quotedName(inTrash) + " couldn\u2019t be put back: " + why};
+// `pattern` names the entry as %1 and says why it stays, with `more` as %2.
+FileOperationError putBackError(const model::Location& inTrash, int code, std::string_view pattern,
+                                std::string more = {}) {
+    std::vector<std::string> arguments{std::string(inTrash.name())};
+    if (!more.empty()) {
+        arguments.push_back(std::move(more));
+    }
+    return {code, {pattern, std::move(arguments)}};
 }
 
 int hexValue(char c) {
@@ -120,24 +135,30 @@ std::optional<FileOperationError> putBack(const model::Location& inTrash, fs::pa
     const Descriptor info(can ? ::openat(can.get(), "info", platform::realFolderFlags()) : -1);
     if (!files || !info ||
         platform::identityOf(files.get()) != std::optional(entry->folderIdentity)) {
-        return putBackError(inTrash, ENOENT, "it is not in a trash can\u2019s files.");
+        return putBackError(inTrash, ENOENT,
+                            SORVALE_TRANSLATABLE("Messages",
+                                                 "\u201C%1\u201D couldn\u2019t be put back: "
+                                                 "it is not in a trash can\u2019s files."));
     }
     const std::string recordName = entry->name + ".trashinfo";
     const auto recorded = recordedPath(info.get(), recordName);
     if (!recorded) {
-        return putBackError(inTrash, ENOENT, "its record in the Trash is missing or unreadable.");
+        return putBackError(
+            inTrash, ENOENT,
+            SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D couldn\u2019t be put back: its record "
+                                             "in the Trash is missing or unreadable."));
     }
     fs::path original(*recorded);
     if (original.is_relative()) {
         const auto top = topOfTrashCan(inTrash.path().parent_path().parent_path());
         if (!top || climbsUp(original)) {
-            return putBackError(inTrash, EINVAL, "its record names no place it could go back to.");
+            return putBackError(inTrash, EINVAL, kNoPlaceToGo);
         }
         original = *top / original;
     }
     original = model::standardized(original);
     if (!original.has_filename() || !original.has_parent_path() || climbsUp(original)) {
-        return putBackError(inTrash, EINVAL, "its record names no place it could go back to.");
+        return putBackError(inTrash, EINVAL, kNoPlaceToGo);
     }
 
     // The folder it came from as that folder now is, reached as its path names it.
@@ -145,21 +166,26 @@ std::optional<FileOperationError> putBack(const model::Location& inTrash, fs::pa
     const Descriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder) {
         const int code = errno;
-        return putBackError(inTrash, code,
-                            code == ENOENT || code == ENOTDIR
-                                ? "the folder it came from, " + folderPath.native() +
-                                      ", no longer exists."
-                                : std::string(std::strerror(code)) + ".");
+        return code == ENOENT || code == ENOTDIR
+                   ? putBackError(inTrash, code,
+                                  SORVALE_TRANSLATABLE(
+                                      "Messages", "\u201C%1\u201D couldn\u2019t be put back: the "
+                                                  "folder it came from, %2, no longer exists."),
+                                  folderPath.native())
+                   : putBackError(inTrash, code, kSystemRefused, std::strerror(code));
     }
     const std::string name = original.filename().native();
     const int moved = renameWithoutReplacing(entry->folder.get(), entry->name.c_str(), folder.get(),
                                              name.c_str());
     if (moved == EEXIST) {
-        return putBackError(inTrash, EEXIST,
-                            "something else is already at " + original.native() + ".");
+        return putBackError(
+            inTrash, EEXIST,
+            SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D couldn\u2019t be put back: something "
+                                             "else is already at %2."),
+            original.native());
     }
     if (moved != 0) {
-        return putBackError(inTrash, moved, std::string(std::strerror(moved)) + ".");
+        return putBackError(inTrash, moved, kSystemRefused, std::strerror(moved));
     }
     // Something may have taken the entry's place in the Trash between the check and the move:
     // what moved goes back unless it is the entry itself.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ReachedEntry.h"
 
+#include "model/Translatable.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -12,7 +14,10 @@ std::string quotedName(const model::Location& location) {
 }
 
 platform::FileOperationError changedAfterScan(const model::Location& location) {
-    return {ESTALE, quotedName(location) + " changed after the scan \u2014 scan again."};
+    return {ESTALE,
+            {SORVALE_TRANSLATABLE("Messages",
+                                  "\u201C%1\u201D changed after the scan \u2014 scan again."),
+             {std::string(location.name())}}};
 }
 
 namespace {
@@ -22,15 +27,19 @@ std::optional<ReachedEntry> reachEntry(const model::Location& location, bool sam
     const auto fail = [&](int code) -> std::optional<ReachedEntry> {
         switch (code) {
         case ENOENT:
-            error = {ENOENT, quotedName(location) + " is no longer where the scan found it \u2014 "
-                                                    "scan again."};
+            error = {ENOENT,
+                     {SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D is no longer where the scan "
+                                                       "found it \u2014 scan again."),
+                      {std::string(location.name())}}};
             break;
         case ESTALE:
             error = changedAfterScan(location);
             break;
         default:
-            error = {code, quotedName(location) +
-                               " couldn\u2019t be reached: " + std::strerror(code) + "."};
+            error = {
+                code,
+                {SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D couldn\u2019t be reached: %2."),
+                 {std::string(location.name()), std::strerror(code)}}};
         }
         return std::nullopt;
     };

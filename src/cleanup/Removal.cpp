@@ -61,11 +61,11 @@ ItemResult resultOf(const std::optional<platform::FileOperationError>& error) {
     if (!error) {
         return ItemResult::removed();
     }
-    return error->code == ESTALE || error->code == ENOENT ? ItemResult::skipped(error->description)
-                                                          : ItemResult::failed(error->description);
+    return error->code == ESTALE || error->code == ENOENT ? ItemResult::skipped(error->message)
+                                                          : ItemResult::failed(error->message);
 }
 
-ItemResult resultOf(const std::optional<std::string>& failure) {
+ItemResult resultOf(const std::optional<model::Message>& failure) {
     return failure ? ItemResult::failed(*failure) : ItemResult::removed();
 }
 
@@ -186,7 +186,8 @@ PutBackOutcome putBackItems(const std::vector<TrashedItem>& items) {
         }
         ++outcome.failed;
         if (!outcome.firstMessage) {
-            outcome.firstMessage = error->description;
+            outcome.firstMessage = error->description();
+            outcome.firstMessageParts = error->message;
         }
     }
     return outcome;

@@ -46,8 +46,9 @@ struct PutBackOutcome {
     // `id` of every item whose entries all went back.
     std::vector<model::Location> restored;
     std::int64_t failed = 0;
-    // The message of the first item that could not go back.
+    // The message of the first item that could not go back, and its parts.
     std::optional<std::string> firstMessage;
+    std::optional<model::Message> firstMessageParts;
 };
 
 // Removes `items` one after another, each by the path its category and operation call for:

@@ -24,14 +24,32 @@ namespace sorvale::cleanup {
 // Administrator rights are asked for through this tool.
 inline constexpr std::string_view kPkexec = "/usr/bin/pkexec";
 
+// The sentences that tell why a command removed nothing, each whole for what it removes: %1 is
+// the tool's name, %2 the item's.
+struct CommandTexts {
+    // The tool is missing.
+    std::string_view notInstalled;
+    // pkexec is missing.
+    std::string_view noPkexec;
+    // The user did not grant the rights.
+    std::string_view notGranted;
+    // The tool failed and said nothing.
+    std::string_view failed;
+};
+
 // One run of a system tool (an absolute path under the system root) for an item.
 struct SystemCommand {
     std::string_view tool;
     std::vector<std::string> arguments;
     bool asAdministrator = false;
-    // What the item is, for messages: "the package cache".
-    std::string what;
+    const CommandTexts* texts = nullptr;
+    // The item's name, for the texts that name it.
+    std::string name;
 };
+
+// The texts of a command that removes one named item: "%2" stays bare or is quoted.
+[[nodiscard]] const CommandTexts& namedItemTexts();
+[[nodiscard]] const CommandTexts& quotedItemTexts();
 
 // Runs `command`, through pkexec when it needs administrator rights. A missing tool, a missing
 // pkexec and rights not granted skip; a tool that fails fails, with its own words.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Trash.h"
 
+#include "model/Translatable.h"
 #include "platform/StandardLocations.h"
 
 #include <array>
@@ -23,8 +24,10 @@ using platform::Descriptor;
 using platform::FileOperationError;
 
 FileOperationError trashError(const model::Location& location, int code) {
-    return {code, quotedName(location) +
-                      " couldn\u2019t be moved to the Trash: " + std::strerror(code) + "."};
+    return {code,
+            {SORVALE_TRANSLATABLE("Messages",
+                                  "\u201C%1\u201D couldn\u2019t be moved to the Trash: %2."),
+             {std::string(location.name()), std::strerror(code)}}};
 }
 
 // Paths in .trashinfo files are percent-encoded: every byte but the unreserved ones and "/".

@@ -3,6 +3,7 @@
 #include "Uninstall.h"
 
 #include "Trash.h"
+#include "model/Translatable.h"
 
 #include <cerrno>
 
@@ -12,22 +13,41 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
                      bool& needsAppManagementPermission, std::vector<model::Location>* placed) {
     std::vector<std::string> moved;
     const auto failure = [&](const platform::FileOperationError& error) {
-        std::string message;
+        std::string movedNames;
+        for (std::size_t index = 0; index < moved.size(); ++index) {
+            movedNames += (index == 0 ? "" : ", ") + moved[index];
+        }
+        model::Message message;
         // Only macOS guards applications with a permission of its own.
         if (platform::isPermissionError(error) &&
             item.operation.kind() != model::CleanupOperation::Kind::uninstallAppImage) {
             needsAppManagementPermission = true;
-            message = "App Management permission is required to uninstall apps from "
-                      "Applications. Open Permission Settings and enable Sorvale.";
+            message =
+                moved.empty()
+                    ? model::Message{SORVALE_TRANSLATABLE(
+                          "Messages", "App Management permission is required to uninstall "
+                                      "apps from Applications. Open Permission Settings "
+                                      "and enable Sorvale.")}
+                    : model::Message{SORVALE_TRANSLATABLE(
+                                         "Messages",
+                                         "App Management permission is required to uninstall apps "
+                                         "from Applications. Open Permission Settings and enable "
+                                         "Sorvale. Already moved to the Trash: %1."),
+                                     {movedNames}};
         } else {
-            message = "Could not completely uninstall " + item.name + ": " + error.description;
-        }
-        if (!moved.empty()) {
-            message += " Already moved to the Trash:";
-            for (std::size_t index = 0; index < moved.size(); ++index) {
-                message += (index == 0 ? " " : ", ") + moved[index];
-            }
-            message += ".";
+            // %3 is the reason, a sentence of its own.
+            message =
+                moved.empty()
+                    ? model::Message{SORVALE_TRANSLATABLE("Messages",
+                                                          "Could not completely uninstall %1: %3"),
+                                     {item.name, movedNames},
+                                     {error.message}}
+                    : model::Message{
+                          SORVALE_TRANSLATABLE("Messages",
+                                               "Could not completely uninstall %1: %3 Already "
+                                               "moved to the Trash: %2."),
+                          {item.name, movedNames},
+                          {error.message}};
         }
         return error.code == ESTALE || error.code == ENOENT ? ItemResult::skipped(message)
                                                             : ItemResult::failed(message);

@@ -3,6 +3,7 @@
 #include "UniversalThinning.h"
 
 #include "ReachedEntry.h"
+#include "model/Translatable.h"
 
 #include <array>
 #include <cerrno>
@@ -155,37 +156,68 @@ struct Replacement {
     model::FileIdentity thinned;
 };
 
-// Puts back every replaced executable, the last replaced first. The executables that could not
-// be put back are named, with where their originals are kept, as a clause of a sentence.
-std::optional<std::string> restore(const std::vector<Replacement>& replaced) {
-    std::string unrestored;
+// What could not be put back: the executables' names and where their originals are kept.
+struct Unrestored {
+    std::string names;
+    std::string kept;
+    std::size_t count = 0;
+};
+
+// Puts back every replaced executable, the last replaced first, and names those that could not
+// be put back.
+std::optional<Unrestored> restore(const std::vector<Replacement>& replaced,
+                                  const fs::path& working) {
+    Unrestored unrestored;
     for (auto replacement = replaced.rbegin(); replacement != replaced.rend(); ++replacement) {
         platform::FileOperationError reachError;
         int error = 0;
         const auto entry = reachInFolder(*replacement->executable, reachError);
         if (!entry || !swapIn(entry->folder.get(), entry->name, replacement->backup,
                               replacement->mode, replacement->thinned, error)) {
-            unrestored += (unrestored.empty() ? "" : ", ") + quotedName(*replacement->executable) +
-                          " (its original is kept at " + replacement->backup.native() + ")";
+            if (unrestored.count++ == 0) {
+                unrestored.names = replacement->executable->name();
+                unrestored.kept = replacement->backup.native();
+            } else {
+                unrestored.names += "\u201D, \u201C" + std::string(replacement->executable->name());
+                unrestored.kept = working.native();
+            }
         }
     }
-    if (unrestored.empty()) {
+    if (unrestored.count == 0) {
         return std::nullopt;
     }
-    return "could not restore " + unrestored;
+    return unrestored;
+}
+
+// After the signature changed: what was put back, or what could not be and where it is kept.
+model::Message signatureChanged(const std::optional<Unrestored>& unrestored) {
+    if (!unrestored) {
+        return {SORVALE_TRANSLATABLE(
+            "Messages", "The app signature changed, so Sorvale restored the original files.")};
+    }
+    return {unrestored->count == 1
+                ? SORVALE_TRANSLATABLE("Messages",
+                                       "The app signature changed, and Sorvale could not restore "
+                                       "\u201C%1\u201D (its original is kept at %2).")
+                : SORVALE_TRANSLATABLE("Messages",
+                                       "The app signature changed, and Sorvale could not restore "
+                                       "\u201C%1\u201D (their originals are kept in %2)."),
+            {unrestored->names, unrestored->kept}};
 }
 
 } // namespace
 
-std::optional<std::string> optimizeUniversalApplication(const engine::ScanEngine& tools,
-                                                        const model::CleanupItem& item) {
+std::optional<model::Message> optimizeUniversalApplication(const engine::ScanEngine& tools,
+                                                           const model::CleanupItem& item) {
     if (item.category != model::CleanupCategory::universalBinaries || item.relatedFiles.empty()) {
-        return "No universal executables were found.";
+        return model::Message{
+            SORVALE_TRANSLATABLE("Messages", "No universal executables were found.")};
     }
     const fs::path workingPath = fs::temp_directory_path() / ("Sorvale-" + newUuidString());
     std::error_code creation;
     if (!fs::create_directories(workingPath, creation) || creation) {
-        return "Could not create a safe working directory.";
+        return model::Message{
+            SORVALE_TRANSLATABLE("Messages", "Could not create a safe working directory.")};
     }
     WorkingFolder working(workingPath);
     const Descriptor workingFolder(::open(workingPath.c_str(), platform::realFolderFlags()));
@@ -198,20 +230,21 @@ std::optional<std::string> optimizeUniversalApplication(const engine::ScanEngine
     // Backs the executable up, thins the backup and swaps the thinned copy in; the message of
     // what went wrong, if anything did.
     const auto thin = [&](const model::Location& executable,
-                          std::size_t index) -> std::optional<std::string> {
-        const std::string failure =
-            "Could not safely optimize " + std::string(executable.name()) + ".";
+                          std::size_t index) -> std::optional<model::Message> {
+        const model::Message failure{
+            SORVALE_TRANSLATABLE("Messages", "Could not safely optimize %1."),
+            {std::string(executable.name())}};
         platform::FileOperationError error;
         const auto entry = reach(executable, error);
         if (!entry) {
-            return error.code == ESTALE || error.code == ENOENT ? error.description : failure;
+            return error.code == ESTALE || error.code == ENOENT ? error.message : failure;
         }
         const Descriptor file(::openat(entry->folder.get(), entry->name.c_str(),
                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         const auto opened = file ? platform::readOpenEntryValues(file.get()) : std::nullopt;
         if (!opened || opened->type != platform::EntryType::regular ||
             opened->identity != entry->values.identity) {
-            return changedAfterScan(executable).description;
+            return changedAfterScan(executable).message;
         }
         const std::string backupName = "backup-" + std::to_string(index);
         const fs::path thinned = working / ("thin-" + std::to_string(index));
@@ -232,17 +265,26 @@ std::optional<std::string> optimizeUniversalApplication(const engine::ScanEngine
         const auto placed = swapIn(entry->folder.get(), entry->name, thinned, mode,
                                    entry->values.identity, swapError);
         if (!placed) {
-            return swapError == ESTALE ? changedAfterScan(executable).description : failure;
+            return swapError == ESTALE ? changedAfterScan(executable).message : failure;
         }
         replaced.push_back({&executable, working / backupName, mode, *placed});
         return std::nullopt;
     };
     // A failure's message, with what could not be put back.
-    const auto failedAfterRestoring = [&](std::string message) {
-        if (const auto unrestored = restore(replaced)) {
+    const auto failedAfterRestoring = [&](model::Message message) {
+        if (const auto unrestored = restore(replaced, workingPath)) {
             working.keep();
-            message.pop_back();
-            message += ", and " + *unrestored + ".";
+            // %3 is what went wrong, a sentence of its own.
+            return model::Message{
+                unrestored->count == 1
+                    ? SORVALE_TRANSLATABLE("Messages",
+                                           "%3 Sorvale also could not restore \u201C%1\u201D (its "
+                                           "original is kept at %2).")
+                    : SORVALE_TRANSLATABLE("Messages",
+                                           "%3 Sorvale also could not restore \u201C%1\u201D "
+                                           "(their originals are kept in %2)."),
+                {unrestored->names, unrestored->kept},
+                {std::move(message)}};
         }
         return message;
     };
@@ -253,11 +295,11 @@ std::optional<std::string> optimizeUniversalApplication(const engine::ScanEngine
         }
     }
     if (statusBefore == 0 && tools.runTool(kCodesign, verify).status != 0) {
-        if (const auto unrestored = restore(replaced)) {
+        const auto unrestored = restore(replaced, workingPath);
+        if (unrestored) {
             working.keep();
-            return "The app signature changed, and Sorvale " + *unrestored + ".";
         }
-        return "The app signature changed, so Sorvale restored the original files.";
+        return signatureChanged(unrestored);
     }
     return std::nullopt;
 }

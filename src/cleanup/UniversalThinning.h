@@ -4,6 +4,7 @@
 
 #include "engine/ScanEngine.h"
 #include "model/CleanupItem.h"
+#include "model/Message.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ namespace sorvale::cleanup {
 // application's signature has been checked again. A failure puts back what was replaced; none on
 // success, else the message to show, which names anything that could not be put back and where
 // its original is kept.
-[[nodiscard]] std::optional<std::string>
+[[nodiscard]] std::optional<model::Message>
 optimizeUniversalApplication(const engine::ScanEngine& tools, const model::CleanupItem& item);
 
 } // namespace sorvale::cleanup

@@ -16,6 +16,11 @@ std::string Message::english() const {
                 ++at;
                 continue;
             }
+            if (index - arguments.size() < sentences.size()) {
+                text += sentences[index - arguments.size()].english();
+                ++at;
+                continue;
+            }
         }
         text += c;
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sorvale::model {
@@ -12,8 +13,18 @@ namespace sorvale::model {
 // English pattern with %1, %2, … (marked SORVALE_TRANSLATABLE in the context kMessageContext)
 // and the texts that fill them. What has no window, such as the CLI, takes its English.
 struct Message {
+    Message() = default;
+    Message(std::string_view englishPattern, std::vector<std::string> texts = {},
+            std::vector<Message> quoted = {})
+        : pattern(englishPattern)
+        , arguments(std::move(texts))
+        , sentences(std::move(quoted)) {}
+
     std::string_view pattern;
     std::vector<std::string> arguments;
+    // Whole sentences that fill the places after the arguments' (%N for N beyond them), said in
+    // the same language as the pattern: the reason a removal quotes.
+    std::vector<Message> sentences;
 
     // The pattern with each %N replaced by argument N, in one pass: an argument that holds "%2"
     // stays as it is.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <string>
 
 namespace sorvale::platform {
@@ -9,7 +11,9 @@ namespace sorvale::platform {
 // Why a file operation failed: the system's error code and a sentence for the user.
 struct FileOperationError {
     int code = 0;
-    std::string description;
+    model::Message message;
+
+    [[nodiscard]] std::string description() const { return message.english(); }
 };
 
 // Only a refusal by the system's permissions counts, nothing else.

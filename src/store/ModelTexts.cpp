@@ -75,6 +75,11 @@ QString messageText(const model::Message& message) {
                 ++at;
                 continue;
             }
+            if (index - message.arguments.size() < message.sentences.size()) {
+                text += messageText(message.sentences[index - message.arguments.size()]);
+                ++at;
+                continue;
+            }
         }
         text += c;
     }

@@ -39,7 +39,9 @@ QString putBackSummary(const cleanup::PutBackOutcome& outcome, std::size_t itemC
         return RemovalTexts::tr("Put back %n item(s).", "", restored);
     }
     return RemovalTexts::tr("Put back %1 of %n item(s). %2", "", static_cast<int>(itemCount))
-        .arg(QString::number(restored), displayText(outcome.firstMessage.value_or("")))
+        .arg(QString::number(restored), outcome.firstMessageParts
+                                            ? messageText(*outcome.firstMessageParts)
+                                            : displayText(outcome.firstMessage.value_or("")))
         .trimmed();
 }
 

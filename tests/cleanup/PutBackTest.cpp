@@ -47,8 +47,8 @@ protected:
         const test::TreeState before = treeState(tree.root());
         const auto error = putBack(inTrash);
         ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->code, code) << error->description;
-        EXPECT_NE(error->description.find(saying), std::string::npos) << error->description;
+        EXPECT_EQ(error->code, code) << error->description();
+        EXPECT_NE(error->description().find(saying), std::string::npos) << error->description();
         EXPECT_EQ(differences(before, treeState(tree.root())), "");
     }
 

@@ -117,6 +117,10 @@ TEST(Message, FillsEachPlaceOnceSoThatAnArgumentThatLooksLikeAPlaceStaysAsItIs) 
     EXPECT_EQ((Message{"Close %1 before removing %2.", {"Files", "%2 %1 100%"}}.english()),
               "Close Files before removing %2 %1 100%.");
     EXPECT_EQ((Message{"%2, then %1; %3 and 5%", {"a", "b"}}.english()), "b, then a; %3 and 5%");
+    // The places after the arguments take whole sentences, themselves filled.
+    const Message reason{"%1 stays: %2", {"%2"}};
+    EXPECT_EQ((Message{"%1 failed: %2 (%3)", {"Tool"}, {reason, {"none"}}}.english()),
+              "Tool failed: %2 stays: %2 (none)");
 }
 
 } // namespace

@@ -5,14 +5,19 @@
 
 #include "store/Translations.h"
 
+#include "cleanup/PackageUninstall.h"
+#include "cleanup/Removal.h"
 #include "store/ModelTexts.h"
 #include "store/PlatformTexts.h"
 #include "store/RemovalMessages.h"
 #include "store/ScreenPresenter.h"
 #include "store/SelectionRules.h"
 #include "support/QtPrinting.h"
+#include "support/TempTree.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace sorvale::store {
 namespace {
@@ -114,6 +119,66 @@ TEST(Translations, AGermanLocaleShowsTheModelsAndTheScreensTextsInGerman) {
     EXPECT_EQ(linux.value("revealAction"), "Im Dateimanager anzeigen");
     EXPECT_TRUE(linux.value("keepWorking").toString().contains("Ihren Rechner"));
     EXPECT_TRUE(linux.value("privacyNote").toString().contains("auf Ihrem Rechner"));
+}
+
+TEST(Translations, TheCleanupsReasonsAreGermanWithTheirNamesAndTheSystemsWordsKept) {
+    namespace fs = std::filesystem;
+    test::TempTree tree;
+    const fs::path home = tree / "home";
+    tree.file(home / "Downloads/report.txt", 4096);
+    tree.file(home / "Downloads/kept.txt", 4096);
+    const engine::ScanEngine engine(tree / "root", HomeLayout::linuxDesktop);
+    std::vector<model::CleanupItem> items =
+        engine.scanTopLevel(home / "Downloads", CleanupCategory::downloads).items;
+    ASSERT_EQ(items.size(), 2U);
+    // Another file takes report.txt's name after the scan; the original stays beside it.
+    fs::rename(home / "Downloads/report.txt", home / "Downloads/report.old");
+    tree.file(home / "Downloads/report.txt", 4096);
+    const cleanup::RemovalOutcome changed = cleanup::removeItems(engine, items, home, false);
+    ASSERT_EQ(changed.removed, 1);
+    ASSERT_EQ(changed.skipped, 1);
+    // Something new takes kept.txt's place once it is in the Trash.
+    tree.file(home / "Downloads/kept.txt", 10);
+    const cleanup::PutBackOutcome occupied = cleanup::putBackItems(changed.trashed);
+    ASSERT_EQ(occupied.failed, 1);
+
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(removalSummary(changed, 2),
+              "1 erledigt; 1 übersprungen. „report.txt“ hat sich nach dem Scan geändert – "
+              "bitte erneut scannen.");
+    EXPECT_EQ(putBackSummary(occupied, 1),
+              "0 von 1 Objekt zurückgelegt. „kept.txt“ konnte nicht zurückgelegt werden: Unter " +
+                  QString::fromStdString((home / "Downloads/kept.txt").native()) +
+                  " befindet sich bereits etwas anderes.");
+    // The English the CLI and the logs keep.
+    EXPECT_EQ(changed.firstMessage,
+              "\u201Creport.txt\u201D changed after the scan \u2014 scan again.");
+}
+
+TEST(Translations, TheAptGuardNamesThePackagesItWouldTakeInGerman) {
+    namespace fs = std::filesystem;
+    test::TempTree tree;
+    // A stand-in APT whose simulation would take a second package along.
+    tree.script("root/usr/bin/apt-get",
+                "if [ \"$1\" = -s ]; then echo \"Remv $3 [1]\"; echo 'Remv gimp-data [1]'; fi");
+    tree.file("root/usr/share/applications/gimp.desktop", 100);
+    const engine::ScanEngine engine(tree / "root", HomeLayout::linuxDesktop);
+    std::vector<model::CleanupItem> found =
+        engine.scanTopLevel(tree / "root/usr/share/applications", CleanupCategory::downloads).items;
+    ASSERT_EQ(found.size(), 1U);
+    model::CleanupItem gimp = found.front();
+    gimp.category = CleanupCategory::installedApplications;
+    gimp.name = "GIMP";
+    gimp.operation = model::CleanupOperation::uninstallDebianPackage("gimp");
+    const cleanup::ItemResult result =
+        cleanup::uninstallThroughPackageManager(engine, gimp, tree / "home", nullptr);
+    ASSERT_EQ(result.kind, cleanup::ItemResult::Kind::skipped) << result.message;
+    ASSERT_TRUE(result.parts);
+    EXPECT_TRUE(fs::exists(tree / "root/usr/share/applications/gimp.desktop"));
+
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(messageText(*result.parts),
+              "GIMP bleibt installiert: Beim Entfernen würden auch gimp-data entfernt.");
 }
 
 TEST(Translations, ALanguageWithoutACatalogueGetsTheEnglishPluralFormsAndItsOwnNumbers) {
