@@ -14,6 +14,8 @@ QtObject {
     readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.58)
     readonly property color sidebar: Qt.rgba(0.035, 0.06, 0.09, 1)
     readonly property color primaryButtonText: Qt.rgba(0.02, 0.1, 0.08, 1)
+    // The field and tooltip background of the window's palette.
+    readonly property color field: Qt.rgba(0.07, 0.1, 0.14, 1)
 
     // The platform's standard named colours (their dark variants), by the model's tint names.
     readonly property var tints: ({
