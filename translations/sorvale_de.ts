@@ -168,6 +168,13 @@
         <source>Return the selected items to where they were deleted from</source>
         <translation>Die ausgewählten Objekte dorthin zurücklegen, wo sie gelöscht wurden</translation>
     </message>
+    <message numerus="yes">
+        <source>%n selected in all groups · %1</source>
+        <translation>
+            <numerusform>%n in allen Gruppen ausgewählt · %1</numerusform>
+            <numerusform>%n in allen Gruppen ausgewählt · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ByteCountTexts</name>

@@ -27,6 +27,13 @@
             <numerusform>%n selected · %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n selected in all groups · %1</source>
+        <translation>
+            <numerusform>%n selected in all groups · %1</numerusform>
+            <numerusform>%n selected in all groups · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ByteCountTexts</name>

@@ -220,6 +220,7 @@ QVariantList ResultsList::categories() const {
         entry.insert("category", category);
         entry.insert("size", QVariant::fromValue<qint64>(figures.size));
         entry.insert("selectedSize", QVariant::fromValue<qint64>(figures.selectedSize));
+        entry.insert("selectedCount", figures.selectedCount);
         list.append(entry);
     }
     return list;
@@ -447,6 +448,7 @@ void ResultsList::updateFigures() {
         }
         found->size += item.size;
         found->selectedSize += item.isSelected ? item.size : 0;
+        found->selectedCount += item.isSelected ? 1 : 0;
     }
     // By title as shown, in the language shown.
     std::sort(categories.begin(), categories.end(), [](const auto& a, const auto& b) {

@@ -48,7 +48,7 @@ class ResultsList : public QAbstractListModel {
     // What the sort picker shows for each of sortOrders.
     Q_PROPERTY(QStringList sortOrderLabels READ sortOrderLabels CONSTANT)
     // The categories of the base items, by translated title: [{category, title, subtitle, symbol,
-    // tint, size, selectedSize}], sizes over the base items.
+    // tint, size, selectedSize, selectedCount}], sizes over the base items.
     Q_PROPERTY(QVariantList categories READ categories NOTIFY categoriesChanged)
     Q_PROPERTY(int baseCount READ baseCount NOTIFY baseFiguresChanged)
     Q_PROPERTY(qint64 baseSize READ baseSize NOTIFY baseFiguresChanged)
@@ -142,6 +142,7 @@ private:
         model::CleanupCategory category;
         std::int64_t size = 0;
         std::int64_t selectedSize = 0;
+        int selectedCount = 0;
         bool operator==(const CategoryFigures&) const = default;
     };
     struct RowFigures {

@@ -29,9 +29,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <array>
 #include <cstdio>
+#include <linux/capability.h>
 #include <optional>
 #include <string_view>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(SorvalePlugin)
 
@@ -77,6 +81,21 @@ public:
             failed_ = true;
         }
     }
+    // Opens the menu bar's menu of that title, as a click on it does.
+    void openMenu(const QString& title) {
+        QQuickItem* item = visibleItem(window_.contentItem(), [&](QQuickItem* candidate) {
+            return candidate->inherits("QQuickMenuBarItem") &&
+                   candidate->property("text").toString() == title;
+        });
+        if (item == nullptr) {
+            std::fprintf(stderr, "no menu %s\n", qPrintable(title));
+            failed_ = true;
+            return;
+        }
+        QTest::mouseClick(
+            &window_, Qt::LeftButton, {},
+            item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    }
     void parkPointer() { QTest::mouseMove(&window_, QPoint(4, window_.height() - 4)); }
     [[nodiscard]] bool failed() const { return failed_; }
 
@@ -84,14 +103,20 @@ private:
     // The first shown item of that name, searched through the items drawn (delegates that
     // views make have no object parent to search through).
     static QQuickItem* visibleItem(QQuickItem* item, const char* objectName) {
+        return visibleItem(item, [objectName](QQuickItem* candidate) {
+            return candidate->objectName() == QLatin1String(objectName);
+        });
+    }
+    static QQuickItem* visibleItem(QQuickItem* item,
+                                   const std::function<bool(QQuickItem*)>& wanted) {
         if (!item->isVisible()) {
             return nullptr;
         }
-        if (item->objectName() == QLatin1String(objectName)) {
+        if (wanted(item)) {
             return item;
         }
         for (QQuickItem* child : item->childItems()) {
-            if (QQuickItem* found = visibleItem(child, objectName)) {
+            if (QQuickItem* found = visibleItem(child, wanted)) {
                 return found;
             }
         }
@@ -131,9 +156,30 @@ std::function<bool(const model::CleanupItem&)> ofCategory(model::CleanupCategory
     return [category](const model::CleanupItem& item) { return item.category == category; };
 }
 
+// Root reads every folder whatever its permissions. Without these two capabilities it reads as
+// its owner does, so that a folder taken away is skipped by the scans as it is for a user. Only
+// threads started afterwards inherit this, so it is done before any starts.
+void readAsAnOwner() {
+    if (::geteuid() != 0) {
+        return;
+    }
+    __user_cap_header_struct header{.version = _LINUX_CAPABILITY_VERSION_3, .pid = 0};
+    std::array<__user_cap_data_struct, 2> data{};
+    if (::syscall(SYS_capget, &header, data.data()) != 0) {
+        return;
+    }
+    for (const unsigned capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        data[capability / 32].effective &= ~(1U << (capability % 32));
+    }
+    if (::syscall(SYS_capset, &header, data.data()) != 0) {
+        std::fprintf(stderr, "cannot give up reading every folder\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    readAsAnOwner();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");
     QGuiApplication application(argc, argv);
@@ -415,6 +461,62 @@ int main(int argc, char** argv) {
         camera.shoot("cleanup-browser-backups");
         store.showCleanupSummary();
     }
+    store.selectSection("overview");
+
+    // The menus, each open.
+    for (const QString& menu :
+         {QStringLiteral("Sorvale"), QStringLiteral("Scan"), QStringLiteral("Help")}) {
+        camera.openMenu(menu);
+        camera.shoot("menu-" + menu.toLower());
+        QTest::keyClick(window, Qt::Key_Escape);
+        camera.parkPointer();
+    }
+
+    // Places the scans could not read: a folder taken away inside a cache that an application
+    // also owns, and a Large Files folder that is gone.
+    const fs::path locked = onMacos ? "Library/Caches/com.pixelmate.app/Private"
+                                    : ".var/app/com.spotify.Client/cache/private";
+    home.folder(locked);
+    home.makeInaccessible(locked);
+    store.startJunkScan();
+    waitForCompletion(store);
+    camera.shoot("cleanup-skipped");
+    store.scanApplications();
+    waitForCompletion(store);
+    camera.shoot("applications-unavailable");
+    fs::permissions(home / locked, fs::perms::owner_all);
+    store.scanLargeFiles(home / "Gone");
+    waitForCompletion(store);
+    camera.shoot("large-files-unavailable");
+
+    // macOS refused an uninstall for want of the App Management permission.
+    if (onMacos) {
+        store.setNeedsAppManagementPermission(true);
+        store.scanApplications();
+        waitForCompletion(store);
+        camera.shoot("applications-app-management");
+        store.reviewApplications("installedApplications");
+        camera.shoot("applications-list-app-management");
+        store.showApplicationsSummary();
+        store.setNeedsAppManagementPermission(false);
+    }
+
+    // An empty Downloads folder and an empty Trash, their contents set aside.
+    const auto setAside = [&](const fs::path& contents) {
+        if (fs::exists(home / contents)) {
+            fs::rename(home / contents, home / (contents.native() + "-kept"));
+            home.folder(contents);
+        }
+    };
+    setAside("Downloads");
+    store.scanDownloads();
+    waitForCompletion(store);
+    camera.shoot("downloads-empty");
+    setAside(".Trash");
+    setAside(".local/share/Trash/files");
+    store.scanTrash();
+    waitForCompletion(store);
+    camera.shoot("trash-empty");
     store.selectSection("overview");
 
     store.chooseLargeFileFolder();

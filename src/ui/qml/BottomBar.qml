@@ -6,8 +6,16 @@ import Sorvale
 
 // The result of the last removal or the selection, and the button that asks to remove it.
 GlassPanel {
+    id: bar
     radius: 16
     implicitHeight: 58
+
+    // While the cleanup browser shows one group, items ticked in other groups are removed too:
+    // the count then says that it spans them.
+    readonly property int selectedShown: Results.categories.reduce(
+        (sum, entry) => sum + entry.selectedCount, 0)
+    readonly property bool selectionBeyondGroup: Store.selection === "cleanup"
+        && Store.focusedCleanupGroup !== "" && Store.selectedCount > selectedShown
 
     RowLayout {
         anchors.fill: parent
@@ -25,6 +33,8 @@ GlassPanel {
             objectName: "selectionSummary"
             Layout.fillWidth: true
             text: Store.lastMessage !== "" ? Store.lastMessage
+                : bar.selectionBeyondGroup
+                ? qsTr("%n selected in all groups \u00b7 %1", "", Store.selectedCount).arg(Format.byteCount(Store.selectedSize))
                 : Store.selectedCount > 0
                 ? qsTr("%n selected \u00b7 %1", "", Store.selectedCount).arg(Format.byteCount(Store.selectedSize))
                 : qsTr("Nothing selected")

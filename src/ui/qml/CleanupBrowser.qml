@@ -71,7 +71,8 @@ RowLayout {
                     // A long title takes a second line rather than losing its end.
                     wrapMode: Text.Wrap
                     maximumLineCount: 2
-                    elide: Text.ElideMiddle
+                    // Qt elides only the last line of wrapped text, and only at its end.
+                    elide: Text.ElideRight
                 }
                 Text {
                     Layout.fillWidth: true
@@ -216,7 +217,15 @@ RowLayout {
                         : qsTr("Inspect every cleanup category before applying changes.")
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
+                    ToolTip.visible: subtitleHover.hovered && truncated
+                    ToolTip.text: text
+                    ToolTip.delay: 500
+                    HoverHandler {
+                        id: subtitleHover
+                    }
                 }
             }
             Text {

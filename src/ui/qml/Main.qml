@@ -19,7 +19,7 @@ ApplicationWindow {
     palette {
         window: Theme.background
         windowText: "white"
-        base: Qt.rgba(0.07, 0.1, 0.14, 1)
+        base: Theme.field
         text: "white"
         button: Qt.rgba(0.1, 0.13, 0.18, 1)
         buttonText: "white"
@@ -28,12 +28,42 @@ ApplicationWindow {
         light: Qt.rgba(0.16, 0.2, 0.26, 1)
         mid: Qt.rgba(0.12, 0.15, 0.2, 1)
         dark: Qt.rgba(0.03, 0.05, 0.08, 1)
-        toolTipBase: Qt.rgba(0.1, 0.13, 0.18, 1)
+        toolTipBase: Theme.field
         toolTipText: "white"
     }
 
+    // A menu of the menu bar, raised from the window by its edge, with room around its items.
+    component WindowMenu: Menu {
+        topPadding: 5
+        bottomPadding: 5
+        delegate: Component {
+            MenuItem {
+                id: menuItem
+                implicitHeight: 30
+                leftPadding: 14
+                rightPadding: 14
+                // Light text on the faint highlight below, not the dark text of an accent fill.
+                palette.highlightedText: "white"
+                background: Rectangle {
+                    anchors.fill: parent
+                    anchors.leftMargin: 5
+                    anchors.rightMargin: 5
+                    radius: 6
+                    color: menuItem.highlighted ? Theme.faded(Theme.accent, 0.18) : "transparent"
+                }
+            }
+        }
+        background: Rectangle {
+            implicitWidth: 250
+            color: Theme.field
+            radius: 8
+            border.color: Theme.faded("white", 0.14)
+            border.width: 1
+        }
+    }
+
     menuBar: MenuBar {
-        Menu {
+        WindowMenu {
             title: qsTr("Sorvale")
             Action {
                 text: qsTr("Check for Updates\u2026")
@@ -51,7 +81,7 @@ ApplicationWindow {
                 onTriggered: Qt.quit()
             }
         }
-        Menu {
+        WindowMenu {
             title: qsTr("Scan")
             Action {
                 text: qsTr("Run Smart Scan")
@@ -64,7 +94,7 @@ ApplicationWindow {
                 onTriggered: Store.chooseLargeFileFolder()
             }
         }
-        Menu {
+        WindowMenu {
             title: qsTr("Help")
             Action {
                 text: qsTr("Sorvale Website")

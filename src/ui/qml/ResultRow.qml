@@ -146,6 +146,13 @@ Rectangle {
                     font.pixelSize: 14
                     font.weight: Font.DemiBold
                     elide: Text.ElideMiddle
+                    // A name cut short is read whole on hover.
+                    ToolTip.visible: nameHover.hovered && truncated
+                    ToolTip.text: text
+                    ToolTip.delay: 500
+                    HoverHandler {
+                        id: nameHover
+                    }
                 }
                 // How the application was installed, which is also how it is removed.
                 Rectangle {

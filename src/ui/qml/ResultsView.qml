@@ -42,6 +42,12 @@ ColumnLayout {
                 color: Theme.secondaryText
                 font.pixelSize: Theme.body
                 elide: Text.ElideRight
+                ToolTip.visible: resultsSubtitleHover.hovered && truncated
+                ToolTip.text: text
+                ToolTip.delay: 500
+                HoverHandler {
+                    id: resultsSubtitleHover
+                }
             }
             Text {
                 objectName: "largeFilesScope"

@@ -14,6 +14,26 @@ QtObject {
     readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.58)
     readonly property color sidebar: Qt.rgba(0.035, 0.06, 0.09, 1)
     readonly property color primaryButtonText: Qt.rgba(0.02, 0.1, 0.08, 1)
+    // The field and tooltip background of the window's palette.
+    readonly property color field: Qt.rgba(0.07, 0.1, 0.14, 1)
+
+    // Where body text is drawn: each surface as the colours laid over one another from the
+    // window up, with the colours of the text drawn on it. Each must stand out at 4.5:1.
+    readonly property var textSurfaces: [
+        {name: "window", layers: [background], texts: ["white", secondaryText, accent]},
+        {name: "sidebar", layers: [sidebar], texts: ["white", secondaryText]},
+        {name: "sidebar's current row", layers: [sidebar, panelStrong], texts: ["white"]},
+        {name: "panel", layers: [background, panel],
+         texts: ["white", secondaryText, accent, tint("orange")]},
+        {name: "button", layers: [background, panel, panelStrong],
+         texts: ["white", secondaryText]},
+        {name: "browser's current row", layers: [background, panel, faded(accent, 0.11)],
+         texts: ["white", secondaryText, accent]},
+        {name: "warning", layers: [background, panel, faded(tint("orange"), 0.10)],
+         texts: ["white", secondaryText]},
+        {name: "field", layers: [field], texts: ["white", secondaryText]},
+        {name: "primary button", layers: [accent], texts: [primaryButtonText]}
+    ]
 
     // The platform's standard named colours (their dark variants), by the model's tint names.
     readonly property var tints: ({

@@ -186,6 +186,17 @@ TestCase {
         compare(findChild(view, "categoryColumnLabel").text, "XCODE STORAGE");
         compare(findChild(view, "detailTitle").text, "Xcode Storage");
 
+        // Items ticked in another group are removed with the shown ones: the count says so.
+        const shown = Store.items("xcode")[0].id;
+        const elsewhere = Store.items("systemJunk")[0].id;
+        Store.setSelection([shown], true);
+        compare(findChild(view, "selectionSummary").text,
+                "1 selected \u00b7 " + Format.byteCount(Store.selectedSize));
+        Store.setSelection([elsewhere], true);
+        compare(findChild(view, "selectionSummary").text,
+                "2 selected in all groups \u00b7 " + Format.byteCount(Store.selectedSize));
+        Store.setSelection([shown, elsewhere], false);
+
         const category = Results.categories[0];
         press(view, "category-" + category.category);
         compare(Results.selectedCategory, category.category);

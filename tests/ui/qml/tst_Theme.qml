@@ -34,19 +34,21 @@ TestCase {
     }
 
     function test_bodyTextStandsOutFromEverySurfaceItIsDrawnOn() {
-        const surfaces = {
-            "background": Theme.background,
-            "sidebar": Theme.sidebar,
-            "panel": over(Theme.panel, Theme.background),
-            "strong panel": over(Theme.panelStrong, over(Theme.panel, Theme.background))
-        };
-        for (const [name, surface] of Object.entries(surfaces)) {
-            for (const [text, colour] of [["secondary", Theme.secondaryText],
-                                          ["accent", Theme.accent]]) {
-                const ratio = contrast(over(colour, surface), surface);
-                verify(ratio >= 4.5, text + " text on " + name + ": " + ratio.toFixed(2));
+        verify(Theme.textSurfaces.length >= 2);
+        for (const surface of Theme.textSurfaces) {
+            const ground = surface.layers.reduce((under, layer) => over(Qt.lighter(layer, 1), under),
+                                                 Qt.rgba(0, 0, 0, 1));
+            for (const text of surface.texts) {
+                const ratio = contrast(over(Qt.lighter(text, 1), ground), ground);
+                verify(ratio >= 4.5, text + " on the " + surface.name + ": " + ratio.toFixed(2));
             }
         }
-        verify(contrast(Theme.primaryButtonText, Theme.accent) >= 4.5, "a primary button's title");
+    }
+
+    function test_contrastIsMeasuredAsTheWebGuidelinesMeasureIt() {
+        fuzzyCompare(contrast(Qt.rgba(1, 1, 1, 1), Qt.rgba(0, 0, 0, 1)), 21, 0.01);
+        fuzzyCompare(contrast(Qt.rgba(0.5, 0.5, 0.5, 1), Qt.rgba(1, 1, 1, 1)), 3.98, 0.01);
+        fuzzyCompare(contrast(over(Qt.rgba(1, 1, 1, 0.5), Qt.rgba(0, 0, 0, 1)),
+                              Qt.rgba(0.5, 0.5, 0.5, 1)), 1, 0.001);
     }
 }
