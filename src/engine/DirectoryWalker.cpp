@@ -216,7 +216,7 @@ walkRootsConcurrently(const std::vector<WalkRoot>& roots, const WalkOptions& opt
         std::max(1U, std::min(std::thread::hardware_concurrency(), concurrency.threads));
     std::deque<WalkOrigin> origins(roots.size());
     std::deque<RootsWorker> workers{makeWorker(0)};
-    WalkQueue queue(roots.size());
+    WalkQueue queue(roots.size(), threads > 1 ? threads : 0);
     std::vector<std::jthread> helpers;
     SharingStart sharing{concurrency.entriesBeforeSharing, nullptr};
     if (threads > 1) {

@@ -45,8 +45,11 @@ struct HandedFolder {
 // to idle ones. It counts what is unfinished, which tells an idle thread when the walk is over.
 class WalkQueue {
 public:
-    explicit WalkQueue(std::size_t roots)
+    // `backlog` folders are kept queued while every thread is busy, so that a thread finishing
+    // its part takes the next at once instead of sleeping until another thread enters a folder.
+    WalkQueue(std::size_t roots, std::size_t backlog)
         : roots_(roots)
+        , backlog_(backlog)
         , unfinished_(roots) {}
     WalkQueue(const WalkQueue&) = delete;
     WalkQueue& operator=(const WalkQueue&) = delete;
@@ -54,7 +57,8 @@ public:
 
     // Read on every folder a busy thread enters, so it takes no lock.
     [[nodiscard]] bool wantsWork() const {
-        return idle_.load(std::memory_order_relaxed) > queued_.load(std::memory_order_relaxed);
+        return idle_.load(std::memory_order_relaxed) + backlog_ >
+               queued_.load(std::memory_order_relaxed);
     }
 
     void give(HandedFolder folder);
@@ -73,6 +77,7 @@ private:
     std::deque<HandedFolder> folders_;
     std::size_t nextRoot_ = 0;
     std::size_t roots_;
+    std::size_t backlog_;
     std::size_t unfinished_;
     std::atomic<std::size_t> idle_ = 0;
     std::atomic<std::size_t> queued_ = 0;
