@@ -17,28 +17,32 @@ void writeHexEscape(std::ostream& out, unsigned value) {
         << digits[(value >> 4) & 0xF] << digits[value & 0xF];
 }
 
+// Bytes that need no escape go out in runs: a stream's per-character path is slow.
 void writeString(std::ostream& out, std::string_view bytes) {
     out << '"';
+    std::size_t unwritten = 0;
     for (std::size_t offset = 0; offset < bytes.size();) {
         const model::Utf8Sequence sequence = model::nextUtf8Sequence(bytes, offset);
-        if (!sequence.valid) {
-            for (std::size_t i = 0; i < sequence.length; ++i) {
-                writeHexEscape(out, 0xDC00U | static_cast<unsigned char>(bytes[offset + i]));
-            }
-        } else if (sequence.length > 1) {
-            out << bytes.substr(offset, sequence.length);
-        } else {
-            const char c = bytes[offset];
-            if (c == '"' || c == '\\') {
+        const char c = bytes[offset];
+        const bool plain =
+            sequence.valid && (sequence.length > 1 ||
+                               (static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\'));
+        if (!plain) {
+            out.write(bytes.data() + unwritten, static_cast<std::streamsize>(offset - unwritten));
+            if (!sequence.valid) {
+                for (std::size_t i = 0; i < sequence.length; ++i) {
+                    writeHexEscape(out, 0xDC00U | static_cast<unsigned char>(bytes[offset + i]));
+                }
+            } else if (c == '"' || c == '\\') {
                 out << '\\' << c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                writeHexEscape(out, static_cast<unsigned char>(c));
             } else {
-                out << c;
+                writeHexEscape(out, static_cast<unsigned char>(c));
             }
+            unwritten = offset + sequence.length;
         }
         offset += sequence.length;
     }
+    out.write(bytes.data() + unwritten, static_cast<std::streamsize>(bytes.size() - unwritten));
     out << '"';
 }
 

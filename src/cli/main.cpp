@@ -11,7 +11,9 @@
 #include "platform/StandardLocations.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <iostream>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -27,8 +29,12 @@ class ProgressLine {
 public:
     explicit ProgressLine(const engine::ScanProgress& progress)
         : thread_([&progress](const std::stop_token& stop) {
-            while (!stop.stop_requested()) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            // Waits on the stop request itself, so the scan's end is not held up by a sleep.
+            std::mutex mutex;
+            std::condition_variable_any woken;
+            std::unique_lock lock(mutex);
+            while (!woken.wait_for(lock, stop, std::chrono::milliseconds(250),
+                                   [&stop] { return stop.stop_requested(); })) {
                 const auto [entries, items, bytes] = progress.figures();
                 std::cerr << "\r\033[K" << entries << " entries, " << items << " items, "
                           << model::formatByteCount(bytes) << std::flush;
@@ -94,6 +100,8 @@ void run(const cli::Arguments& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The output is written through iostreams only; unsynchronised, it is buffered in bulk.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     const cli::ParseResult parsed = cli::parseArguments(words, platform::homeFolder());
     if (std::holds_alternative<cli::HelpRequested>(parsed)) {
