@@ -59,6 +59,7 @@ double secondsToRun(const std::vector<std::string>& command) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = -1;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
@@ -83,9 +84,15 @@ void compare(const std::string& label, const std::vector<std::string>& ours,
     secondsToRun(reference);
     std::vector<double> oursTimes;
     std::vector<double> referenceTimes;
+    // Which of the two runs first alternates, so neither gains from the state the other leaves.
     for (int i = 0; i < runs; ++i) {
-        oursTimes.push_back(secondsToRun(ours));
-        referenceTimes.push_back(secondsToRun(reference));
+        if (i % 2 == 0) {
+            oursTimes.push_back(secondsToRun(ours));
+            referenceTimes.push_back(secondsToRun(reference));
+        } else {
+            referenceTimes.push_back(secondsToRun(reference));
+            oursTimes.push_back(secondsToRun(ours));
+        }
     }
     const double a = median(oursTimes);
     const double b = median(referenceTimes);
