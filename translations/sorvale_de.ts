@@ -723,6 +723,141 @@
     </message>
 </context>
 <context>
+    <name>ItemNames</name>
+    <message>
+        <source>npm cache</source>
+        <translation>npm-Cache</translation>
+    </message>
+    <message>
+        <source>Cargo registry downloads</source>
+        <translation>Cargo-Registry-Downloads</translation>
+    </message>
+    <message>
+        <source>Cargo registry sources</source>
+        <translation>Cargo-Registry-Quellen</translation>
+    </message>
+    <message>
+        <source>Cargo registry index</source>
+        <translation>Cargo-Registry-Index</translation>
+    </message>
+    <message>
+        <source>Cargo Git checkouts</source>
+        <translation>Cargo-Git-Checkouts</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle-Caches</translation>
+    </message>
+    <message>
+        <source>Gradle wrapper distributions</source>
+        <translation>Gradle-Wrapper-Distributionen</translation>
+    </message>
+    <message>
+        <source>Go module cache</source>
+        <translation>Go-Modul-Cache</translation>
+    </message>
+    <message>
+        <source>pnpm store</source>
+        <translation>pnpm-Speicher</translation>
+    </message>
+    <message>
+        <source>NuGet packages</source>
+        <translation>NuGet-Pakete</translation>
+    </message>
+    <message>
+        <source>Bun cache</source>
+        <translation>Bun-Cache</translation>
+    </message>
+    <message>
+        <source>Conda packages</source>
+        <translation>Conda-Pakete</translation>
+    </message>
+    <message>
+        <source>Conda packages (miniconda3)</source>
+        <translation>Conda-Pakete (miniconda3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (anaconda3)</source>
+        <translation>Conda-Pakete (anaconda3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (miniforge3)</source>
+        <translation>Conda-Pakete (miniforge3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (mambaforge)</source>
+        <translation>Conda-Pakete (mambaforge)</translation>
+    </message>
+    <message>
+        <source>Maven local repository</source>
+        <translation>Lokales Maven-Repository</translation>
+    </message>
+    <message>
+        <source>Android SDK downloads</source>
+        <translation>Android-SDK-Downloads</translation>
+    </message>
+    <message>
+        <source>Firefox crash reports</source>
+        <translation>Firefox-Absturzberichte</translation>
+    </message>
+    <message>
+        <source>Thunderbird crash reports</source>
+        <translation>Thunderbird-Absturzberichte</translation>
+    </message>
+    <message>
+        <source>%1 cache</source>
+        <translation>Cache von %1</translation>
+    </message>
+    <message>
+        <source>%1 web data</source>
+        <translation>Webdaten von %1</translation>
+    </message>
+    <message>
+        <source>%1 logs</source>
+        <translation>Protokolle von %1</translation>
+    </message>
+    <message>
+        <source>Simulator Shared Caches</source>
+        <translation>Gemeinsame Simulator-Caches</translation>
+    </message>
+    <message>
+        <source>%1 %2 Simulator Runtime</source>
+        <translation>%1 %2 Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>%1 Runtime Simulator Runtime</source>
+        <translation>%1 Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>Simulator %1 Simulator Runtime</source>
+        <translation>Simulator-Laufzeitumgebung %1</translation>
+    </message>
+    <message>
+        <source>Simulator Runtime Simulator Runtime</source>
+        <translation>Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>APT package cache</source>
+        <translation>APT-Paket-Cache</translation>
+    </message>
+    <message>
+        <source>Archived journal files</source>
+        <translation>Archivierte Journaldateien</translation>
+    </message>
+    <message>
+        <source>Unused Flatpak runtimes (system-wide)</source>
+        <translation>Ungenutzte Flatpak-Laufzeitumgebungen (systemweit)</translation>
+    </message>
+    <message>
+        <source>Unused Flatpak runtimes (this user)</source>
+        <translation>Ungenutzte Flatpak-Laufzeitumgebungen (dieser Benutzer)</translation>
+    </message>
+    <message>
+        <source>%1 revision %2</source>
+        <translation>%1, Revision %2</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Sorvale</source>

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace sorvale::store {
@@ -153,6 +155,38 @@ TEST(Translations, TheCleanupsReasonsAreGermanWithTheirNamesAndTheSystemsWordsKe
     // The English the CLI and the logs keep.
     EXPECT_EQ(changed.firstMessage,
               "\u201Creport.txt\u201D changed after the scan \u2014 scan again.");
+}
+
+TEST(Translations, TheNamesTheScansGiveItemsAreGermanAndTheNamesOfFilesAreKept) {
+    namespace fs = std::filesystem;
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+    test::TempTree tree;
+    const fs::path home = tree / "home";
+    tree.file(home / ".cargo/registry/cache/index.crates.io/serde.crate", 8192);
+    tree.file(home / ".var/app/org.gnome.Maps/cache/tiles", 8192);
+    // A file named as the scan names another item is still a file's name.
+    tree.file(home / ".cache/Cargo registry downloads", 8192);
+    const engine::ScanEngine engine(tree / "root", HomeLayout::linuxDesktop);
+    const std::vector<model::CleanupItem> items = engine.scanJunk(home).items;
+    const auto found = [&](const fs::path& url) {
+        const auto at = std::find_if(items.begin(), items.end(),
+                                     [&](const auto& item) { return item.url.path() == url; });
+        return at != items.end() ? *at : model::CleanupItem{};
+    };
+    const model::CleanupItem downloads = found(home / ".cargo/registry/cache");
+    const model::CleanupItem maps = found(home / ".var/app/org.gnome.Maps/cache");
+    const model::CleanupItem file = found(home / ".cache/Cargo registry downloads");
+    // The English the CLI prints.
+    EXPECT_EQ(downloads.name, "Cargo registry downloads");
+    EXPECT_EQ(maps.name, "Maps cache");
+    EXPECT_EQ(file.name, "Cargo registry downloads");
+
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(nameText(downloads), "Cargo-Registry-Downloads");
+    EXPECT_EQ(nameText(maps), "Cache von Maps");
+    EXPECT_EQ(nameText(file), "Cargo registry downloads");
 }
 
 TEST(Translations, TheAptGuardNamesThePackagesItWouldTakeInGerman) {
