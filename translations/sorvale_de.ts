@@ -926,10 +926,6 @@
 <context>
     <name>Messages</name>
     <message>
-        <source>Close %1 before removing %2: it is running.</source>
-        <translation>Beenden Sie %1, bevor Sie %2 entfernen: Das Programm läuft.</translation>
-    </message>
-    <message>
         <source>Quit Apple Mail before removing downloaded attachments.</source>
         <translation>Beenden Sie Apple Mail, bevor Sie geladene Anhänge entfernen.</translation>
     </message>
@@ -1114,24 +1110,8 @@
         <translation>Zum Deinstallieren von Apps aus „Programme“ ist die Berechtigung „App-Verwaltung“ nötig. Öffnen Sie die Berechtigungseinstellungen und aktivieren Sie Sorvale. Bereits in den Papierkorb verschoben: %1.</translation>
     </message>
     <message>
-        <source>Could not completely uninstall %1: %3</source>
-        <translation>%1 konnte nicht vollständig deinstalliert werden: %3</translation>
-    </message>
-    <message>
-        <source>Could not completely uninstall %1: %3 Already moved to the Trash: %2.</source>
-        <translation>%1 konnte nicht vollständig deinstalliert werden: %3 Bereits in den Papierkorb verschoben: %2.</translation>
-    </message>
-    <message>
         <source>The app signature changed, so Sorvale restored the original files.</source>
         <translation>Die Signatur der App hat sich geändert, daher hat Sorvale die Originaldateien wiederhergestellt.</translation>
-    </message>
-    <message>
-        <source>The app signature changed, and Sorvale could not restore “%1” (its original is kept at %2).</source>
-        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
-    </message>
-    <message>
-        <source>The app signature changed, and Sorvale could not restore “%1” (their originals are kept in %2).</source>
-        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
     </message>
     <message>
         <source>No universal executables were found.</source>
@@ -1146,12 +1126,40 @@
         <translation>%1 konnte nicht sicher optimiert werden.</translation>
     </message>
     <message>
-        <source>%3 Sorvale also could not restore “%1” (its original is kept at %2).</source>
-        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
     </message>
     <message>
-        <source>%3 Sorvale also could not restore “%1” (their originals are kept in %2).</source>
-        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
+        <source>“%1”, %2</source>
+        <translation>„%1“, %2</translation>
+    </message>
+    <message>
+        <source>Close %1 before removing “%2”: it is running.</source>
+        <translation>Beenden Sie %1, bevor Sie „%2“ entfernen: Das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %2</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %2 Already moved to the Trash: %3.</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %2 Bereits in den Papierkorb verschoben: %3.</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore %2 (its original is kept at %1).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte %2 nicht wiederherstellen (das Original liegt unter %1).</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore %2 (their originals are kept in %1).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte %2 nicht wiederherstellen (die Originale liegen in %1).</translation>
+    </message>
+    <message>
+        <source>%2 Sorvale also could not restore %3 (its original is kept at %1).</source>
+        <translation>%2 Außerdem konnte Sorvale %3 nicht wiederherstellen (das Original liegt unter %1).</translation>
+    </message>
+    <message>
+        <source>%2 Sorvale also could not restore %3 (their originals are kept in %1).</source>
+        <translation>%2 Außerdem konnte Sorvale %3 nicht wiederherstellen (die Originale liegen in %1).</translation>
     </message>
 </context>
 <context>

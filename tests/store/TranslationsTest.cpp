@@ -6,6 +6,7 @@
 #include "store/Translations.h"
 
 #include "cleanup/PackageUninstall.h"
+#include "cleanup/ReachedEntry.h"
 #include "cleanup/Removal.h"
 #include "store/ModelTexts.h"
 #include "store/PlatformTexts.h"
@@ -74,11 +75,11 @@ TEST(Translations, AGermanLocaleShowsGermanNumbersAndPluralForms) {
     // The reason the cleanup gives for a skip, in German, its parts kept as they are.
     cleanup::RemovalOutcome skipped = removed(2);
     skipped.skipped = 1;
-    skipped.firstMessage = "Close Firefox before removing \u201ccache2\u201d: it is running.";
-    skipped.firstMessageParts = model::Message{"Close %1 before removing %2: it is running.",
-                                               {"Firefox", "\u201c%2\u201d"}};
+    skipped.firstMessage = "Close Firefox before removing \u201c%2\u201d: it is running.";
+    skipped.firstMessageParts = model::Message{
+        "Close %1 before removing \u201c%2\u201d: it is running.", {"Firefox", "%2"}};
     EXPECT_EQ(removalSummary(skipped, 3), "2 erledigt; 1 übersprungen. Beenden Sie Firefox, bevor "
-                                          "Sie \u201c%2\u201d entfernen: Das Programm läuft.");
+                                          "Sie „%2“ entfernen: Das Programm läuft.");
 
     const Confirmation one = selection_rules::confirmation(downloadsSelected(1, 1'500'000), {});
     EXPECT_EQ(one.title, "Ausgewählte Objekte in den Papierkorb verschieben?");
@@ -187,6 +188,8 @@ TEST(Translations, TheNamesTheScansGiveItemsAreGermanAndTheNamesOfFilesAreKept) 
     EXPECT_EQ(nameText(downloads), "Cargo-Registry-Downloads");
     EXPECT_EQ(nameText(maps), "Cache von Maps");
     EXPECT_EQ(nameText(file), "Cargo registry downloads");
+    // Names a message lists are quoted as the language quotes them.
+    EXPECT_EQ(messageText(cleanup::quotedNames({"a", "b", "%2"})), "„a“, „b“, „%2“");
 }
 
 TEST(Translations, TheAptGuardNamesThePackagesItWouldTakeInGerman) {
