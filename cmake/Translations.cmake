@@ -13,10 +13,12 @@ find_program(SORVALE_LRELEASE lrelease PATHS ${qt_tools} NO_DEFAULT_PATH REQUIRE
 set(SORVALE_TS_FILES
     ${PROJECT_SOURCE_DIR}/translations/sorvale_de.ts
     ${PROJECT_SOURCE_DIR}/translations/sorvale_en.ts)
-# Where the window's texts are: the model's marked tables, the cleanup's marked messages, the
-# store, the updater's messages and the window itself. The CLI stays English.
+# Where the window's texts are: the model's marked tables, the names the scans give items, the
+# cleanup's marked messages, the store, the updater's messages and the window itself. The CLI
+# stays English.
 set(SORVALE_TRANSLATED_SOURCES
     ${PROJECT_SOURCE_DIR}/src/model
+    ${PROJECT_SOURCE_DIR}/src/engine
     ${PROJECT_SOURCE_DIR}/src/cleanup
     ${PROJECT_SOURCE_DIR}/src/store
     ${PROJECT_SOURCE_DIR}/src/updater

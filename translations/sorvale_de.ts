@@ -723,6 +723,141 @@
     </message>
 </context>
 <context>
+    <name>ItemNames</name>
+    <message>
+        <source>npm cache</source>
+        <translation>npm-Cache</translation>
+    </message>
+    <message>
+        <source>Cargo registry downloads</source>
+        <translation>Cargo-Registry-Downloads</translation>
+    </message>
+    <message>
+        <source>Cargo registry sources</source>
+        <translation>Cargo-Registry-Quellen</translation>
+    </message>
+    <message>
+        <source>Cargo registry index</source>
+        <translation>Cargo-Registry-Index</translation>
+    </message>
+    <message>
+        <source>Cargo Git checkouts</source>
+        <translation>Cargo-Git-Checkouts</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle-Caches</translation>
+    </message>
+    <message>
+        <source>Gradle wrapper distributions</source>
+        <translation>Gradle-Wrapper-Distributionen</translation>
+    </message>
+    <message>
+        <source>Go module cache</source>
+        <translation>Go-Modul-Cache</translation>
+    </message>
+    <message>
+        <source>pnpm store</source>
+        <translation>pnpm-Speicher</translation>
+    </message>
+    <message>
+        <source>NuGet packages</source>
+        <translation>NuGet-Pakete</translation>
+    </message>
+    <message>
+        <source>Bun cache</source>
+        <translation>Bun-Cache</translation>
+    </message>
+    <message>
+        <source>Conda packages</source>
+        <translation>Conda-Pakete</translation>
+    </message>
+    <message>
+        <source>Conda packages (miniconda3)</source>
+        <translation>Conda-Pakete (miniconda3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (anaconda3)</source>
+        <translation>Conda-Pakete (anaconda3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (miniforge3)</source>
+        <translation>Conda-Pakete (miniforge3)</translation>
+    </message>
+    <message>
+        <source>Conda packages (mambaforge)</source>
+        <translation>Conda-Pakete (mambaforge)</translation>
+    </message>
+    <message>
+        <source>Maven local repository</source>
+        <translation>Lokales Maven-Repository</translation>
+    </message>
+    <message>
+        <source>Android SDK downloads</source>
+        <translation>Android-SDK-Downloads</translation>
+    </message>
+    <message>
+        <source>Firefox crash reports</source>
+        <translation>Firefox-Absturzberichte</translation>
+    </message>
+    <message>
+        <source>Thunderbird crash reports</source>
+        <translation>Thunderbird-Absturzberichte</translation>
+    </message>
+    <message>
+        <source>%1 cache</source>
+        <translation>Cache von %1</translation>
+    </message>
+    <message>
+        <source>%1 web data</source>
+        <translation>Webdaten von %1</translation>
+    </message>
+    <message>
+        <source>%1 logs</source>
+        <translation>Protokolle von %1</translation>
+    </message>
+    <message>
+        <source>Simulator Shared Caches</source>
+        <translation>Gemeinsame Simulator-Caches</translation>
+    </message>
+    <message>
+        <source>%1 %2 Simulator Runtime</source>
+        <translation>%1 %2 Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>%1 Runtime Simulator Runtime</source>
+        <translation>%1 Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>Simulator %1 Simulator Runtime</source>
+        <translation>Simulator-Laufzeitumgebung %1</translation>
+    </message>
+    <message>
+        <source>Simulator Runtime Simulator Runtime</source>
+        <translation>Simulator-Laufzeitumgebung</translation>
+    </message>
+    <message>
+        <source>APT package cache</source>
+        <translation>APT-Paket-Cache</translation>
+    </message>
+    <message>
+        <source>Archived journal files</source>
+        <translation>Archivierte Journaldateien</translation>
+    </message>
+    <message>
+        <source>Unused Flatpak runtimes (system-wide)</source>
+        <translation>Ungenutzte Flatpak-Laufzeitumgebungen (systemweit)</translation>
+    </message>
+    <message>
+        <source>Unused Flatpak runtimes (this user)</source>
+        <translation>Ungenutzte Flatpak-Laufzeitumgebungen (dieser Benutzer)</translation>
+    </message>
+    <message>
+        <source>%1 revision %2</source>
+        <translation>%1, Revision %2</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Sorvale</source>
@@ -790,10 +925,6 @@
 </context>
 <context>
     <name>Messages</name>
-    <message>
-        <source>Close %1 before removing %2: it is running.</source>
-        <translation>Beenden Sie %1, bevor Sie %2 entfernen: Das Programm läuft.</translation>
-    </message>
     <message>
         <source>Quit Apple Mail before removing downloaded attachments.</source>
         <translation>Beenden Sie Apple Mail, bevor Sie geladene Anhänge entfernen.</translation>
@@ -979,24 +1110,8 @@
         <translation>Zum Deinstallieren von Apps aus „Programme“ ist die Berechtigung „App-Verwaltung“ nötig. Öffnen Sie die Berechtigungseinstellungen und aktivieren Sie Sorvale. Bereits in den Papierkorb verschoben: %1.</translation>
     </message>
     <message>
-        <source>Could not completely uninstall %1: %3</source>
-        <translation>%1 konnte nicht vollständig deinstalliert werden: %3</translation>
-    </message>
-    <message>
-        <source>Could not completely uninstall %1: %3 Already moved to the Trash: %2.</source>
-        <translation>%1 konnte nicht vollständig deinstalliert werden: %3 Bereits in den Papierkorb verschoben: %2.</translation>
-    </message>
-    <message>
         <source>The app signature changed, so Sorvale restored the original files.</source>
         <translation>Die Signatur der App hat sich geändert, daher hat Sorvale die Originaldateien wiederhergestellt.</translation>
-    </message>
-    <message>
-        <source>The app signature changed, and Sorvale could not restore “%1” (its original is kept at %2).</source>
-        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
-    </message>
-    <message>
-        <source>The app signature changed, and Sorvale could not restore “%1” (their originals are kept in %2).</source>
-        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
     </message>
     <message>
         <source>No universal executables were found.</source>
@@ -1011,12 +1126,40 @@
         <translation>%1 konnte nicht sicher optimiert werden.</translation>
     </message>
     <message>
-        <source>%3 Sorvale also could not restore “%1” (its original is kept at %2).</source>
-        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (das Original liegt unter %2).</translation>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
     </message>
     <message>
-        <source>%3 Sorvale also could not restore “%1” (their originals are kept in %2).</source>
-        <translation>%3 Außerdem konnte Sorvale „%1“ nicht wiederherstellen (die Originale liegen in %2).</translation>
+        <source>“%1”, %2</source>
+        <translation>„%1“, %2</translation>
+    </message>
+    <message>
+        <source>Close %1 before removing “%2”: it is running.</source>
+        <translation>Beenden Sie %1, bevor Sie „%2“ entfernen: Das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %2</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not completely uninstall %1: %2 Already moved to the Trash: %3.</source>
+        <translation>%1 konnte nicht vollständig deinstalliert werden: %2 Bereits in den Papierkorb verschoben: %3.</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore %2 (its original is kept at %1).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte %2 nicht wiederherstellen (das Original liegt unter %1).</translation>
+    </message>
+    <message>
+        <source>The app signature changed, and Sorvale could not restore %2 (their originals are kept in %1).</source>
+        <translation>Die Signatur der App hat sich geändert, und Sorvale konnte %2 nicht wiederherstellen (die Originale liegen in %1).</translation>
+    </message>
+    <message>
+        <source>%2 Sorvale also could not restore %3 (its original is kept at %1).</source>
+        <translation>%2 Außerdem konnte Sorvale %3 nicht wiederherstellen (das Original liegt unter %1).</translation>
+    </message>
+    <message>
+        <source>%2 Sorvale also could not restore %3 (their originals are kept in %1).</source>
+        <translation>%2 Außerdem konnte Sorvale %3 nicht wiederherstellen (die Originale liegen in %1).</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,9 @@ struct ItemResult {
     // The same message in parts, for the window to translate.
     std::optional<model::Message> parts;
 
-    // Two results are alike when they end the same way and say the same.
-    bool operator==(const ItemResult& other) const {
-        return kind == other.kind && message == other.message;
-    }
+    // Two results are alike when they end the same way and say the same in every language: a
+    // message that the window cannot translate differs from one in parts with the same English.
+    bool operator==(const ItemResult&) const = default;
 
     [[nodiscard]] static ItemResult removed() { return {}; }
     // A text that is not a sentence of ours, such as a tool's own output.

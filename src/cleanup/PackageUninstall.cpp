@@ -33,12 +33,15 @@ SystemCommand uninstallCommand(const model::CleanupItem& item) {
                  identifier.substr(slash + 1)},
                 false,
                 &quotedItemTexts(),
-                item.name};
+                item.name,
+                item.nameParts};
     }
     case CleanupOperation::Kind::uninstallSnap:
-        return {"/usr/bin/snap", {"remove", identifier}, true, &quotedItemTexts(), item.name};
+        return {"/usr/bin/snap", {"remove", identifier}, true, &quotedItemTexts(),
+                item.name,       item.nameParts};
     default:
-        return {kAptGet, {"remove", "--yes", identifier}, true, &quotedItemTexts(), item.name};
+        return {kAptGet,       {"remove", "--yes", identifier}, true, &quotedItemTexts(), item.name,
+                item.nameParts};
     }
 }
 

@@ -9,8 +9,14 @@
 
 namespace sorvale::cleanup {
 
-std::string quotedName(const model::Location& location) {
-    return "\u201C" + std::string(location.name()) + "\u201D";
+model::Message quotedNames(const std::vector<std::string>& names) {
+    // The last name alone; each name before it followed by the rest of the list, a sentence.
+    model::Message list{SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D"), {names.back()}};
+    for (auto name = names.rbegin() + 1; name < names.rend(); ++name) {
+        list = model::Message{
+            SORVALE_TRANSLATABLE("Messages", "\u201C%1\u201D, %2"), {*name}, {std::move(list)}};
+    }
+    return list;
 }
 
 platform::FileOperationError changedAfterScan(const model::Location& location) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "model/Location.h"
+#include "model/Message.h"
 #include "platform/Descriptors.h"
 #include "platform/EntryValues.h"
 #include "platform/FileOperationError.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sorvale::cleanup {
 
@@ -21,8 +23,9 @@ struct ReachedEntry {
     platform::EntryValues values;
 };
 
-// The name a message gives an entry: its last component in typographic quotes.
-[[nodiscard]] std::string quotedName(const model::Location& location);
+// Names for a message, each quoted, in a list: the quotes and the list's commas are the
+// language's own. `names` must not be empty.
+[[nodiscard]] model::Message quotedNames(const std::vector<std::string>& names);
 
 // The error of an entry that is no longer the one the scan found.
 [[nodiscard]] platform::FileOperationError changedAfterScan(const model::Location& location);

@@ -106,8 +106,9 @@ ItemResult removeItem(const engine::ScanEngine& engine, const CleanupItem& item,
     const bool ownerRuns = item.owner && platform::isRunning(*item.owner.get(), running.now());
     if (ownerRuns && item.category != CleanupCategory::installedApplications) {
         return ItemResult::skipped(model::Message{
-            SORVALE_TRANSLATABLE("Messages", "Close %1 before removing %2: it is running."),
-            {item.owner->name, quotedName(item.url)}});
+            SORVALE_TRANSLATABLE("Messages",
+                                 "Close %1 before removing \u201C%2\u201D: it is running."),
+            {item.owner->name, std::string(item.url.name())}});
     }
     switch (item.category) {
     case CleanupCategory::mailDownloads:

@@ -87,10 +87,12 @@ SystemCommand commandFor(const model::CleanupItem& item) {
     const std::string& identifier = item.operation.identifier();
     switch (item.operation.kind()) {
     case CleanupOperation::Kind::cleanPackageCache:
-        return {"/usr/bin/apt-get", {"clean"}, true, &kPackageCacheTexts, item.name};
+        return {"/usr/bin/apt-get",  {"clean"}, true,
+                &kPackageCacheTexts, item.name, item.nameParts};
     case CleanupOperation::Kind::vacuumJournal:
         // Every archived file ends before now; the active files are never vacuumed.
-        return {"/usr/bin/journalctl", {"--vacuum-time=1s"}, true, &kJournalTexts, item.name};
+        return {"/usr/bin/journalctl", {"--vacuum-time=1s"}, true, &kJournalTexts, item.name,
+                item.nameParts};
     case CleanupOperation::Kind::removeUnusedRuntimes:
         // Flatpak asks for the rights a system installation needs itself.
         return {"/usr/bin/flatpak",
@@ -98,7 +100,8 @@ SystemCommand commandFor(const model::CleanupItem& item) {
                  identifier == "system" ? "--system" : "--user"},
                 false,
                 &kUnusedRuntimesTexts,
-                item.name};
+                item.name,
+                item.nameParts};
     case CleanupOperation::Kind::removeSnapRevision: {
         const std::size_t slash = identifier.find('/');
         return {
@@ -106,14 +109,13 @@ SystemCommand commandFor(const model::CleanupItem& item) {
             {"remove", "--revision=" + identifier.substr(slash + 1), identifier.substr(0, slash)},
             true,
             &kNamedItemTexts,
-            item.name};
+            item.name,
+            item.nameParts};
     }
     default:
-        return {"/usr/bin/rm",
-                {"-f", "--", item.url.path().native()},
-                true,
-                &kNamedItemTexts,
-                item.name};
+        return {"/usr/bin/rm", {"-f", "--", item.url.path().native()},
+                true,          &kNamedItemTexts,
+                item.name,     item.nameParts};
     }
 }
 
@@ -133,8 +135,11 @@ const CommandTexts& quotedItemTexts() {
 
 ItemResult runSystemCommand(const engine::ScanEngine& tools, const SystemCommand& command) {
     const CommandTexts& texts = command.texts != nullptr ? *command.texts : kNamedItemTexts;
+    // %2, the item's name, is a sentence of its own when the scan named the item.
     const auto message = [&](std::string_view pattern) {
-        return model::Message{pattern, {toolName(command.tool), command.name}};
+        return command.nameParts
+                   ? model::Message{pattern, {toolName(command.tool)}, {*command.nameParts}}
+                   : model::Message{pattern, {toolName(command.tool), command.name}};
     };
     if (!platform::fileExists(tools.systemPath(command.tool))) {
         return ItemResult::skipped(message(texts.notInstalled));

@@ -43,8 +43,10 @@ struct SystemCommand {
     std::vector<std::string> arguments;
     bool asAdministrator = false;
     const CommandTexts* texts = nullptr;
-    // The item's name, for the texts that name it.
+    // The item's name, for the texts that name it, and its parts when the scan named it in
+    // words of its own.
     std::string name;
+    model::NameParts nameParts;
 };
 
 // The texts of a command that removes one named item: "%2" stays bare or is quoted.

@@ -13,10 +13,6 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
                      bool& needsAppManagementPermission, std::vector<model::Location>* placed) {
     std::vector<std::string> moved;
     const auto failure = [&](const platform::FileOperationError& error) {
-        std::string movedNames;
-        for (std::size_t index = 0; index < moved.size(); ++index) {
-            movedNames += (index == 0 ? "" : ", ") + moved[index];
-        }
         model::Message message;
         // Only macOS guards applications with a permission of its own.
         if (platform::isPermissionError(error) &&
@@ -33,21 +29,21 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
                                          "App Management permission is required to uninstall apps "
                                          "from Applications. Open Permission Settings and enable "
                                          "Sorvale. Already moved to the Trash: %1."),
-                                     {movedNames}};
+                                     {},
+                                     {quotedNames(moved)}};
         } else {
-            // %3 is the reason, a sentence of its own.
+            // %2 is the reason, and %3 what moved already: sentences of their own.
             message =
                 moved.empty()
                     ? model::Message{SORVALE_TRANSLATABLE("Messages",
-                                                          "Could not completely uninstall %1: %3"),
-                                     {item.name, movedNames},
+                                                          "Could not completely uninstall %1: %2"),
+                                     {item.name},
                                      {error.message}}
-                    : model::Message{
-                          SORVALE_TRANSLATABLE("Messages",
-                                               "Could not completely uninstall %1: %3 Already "
-                                               "moved to the Trash: %2."),
-                          {item.name, movedNames},
-                          {error.message}};
+                    : model::Message{SORVALE_TRANSLATABLE("Messages",
+                                                          "Could not completely uninstall %1: %2 "
+                                                          "Already moved to the Trash: %3."),
+                                     {item.name},
+                                     {error.message, quotedNames(moved)}};
         }
         return error.code == ESTALE || error.code == ENOENT ? ItemResult::skipped(message)
                                                             : ItemResult::failed(message);
@@ -77,7 +73,7 @@ ItemResult uninstall(const model::CleanupItem& item, const std::filesystem::path
         if (const auto moveError = moveToTrash(move.entry, *move.location, home, &inTrash)) {
             return failure(*moveError);
         }
-        moved.push_back(quotedName(*move.location));
+        moved.emplace_back(move.location->name());
         if (placed != nullptr) {
             placed->push_back(std::move(inTrash));
         }

@@ -158,9 +158,8 @@ struct Replacement {
 
 // What could not be put back: the executables' names and where their originals are kept.
 struct Unrestored {
-    std::string names;
+    std::vector<std::string> names;
     std::string kept;
-    std::size_t count = 0;
 };
 
 // Puts back every replaced executable, the last replaced first, and names those that could not
@@ -174,16 +173,12 @@ std::optional<Unrestored> restore(const std::vector<Replacement>& replaced,
         const auto entry = reachInFolder(*replacement->executable, reachError);
         if (!entry || !swapIn(entry->folder.get(), entry->name, replacement->backup,
                               replacement->mode, replacement->thinned, error)) {
-            if (unrestored.count++ == 0) {
-                unrestored.names = replacement->executable->name();
-                unrestored.kept = replacement->backup.native();
-            } else {
-                unrestored.names += "\u201D, \u201C" + std::string(replacement->executable->name());
-                unrestored.kept = working.native();
-            }
+            unrestored.kept =
+                unrestored.names.empty() ? replacement->backup.native() : working.native();
+            unrestored.names.emplace_back(replacement->executable->name());
         }
     }
-    if (unrestored.count == 0) {
+    if (unrestored.names.empty()) {
         return std::nullopt;
     }
     return unrestored;
@@ -195,14 +190,16 @@ model::Message signatureChanged(const std::optional<Unrestored>& unrestored) {
         return {SORVALE_TRANSLATABLE(
             "Messages", "The app signature changed, so Sorvale restored the original files.")};
     }
-    return {unrestored->count == 1
+    // %2 is the quoted names, a list of its own.
+    return {unrestored->names.size() == 1
                 ? SORVALE_TRANSLATABLE("Messages",
                                        "The app signature changed, and Sorvale could not restore "
-                                       "\u201C%1\u201D (its original is kept at %2).")
+                                       "%2 (its original is kept at %1).")
                 : SORVALE_TRANSLATABLE("Messages",
                                        "The app signature changed, and Sorvale could not restore "
-                                       "\u201C%1\u201D (their originals are kept in %2)."),
-            {unrestored->names, unrestored->kept}};
+                                       "%2 (their originals are kept in %1)."),
+            {unrestored->kept},
+            {quotedNames(unrestored->names)}};
 }
 
 } // namespace
@@ -274,17 +271,15 @@ std::optional<model::Message> optimizeUniversalApplication(const engine::ScanEng
     const auto failedAfterRestoring = [&](model::Message message) {
         if (const auto unrestored = restore(replaced, workingPath)) {
             working.keep();
-            // %3 is what went wrong, a sentence of its own.
+            // %2 is what went wrong, a sentence of its own, and %3 the quoted names.
             return model::Message{
-                unrestored->count == 1
-                    ? SORVALE_TRANSLATABLE("Messages",
-                                           "%3 Sorvale also could not restore \u201C%1\u201D (its "
-                                           "original is kept at %2).")
-                    : SORVALE_TRANSLATABLE("Messages",
-                                           "%3 Sorvale also could not restore \u201C%1\u201D "
-                                           "(their originals are kept in %2)."),
-                {unrestored->names, unrestored->kept},
-                {std::move(message)}};
+                unrestored->names.size() == 1
+                    ? SORVALE_TRANSLATABLE("Messages", "%2 Sorvale also could not restore %3 (its "
+                                                       "original is kept at %1).")
+                    : SORVALE_TRANSLATABLE("Messages", "%2 Sorvale also could not restore %3 "
+                                                       "(their originals are kept in %1)."),
+                {unrestored->kept},
+                {std::move(message), quotedNames(unrestored->names)}};
         }
         return message;
     };

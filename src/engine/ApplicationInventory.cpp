@@ -269,6 +269,7 @@ ApplicationInventory::scan(const fs::path& home,
             .isSelected = false,
             .owner = {},
             .icon = {},
+            .nameParts = {},
         });
     }
 

@@ -89,6 +89,7 @@ model::CleanupItem measuredEntryItem(model::Location url, const MeasuredEntry& m
         .isSelected = false,
         .owner = {},
         .icon = {},
+        .nameParts = {},
     };
 }
 

@@ -157,6 +157,7 @@ model::ScanSnapshot LinuxApplications::scan(const fs::path& home) const {
             .isSelected = false,
             .owner = std::move(application.owner),
             .icon = std::move(application.icon),
+            .nameParts = {},
         });
     }
 

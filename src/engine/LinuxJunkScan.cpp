@@ -6,6 +6,7 @@
 #include "SizeMeasurement.h"
 #include "SystemStorage.h"
 #include "UnicodeText.h"
+#include "model/Translatable.h"
 #include "platform/StandardLocations.h"
 
 #include <algorithm>
@@ -107,30 +108,50 @@ struct StoreRow {
 // Download stores of developer tools outside the cache folder, each offered whole. Maven's
 // repository also holds what `mvn install` put there, which nothing downloads again.
 constexpr std::array<StoreRow, 18> kDeveloperStores{{
-    {".npm/_cacache", "npm cache", CleanupCategory::developerCaches},
-    {".cargo/registry/cache", "Cargo registry downloads", CleanupCategory::developerCaches},
-    {".cargo/registry/src", "Cargo registry sources", CleanupCategory::developerCaches},
-    {".cargo/registry/index", "Cargo registry index", CleanupCategory::developerCaches},
-    {".cargo/git", "Cargo Git checkouts", CleanupCategory::developerCaches},
-    {".gradle/caches", "Gradle caches", CleanupCategory::developerCaches},
-    {".gradle/wrapper/dists", "Gradle wrapper distributions", CleanupCategory::developerCaches},
-    {"go/pkg/mod", "Go module cache", CleanupCategory::developerCaches},
-    {".local/share/pnpm/store", "pnpm store", CleanupCategory::developerCaches},
-    {".nuget/packages", "NuGet packages", CleanupCategory::developerCaches},
-    {".bun/install/cache", "Bun cache", CleanupCategory::developerCaches},
-    {".conda/pkgs", "Conda packages", CleanupCategory::developerCaches},
-    {"miniconda3/pkgs", "Conda packages (miniconda3)", CleanupCategory::developerCaches},
-    {"anaconda3/pkgs", "Conda packages (anaconda3)", CleanupCategory::developerCaches},
-    {"miniforge3/pkgs", "Conda packages (miniforge3)", CleanupCategory::developerCaches},
-    {"mambaforge/pkgs", "Conda packages (mambaforge)", CleanupCategory::developerCaches},
-    {".m2/repository", "Maven local repository", CleanupCategory::developerRepositories},
-    {".android/cache", "Android SDK downloads", CleanupCategory::developerCaches},
+    {".npm/_cacache", SORVALE_TRANSLATABLE("ItemNames", "npm cache"),
+     CleanupCategory::developerCaches},
+    {".cargo/registry/cache", SORVALE_TRANSLATABLE("ItemNames", "Cargo registry downloads"),
+     CleanupCategory::developerCaches},
+    {".cargo/registry/src", SORVALE_TRANSLATABLE("ItemNames", "Cargo registry sources"),
+     CleanupCategory::developerCaches},
+    {".cargo/registry/index", SORVALE_TRANSLATABLE("ItemNames", "Cargo registry index"),
+     CleanupCategory::developerCaches},
+    {".cargo/git", SORVALE_TRANSLATABLE("ItemNames", "Cargo Git checkouts"),
+     CleanupCategory::developerCaches},
+    {".gradle/caches", SORVALE_TRANSLATABLE("ItemNames", "Gradle caches"),
+     CleanupCategory::developerCaches},
+    {".gradle/wrapper/dists", SORVALE_TRANSLATABLE("ItemNames", "Gradle wrapper distributions"),
+     CleanupCategory::developerCaches},
+    {"go/pkg/mod", SORVALE_TRANSLATABLE("ItemNames", "Go module cache"),
+     CleanupCategory::developerCaches},
+    {".local/share/pnpm/store", SORVALE_TRANSLATABLE("ItemNames", "pnpm store"),
+     CleanupCategory::developerCaches},
+    {".nuget/packages", SORVALE_TRANSLATABLE("ItemNames", "NuGet packages"),
+     CleanupCategory::developerCaches},
+    {".bun/install/cache", SORVALE_TRANSLATABLE("ItemNames", "Bun cache"),
+     CleanupCategory::developerCaches},
+    {".conda/pkgs", SORVALE_TRANSLATABLE("ItemNames", "Conda packages"),
+     CleanupCategory::developerCaches},
+    {"miniconda3/pkgs", SORVALE_TRANSLATABLE("ItemNames", "Conda packages (miniconda3)"),
+     CleanupCategory::developerCaches},
+    {"anaconda3/pkgs", SORVALE_TRANSLATABLE("ItemNames", "Conda packages (anaconda3)"),
+     CleanupCategory::developerCaches},
+    {"miniforge3/pkgs", SORVALE_TRANSLATABLE("ItemNames", "Conda packages (miniforge3)"),
+     CleanupCategory::developerCaches},
+    {"mambaforge/pkgs", SORVALE_TRANSLATABLE("ItemNames", "Conda packages (mambaforge)"),
+     CleanupCategory::developerCaches},
+    {".m2/repository", SORVALE_TRANSLATABLE("ItemNames", "Maven local repository"),
+     CleanupCategory::developerRepositories},
+    {".android/cache", SORVALE_TRANSLATABLE("ItemNames", "Android SDK downloads"),
+     CleanupCategory::developerCaches},
 }};
 
 // Crash reports that Mozilla's applications keep beside their profiles.
 constexpr std::array<StoreRow, 2> kCrashReportFolders{{
-    {".mozilla/firefox/Crash Reports", "Firefox crash reports", CleanupCategory::logs},
-    {".thunderbird/Crash Reports", "Thunderbird crash reports", CleanupCategory::logs},
+    {".mozilla/firefox/Crash Reports", SORVALE_TRANSLATABLE("ItemNames", "Firefox crash reports"),
+     CleanupCategory::logs},
+    {".thunderbird/Crash Reports", SORVALE_TRANSLATABLE("ItemNames", "Thunderbird crash reports"),
+     CleanupCategory::logs},
 }};
 
 template <std::size_t N>
@@ -179,6 +200,22 @@ std::size_t namedMaker(Candidates& into, std::string name, CleanupCategory categ
         item.owner = owner;
         return item;
     });
+}
+
+// The same for items named in words of our own.
+std::size_t namedMaker(Candidates& into, model::Message name, CleanupCategory category,
+                       model::OwnerReference owner = {}) {
+    return into.addMaker([name = std::move(name), category, owner = std::move(owner)](
+                             model::Location entry, const MeasuredEntry& measured) {
+        model::CleanupItem item = measuredEntryItem(std::move(entry), measured, category);
+        item.setMadeName(name);
+        item.owner = owner;
+        return item;
+    });
+}
+
+model::Message cacheOf(const model::ApplicationOwner& owner) {
+    return model::itemName(SORVALE_TRANSLATABLE("ItemNames", "%1 cache"), {owner.name});
 }
 
 void addEntry(Candidates& into, const fs::path& root, const fs::path& path, std::size_t maker) {
@@ -275,7 +312,7 @@ void LinuxJunkScan::appendSandboxedApplications(const fs::path& home,
             const model::OwnerReference owner = owners.ofFlatpak(id);
             const bool isBrowser = isBrowserFlatpak(id);
             addEntry(into, flatpaks, fs::path(id) / "cache",
-                     namedMaker(into, owner->name + " cache",
+                     namedMaker(into, cacheOf(*owner.get()),
                                 isBrowser ? CleanupCategory::browserCaches
                                           : CleanupCategory::applicationCaches,
                                 owner));
@@ -296,7 +333,7 @@ void LinuxJunkScan::appendSandboxedApplications(const fs::path& home,
             const std::string snap(application.location.name());
             const model::OwnerReference owner = owners.ofSnap(snap);
             addEntry(into, snaps, fs::path(snap) / "common/.cache",
-                     namedMaker(into, owner->name + " cache",
+                     namedMaker(into, cacheOf(*owner.get()),
                                 isBrowserSnap(snap) ? CleanupCategory::browserCaches
                                                     : CleanupCategory::applicationCaches,
                                 owner));
@@ -308,13 +345,13 @@ void LinuxJunkScan::appendSandboxedApplications(const fs::path& home,
 
 void LinuxJunkScan::appendDeveloperStores(const fs::path& home, Candidates& into) const {
     for (const StoreRow& row : kDeveloperStores) {
-        addEntry(into, home, row.path, namedMaker(into, std::string(row.name), row.category));
+        addEntry(into, home, row.path, namedMaker(into, model::itemName(row.name), row.category));
     }
 }
 
 void LinuxJunkScan::appendLogs(const fs::path& home, Candidates& into) const {
     for (const StoreRow& row : kCrashReportFolders) {
-        addEntry(into, home, row.path, namedMaker(into, std::string(row.name), row.category));
+        addEntry(into, home, row.path, namedMaker(into, model::itemName(row.name), row.category));
     }
     const std::size_t logs = into.addMaker(CleanupCategory::logs);
     // The display server's own logs: the session's error log in the home folder, and Xorg's

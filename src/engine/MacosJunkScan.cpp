@@ -8,6 +8,7 @@
 #include "SizeMeasurement.h"
 #include "UnicodeText.h"
 #include "UniversalBinaries.h"
+#include "model/Translatable.h"
 #include "platform/BundleInfo.h"
 #include "platform/StandardLocations.h"
 
@@ -122,14 +123,15 @@ std::optional<CleanupCategory> applicationSupportCategory(std::string_view lower
     return std::nullopt;
 }
 
-std::string_view containerLabel(CleanupCategory category) {
+// An item of a container, named after the container.
+std::string_view containerItemName(CleanupCategory category) {
     switch (category) {
     case CleanupCategory::webData:
-        return "web data";
+        return SORVALE_TRANSLATABLE("ItemNames", "%1 web data");
     case CleanupCategory::logs:
-        return "logs";
+        return SORVALE_TRANSLATABLE("ItemNames", "%1 logs");
     default:
-        return "cache";
+        return SORVALE_TRANSLATABLE("ItemNames", "%1 cache");
     }
 }
 
@@ -193,7 +195,8 @@ void MacosJunkScan::appendContainerCaches(const fs::path& home, const fs::path& 
                 std::string name(below.substr(0, below.find('/')));
                 model::CleanupItem item =
                     measuredEntryItem(std::move(entry), measured, subPath.category);
-                item.name = name + " " + std::string(containerLabel(subPath.category));
+                item.setMadeName(
+                    model::itemName(containerItemName(subPath.category), {std::move(name)}));
                 return item;
             }));
     }

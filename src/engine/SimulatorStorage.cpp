@@ -4,6 +4,7 @@
 
 #include "SizeMeasurement.h"
 #include "ToolRunner.h"
+#include "model/Translatable.h"
 
 #include <nlohmann/json.hpp>
 
@@ -34,13 +35,13 @@ constexpr std::array<PlatformName, 4> kPlatformNames{{
     {"xr", "visionOS"},
 }};
 
-std::string_view platformName(std::string_view platformIdentifier) {
+std::optional<std::string_view> platformName(std::string_view platformIdentifier) {
     for (const PlatformName& platform : kPlatformNames) {
         if (platformIdentifier.find(platform.fragment) != std::string_view::npos) {
             return platform.name;
         }
     }
-    return "Simulator";
+    return std::nullopt;
 }
 
 std::optional<std::string> textValue(const nlohmann::json& record, const char* key) {
@@ -144,7 +145,8 @@ void SimulatorStorage::appendTo(const fs::path& home, Candidates& into) const {
         into.addMaker([](model::Location entry, const MeasuredEntry& measured) {
             model::CleanupItem item =
                 measuredEntryItem(std::move(entry), measured, CleanupCategory::xcodeCaches);
-            item.name = "Simulator Shared Caches";
+            item.setMadeName(
+                model::itemName(SORVALE_TRANSLATABLE("ItemNames", "Simulator Shared Caches")));
             item.operation = CleanupOperation::removeSimulatorCaches();
             return item;
         });
@@ -177,9 +179,21 @@ std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view
             sizeBytes == record.end() || !sizeBytes->is_number()) {
             continue;
         }
-        const std::string name =
-            std::string(platformName(textValue(record, "platformIdentifier").value_or(""))) + " " +
-            textValue(record, "version").value_or("Runtime") + " Simulator Runtime";
+        const auto platform = platformName(textValue(record, "platformIdentifier").value_or(""));
+        const auto version = textValue(record, "version");
+        // A runtime of no known platform, or of no version, says "Simulator" or "Runtime" there.
+        model::Message name =
+            platform && version
+                ? model::itemName(SORVALE_TRANSLATABLE("ItemNames", "%1 %2 Simulator Runtime"),
+                                  {std::string(*platform), *version})
+            : platform
+                ? model::itemName(SORVALE_TRANSLATABLE("ItemNames", "%1 Runtime Simulator Runtime"),
+                                  {std::string(*platform)})
+            : version ? model::itemName(
+                            SORVALE_TRANSLATABLE("ItemNames", "Simulator %1 Simulator Runtime"),
+                            {*version})
+                      : model::itemName(SORVALE_TRANSLATABLE(
+                            "ItemNames", "Simulator Runtime Simulator Runtime"));
         auto path = textValue(record, "mountPath");
         if (!path) {
             path = textValue(record, "path");
@@ -194,7 +208,7 @@ std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view
         items.push_back(model::CleanupItem{
             .id = id,
             .url = location,
-            .name = name,
+            .name = {},
             .size = byteCount(*sizeBytes),
             .category = CleanupCategory::xcodeRuntimes,
             .modifiedAt = lastUsed ? parseInternetDateTime(*lastUsed) : std::nullopt,
@@ -203,7 +217,9 @@ std::vector<model::CleanupItem> SimulatorStorage::parseRuntimes(std::string_view
             .isSelected = false,
             .owner = {},
             .icon = {},
+            .nameParts = {},
         });
+        items.back().setMadeName(std::move(name));
     }
     return items;
 }

@@ -5,6 +5,7 @@
 #include "DirectoryWalker.h"
 #include "FlatpakInstallation.h"
 #include "SizeMeasurement.h"
+#include "model/Translatable.h"
 #include "platform/FileContents.h"
 #include "platform/StandardLocations.h"
 
@@ -20,13 +21,14 @@ using model::CleanupCategory;
 using model::CleanupOperation;
 namespace fs = std::filesystem;
 
+// Items keep their file's name unless `name` names them in words of our own.
 std::size_t operationMaker(Candidates& into, CleanupCategory category, CleanupOperation operation,
-                           std::string name = {}) {
+                           std::optional<model::Message> name = std::nullopt) {
     return into.addMaker([=](model::Location entry, const MeasuredEntry& measured) {
         model::CleanupItem item = measuredEntryItem(std::move(entry), measured, category);
         item.operation = operation;
-        if (!name.empty()) {
-            item.name = name;
+        if (name) {
+            item.setMadeName(*name);
         }
         return item;
     });
@@ -84,8 +86,9 @@ bool extends(std::string_view id, std::string_view base) {
 void SystemStorage::appendTo(const fs::path& home, Candidates& into) const {
     if (auto apt = findEntry(setup_.systemRoot, "var/cache/apt")) {
         into.add(std::move(*apt),
-                 operationMaker(into, CleanupCategory::packageCaches,
-                                CleanupOperation::cleanPackageCache(), "APT package cache"),
+                 operationMaker(
+                     into, CleanupCategory::packageCaches, CleanupOperation::cleanPackageCache(),
+                     model::itemName(SORVALE_TRANSLATABLE("ItemNames", "APT package cache"))),
                  /*keepEmpty=*/false);
     }
     appendJournal(into);
@@ -118,10 +121,10 @@ void SystemStorage::appendJournal(Candidates& into) const {
     if (size < 1) {
         return;
     }
-    into.add(model::CleanupItem{
+    model::CleanupItem item{
         .id = journal->location,
         .url = journal->location,
-        .name = "Archived journal files",
+        .name = {},
         .size = size,
         .category = CleanupCategory::systemLogs,
         .modifiedAt = newest,
@@ -130,7 +133,10 @@ void SystemStorage::appendJournal(Candidates& into) const {
         .isSelected = false,
         .owner = {},
         .icon = {},
-    });
+        .nameParts = {},
+    };
+    item.setMadeName(model::itemName(SORVALE_TRANSLATABLE("ItemNames", "Archived journal files")));
+    into.add(std::move(item));
 }
 
 void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::string_view which,
@@ -186,8 +192,7 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
     model::CleanupItem item{
         .id = runtimeFolder->location,
         .url = runtimeFolder->location,
-        .name = which == "system" ? "Unused Flatpak runtimes (system-wide)"
-                                  : "Unused Flatpak runtimes (this user)",
+        .name = {},
         .size = 0,
         .category = CleanupCategory::unusedRuntimes,
         .modifiedAt = std::nullopt,
@@ -196,7 +201,12 @@ void SystemStorage::appendUnusedRuntimes(const fs::path& installation, std::stri
         .isSelected = false,
         .owner = {},
         .icon = {},
+        .nameParts = {},
     };
+    item.setMadeName(model::itemName(
+        which == "system"
+            ? SORVALE_TRANSLATABLE("ItemNames", "Unused Flatpak runtimes (system-wide)")
+            : SORVALE_TRANSLATABLE("ItemNames", "Unused Flatpak runtimes (this user)")));
     const auto measured = SizeMeasurement(setup_).measureEntries(unused, into.inaccessibleCount);
     for (std::size_t index = 0; index < unused.size(); ++index) {
         if (measured[index]) {
@@ -236,7 +246,8 @@ void SystemStorage::appendSnapRevisions(Candidates& into) const {
         into.add(std::move(file),
                  operationMaker(into, CleanupCategory::snapRevisions,
                                 CleanupOperation::removeSnapRevision(snap + "/" + revision),
-                                snap + " revision " + revision),
+                                model::itemName(SORVALE_TRANSLATABLE("ItemNames", "%1 revision %2"),
+                                                {snap, revision})),
                  /*keepEmpty=*/false);
     }
 }

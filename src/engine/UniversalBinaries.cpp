@@ -104,6 +104,7 @@ model::ScanSnapshot UniversalBinaries::scan(const fs::path& home) const {
                 .isSelected = false,
                 .owner = {},
                 .icon = {},
+                .nameParts = {},
             });
         }
     }

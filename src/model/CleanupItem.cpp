@@ -22,5 +22,11 @@ std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
     hashCombine(seed, std::hash<sorvale::model::CleanupOperation>{}(item.operation));
     hashCombine(seed, std::hash<bool>{}(item.isSelected));
     hashCombine(seed, std::hash<sorvale::model::Location>{}(item.icon));
+    if (item.nameParts) {
+        hashCombine(seed, std::hash<std::string_view>{}(item.nameParts->pattern));
+        for (const auto& text : item.nameParts->arguments) {
+            hashCombine(seed, std::hash<std::string>{}(text));
+        }
+    }
     return seed;
 }

@@ -7,13 +7,36 @@
 #include "CleanupOperation.h"
 #include "Date.h"
 #include "Location.h"
+#include "Message.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace sorvale::model {
+
+// The parts of a name that a scan gave an item in words of its own (model::itemName), shared by
+// copies and compared by value; none for an item named after its file or application.
+class NameParts {
+public:
+    NameParts() = default;
+    explicit NameParts(Message parts)
+        : parts_(std::make_shared<const Message>(std::move(parts))) {}
+
+    [[nodiscard]] const Message* get() const { return parts_.get(); }
+    [[nodiscard]] const Message* operator->() const { return parts_.get(); }
+    [[nodiscard]] const Message& operator*() const { return *parts_; }
+    explicit operator bool() const { return parts_ != nullptr; }
+
+    friend bool operator==(const NameParts& a, const NameParts& b) {
+        return a.parts_ == b.parts_ || (a.parts_ && b.parts_ && *a.parts_ == *b.parts_);
+    }
+
+private:
+    std::shared_ptr<const Message> parts_;
+};
 
 // One cleanup candidate. Items are found, toggled and removed by `id`; two items are equal only
 // when every field is, so an item whose selection changed is a different value.
@@ -33,6 +56,15 @@ struct CleanupItem {
     // An installed application's icon file, where it lies outside the application itself (a
     // desktop entry's icon); empty otherwise.
     Location icon;
+    // The name's parts, for the window to translate, when the scan named the item in words of its
+    // own; `name` is then their English, as the CLI prints it.
+    NameParts nameParts;
+
+    // Names the item in words of the scan's own.
+    void setMadeName(Message parts) {
+        name = parts.english();
+        nameParts = NameParts(std::move(parts));
+    }
 
     bool operator==(const CleanupItem&) const = default;
 };

@@ -9,9 +9,14 @@
 
 namespace sorvale::model {
 
+// The translation contexts of the model's sentences and of the names scans give items.
+inline constexpr std::string_view kMessageContext = "Messages";
+inline constexpr std::string_view kItemNameContext = "ItemNames";
+
 // A sentence for the user, kept in parts so that the window can say it in another language: its
-// English pattern with %1, %2, … (marked SORVALE_TRANSLATABLE in the context kMessageContext)
-// and the texts that fill them. What has no window, such as the CLI, takes its English.
+// English pattern with %1, %2, … (marked SORVALE_TRANSLATABLE in its context, kMessageContext
+// unless said otherwise) and the texts that fill them. What has no window, such as the CLI, takes
+// its English.
 struct Message {
     Message() = default;
     Message(std::string_view englishPattern, std::vector<std::string> texts = {},
@@ -25,6 +30,7 @@ struct Message {
     // Whole sentences that fill the places after the arguments' (%N for N beyond them), said in
     // the same language as the pattern: the reason a removal quotes.
     std::vector<Message> sentences;
+    std::string_view context = kMessageContext;
 
     // The pattern with each %N replaced by argument N, in one pass: an argument that holds "%2"
     // stays as it is.
@@ -33,6 +39,13 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-inline constexpr const char* kMessageContext = "Messages";
+// The name a scan gives an item in words of its own, such as "%1 cache" (marked
+// SORVALE_TRANSLATABLE in kItemNameContext); `texts` are file or application names.
+[[nodiscard]] inline Message itemName(std::string_view englishPattern,
+                                      std::vector<std::string> texts = {}) {
+    Message name(englishPattern, std::move(texts));
+    name.context = kItemNameContext;
+    return name;
+}
 
 } // namespace sorvale::model

@@ -62,7 +62,7 @@ QString labelText(model::SortOrder order) {
 }
 
 QString messageText(const model::Message& message) {
-    const QString pattern = translated(model::kMessageContext, message.pattern);
+    const QString pattern = translated(std::string(message.context).c_str(), message.pattern);
     // One pass, as model::Message::english does: a file name that holds "%2" stays as it is.
     QString text;
     for (qsizetype at = 0; at < pattern.size(); ++at) {
@@ -84,6 +84,10 @@ QString messageText(const model::Message& message) {
         text += c;
     }
     return text;
+}
+
+QString nameText(const model::CleanupItem& item) {
+    return item.nameParts ? messageText(*item.nameParts) : displayText(item.name);
 }
 
 QString byteCountText(std::int64_t bytes) {

@@ -4,6 +4,7 @@
 
 #include "model/AppSection.h"
 #include "model/CleanupCategory.h"
+#include "model/CleanupItem.h"
 #include "model/Message.h"
 #include "model/SortOrder.h"
 
@@ -27,6 +28,10 @@ namespace sorvale::store {
 
 // A message in the language of the catalogue, its parts filled in as display text.
 [[nodiscard]] QString messageText(const model::Message& message);
+
+// An item's name as the window shows it: translated when the scan named the item in words of
+// its own, else the file's or application's name as it is.
+[[nodiscard]] QString nameText(const model::CleanupItem& item);
 
 // model::formatByteCount's figure in the language and number format of the default locale.
 [[nodiscard]] QString byteCountText(std::int64_t bytes);

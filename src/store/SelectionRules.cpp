@@ -262,7 +262,7 @@ Confirmation confirmation(const SelectionSummary& selected,
                       bySize.end(), largestFirst);
     for (std::size_t index = 0; index < shown; ++index) {
         const model::CleanupItem& item = items[bySize[index]];
-        result.items.push_back({displayText(item.name), item.size, action(item, layout)});
+        result.items.push_back({nameText(item), item.size, action(item, layout)});
     }
     result.more = bySize.size() - shown;
     result.total = byteCountText(selected.size);

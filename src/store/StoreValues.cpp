@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "StoreValues.h"
 
+#include "ModelTexts.h"
+
 #include <QDateTime>
 #include <QFile>
 
@@ -50,7 +52,7 @@ QVariantMap toVariant(const model::CleanupItem& item) {
     }
     return {{"id", itemKey(item.id)},
             {"url", displayText(item.url.bytes())},
-            {"name", displayText(item.name)},
+            {"name", nameText(item)},
             {"size", QVariant::fromValue<qint64>(item.size)},
             {"category", rawText(item.category)},
             {"modifiedAt", dateValue(item.modifiedAt)},

@@ -3,6 +3,7 @@
 #include "NameOrder.h"
 
 #include "store/ItemFacts.h"
+#include "store/ModelTexts.h"
 
 #include <algorithm>
 
@@ -12,8 +13,18 @@ void NameOrder::update(std::uint64_t contents, const std::vector<model::CleanupI
     if (made_ && contents_ == contents && keyEnds_.size() == items.size()) {
         return;
     }
-    auto keys = store::nameSortKeys(
-        items.size(), [&](std::size_t index) -> std::string_view { return items[index].name; });
+    // Names the scan gave in words of its own are ordered as the window shows them; lists of
+    // files have none.
+    std::vector<std::string> shown;
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        if (items[index].nameParts) {
+            shown.resize(items.size());
+            shown[index] = store::nameText(items[index]).toStdString();
+        }
+    }
+    auto keys = store::nameSortKeys(items.size(), [&](std::size_t index) -> std::string_view {
+        return items[index].nameParts ? std::string_view(shown[index]) : items[index].name;
+    });
     keyBytes_ = std::move(keys.bytes);
     keyEnds_ = std::move(keys.ends);
     contents_ = contents;

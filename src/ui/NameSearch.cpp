@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "NameSearch.h"
 
+#include "store/ModelTexts.h"
+
 #include <algorithm>
 
 namespace sorvale::ui {
@@ -41,6 +43,13 @@ bool NameSearch::matches(std::string_view name) const {
     }
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
         .contains(text_, Qt::CaseInsensitive);
+}
+
+bool NameSearch::matches(const model::CleanupItem& item) const {
+    if (!item.nameParts || text_.isEmpty()) {
+        return matches(item.name);
+    }
+    return store::nameText(item).contains(text_, Qt::CaseInsensitive);
 }
 
 } // namespace sorvale::ui

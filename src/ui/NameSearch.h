@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/CleanupItem.h"
+
 #include <QString>
 
 #include <string>
@@ -19,6 +21,8 @@ public:
 
     [[nodiscard]] bool isEmpty() const { return text_.isEmpty(); }
     [[nodiscard]] bool matches(std::string_view name) const;
+    // Whether the item's name as the window shows it contains the search text.
+    [[nodiscard]] bool matches(const model::CleanupItem& item) const;
 
 private:
     QString text_;

@@ -101,7 +101,7 @@ QVariant ResultsList::data(const QModelIndex& index, int role) const {
     case KeyRole:
         return store::itemKey(item->id);
     case NameRole:
-        return text(item->name);
+        return store::nameText(*item);
     case FolderRole:
         return text(item->url.folder());
     case SizeRole:
@@ -406,7 +406,7 @@ std::vector<std::uint32_t> ResultsList::filteredRows() {
     for (const std::uint32_t position : ordered(sortOrder_)) {
         const BaseItem& item = base_[position];
         if ((!selectedCategory_ || item.category == *selectedCategory_) &&
-            search.matches(list[item.index].name)) {
+            search.matches(list[item.index])) {
             rows.push_back(position);
         }
     }

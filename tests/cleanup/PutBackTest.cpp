@@ -98,7 +98,8 @@ TEST_F(PutBackTest, AnUninstalledApplicationComesBackWithEverySupportFile) {
         .operation = model::CleanupOperation::uninstallApplication(),
         .isSelected = true,
         .owner = {},
-        .icon = {}};
+        .icon = {},
+        .nameParts = {}};
     model::CleanupItem notes = application;
     notes.id = notes.url = seen(home / "Downloads/notes.txt");
     notes.category = model::CleanupCategory::downloads;

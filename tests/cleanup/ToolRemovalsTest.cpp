@@ -31,7 +31,8 @@ TEST(ToolRemovals, SimulatorItemsRunTheirCommandLinesAndReportTheToolsOwnWords) 
         managed.operation = std::move(operation);
         return managed;
     };
-    const ItemResult xcodeFailed = ItemResult::failed("Xcode could not remove the selected item.");
+    const ItemResult xcodeFailed =
+        ItemResult::failed(model::Message{"Xcode could not remove the selected item."});
     EXPECT_EQ(removeThroughTool(engine, item(CleanupOperation::removeSimulatorCaches())),
               xcodeFailed)
         << "xcrun is missing";
@@ -131,18 +132,21 @@ TEST_F(SystemToolRemovals, EachToolIsRunWithItsOwnArgumentsAndAdministratorRight
 
 TEST_F(SystemToolRemovals, AMissingToolOrRefusedRightsSkipTheItemAndAFailingToolSaysWhy) {
     const model::CleanupItem cache = item("APT package cache");
+    ASSERT_TRUE(cache.nameParts);
+    // Sentences the window translates: the tool's name, then the item's own name in parts.
+    const auto skipped = [&](std::string_view pattern) {
+        return ItemResult::skipped(model::Message{pattern, {"apt-get"}, {*cache.nameParts}});
+    };
     EXPECT_EQ(removeThroughTool(engine, cache),
-              ItemResult::skipped(
-                  "apt-get is not installed, so the package cache could not be removed."));
+              skipped("%1 is not installed, so the package cache could not be removed."));
     tool("apt-get", "echo 'E: Could not get lock /var/cache/apt/archives/lock.'; exit 100");
     EXPECT_EQ(removeThroughTool(engine, cache),
-              ItemResult::skipped("Removing the package cache needs administrator rights, and "
-                                  "pkexec is not installed to ask for them."));
+              skipped("Removing the package cache needs administrator rights, and pkexec is not "
+                      "installed to ask for them."));
     tool("pkexec", "exit 126");
     EXPECT_EQ(removeThroughTool(engine, cache),
-              ItemResult::skipped(
-                  "Administrator rights were not granted, so the package cache was left in "
-                  "place."));
+              skipped("Administrator rights were not granted, so the package cache was left in "
+                      "place."));
     tool("pkexec", "exec \"$@\"");
     EXPECT_EQ(removeThroughTool(engine, cache),
               ItemResult::failed("E: Could not get lock /var/cache/apt/archives/lock.\n"));

@@ -45,7 +45,8 @@ model::CleanupItem item(const fs::path& path, std::int64_t size, CleanupCategory
             .operation = model::CleanupOperation::moveToTrash(),
             .isSelected = false,
             .owner = {},
-            .icon = {}};
+            .icon = {},
+            .nameParts = {}};
 }
 
 TEST(TopLevelScan, EveryVisibleEntryBecomesAMeasuredItemLargestFirst) {

@@ -25,6 +25,7 @@ CleanupItem sampleItem() {
         .isSelected = false,
         .owner = {},
         .icon = {},
+        .nameParts = {},
     };
 }
 
@@ -40,6 +41,7 @@ TEST(CleanupItem, EveryFieldTakesPartInEqualityAndHashing) {
         [](CleanupItem& i) { i.operation = CleanupOperation::uninstallApplication(); },
         [](CleanupItem& i) { i.isSelected = true; },
         [](CleanupItem& i) { i.icon = "/usr/share/icons/hicolor/scalable/apps/tool.svg"; },
+        [](CleanupItem& i) { i.nameParts = NameParts(itemName("%1 cache", {"com.example"})); },
     };
     const CleanupItem original = sampleItem();
     std::unordered_set<CleanupItem> distinct{original};

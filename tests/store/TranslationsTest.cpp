@@ -6,6 +6,7 @@
 #include "store/Translations.h"
 
 #include "cleanup/PackageUninstall.h"
+#include "cleanup/ReachedEntry.h"
 #include "cleanup/Removal.h"
 #include "store/ModelTexts.h"
 #include "store/PlatformTexts.h"
@@ -17,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace sorvale::store {
@@ -72,11 +75,11 @@ TEST(Translations, AGermanLocaleShowsGermanNumbersAndPluralForms) {
     // The reason the cleanup gives for a skip, in German, its parts kept as they are.
     cleanup::RemovalOutcome skipped = removed(2);
     skipped.skipped = 1;
-    skipped.firstMessage = "Close Firefox before removing \u201ccache2\u201d: it is running.";
-    skipped.firstMessageParts = model::Message{"Close %1 before removing %2: it is running.",
-                                               {"Firefox", "\u201c%2\u201d"}};
+    skipped.firstMessage = "Close Firefox before removing \u201c%2\u201d: it is running.";
+    skipped.firstMessageParts = model::Message{
+        "Close %1 before removing \u201c%2\u201d: it is running.", {"Firefox", "%2"}};
     EXPECT_EQ(removalSummary(skipped, 3), "2 erledigt; 1 übersprungen. Beenden Sie Firefox, bevor "
-                                          "Sie \u201c%2\u201d entfernen: Das Programm läuft.");
+                                          "Sie „%2“ entfernen: Das Programm läuft.");
 
     const Confirmation one = selection_rules::confirmation(downloadsSelected(1, 1'500'000), {});
     EXPECT_EQ(one.title, "Ausgewählte Objekte in den Papierkorb verschieben?");
@@ -153,6 +156,40 @@ TEST(Translations, TheCleanupsReasonsAreGermanWithTheirNamesAndTheSystemsWordsKe
     // The English the CLI and the logs keep.
     EXPECT_EQ(changed.firstMessage,
               "\u201Creport.txt\u201D changed after the scan \u2014 scan again.");
+}
+
+TEST(Translations, TheNamesTheScansGiveItemsAreGermanAndTheNamesOfFilesAreKept) {
+    namespace fs = std::filesystem;
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        ::unsetenv(variable);
+    }
+    test::TempTree tree;
+    const fs::path home = tree / "home";
+    tree.file(home / ".cargo/registry/cache/index.crates.io/serde.crate", 8192);
+    tree.file(home / ".var/app/org.gnome.Maps/cache/tiles", 8192);
+    // A file named as the scan names another item is still a file's name.
+    tree.file(home / ".cache/Cargo registry downloads", 8192);
+    const engine::ScanEngine engine(tree / "root", HomeLayout::linuxDesktop);
+    const std::vector<model::CleanupItem> items = engine.scanJunk(home).items;
+    const auto found = [&](const fs::path& url) {
+        const auto at = std::find_if(items.begin(), items.end(),
+                                     [&](const auto& item) { return item.url.path() == url; });
+        return at != items.end() ? *at : model::CleanupItem{};
+    };
+    const model::CleanupItem downloads = found(home / ".cargo/registry/cache");
+    const model::CleanupItem maps = found(home / ".var/app/org.gnome.Maps/cache");
+    const model::CleanupItem file = found(home / ".cache/Cargo registry downloads");
+    // The English the CLI prints.
+    EXPECT_EQ(downloads.name, "Cargo registry downloads");
+    EXPECT_EQ(maps.name, "Maps cache");
+    EXPECT_EQ(file.name, "Cargo registry downloads");
+
+    const InLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(nameText(downloads), "Cargo-Registry-Downloads");
+    EXPECT_EQ(nameText(maps), "Cache von Maps");
+    EXPECT_EQ(nameText(file), "Cargo registry downloads");
+    // Names a message lists are quoted as the language quotes them.
+    EXPECT_EQ(messageText(cleanup::quotedNames({"a", "b", "%2"})), "„a“, „b“, „%2“");
 }
 
 TEST(Translations, TheAptGuardNamesThePackagesItWouldTakeInGerman) {

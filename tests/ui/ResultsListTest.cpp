@@ -6,6 +6,7 @@
 #include "DashboardFigures.h"
 #include "FileManager.h"
 #include "store/StoreValues.h"
+#include "store/Translations.h"
 #include "support/DemoHome.h"
 #include "support/LinuxHome.h"
 #include "support/QtPrinting.h"
@@ -143,6 +144,26 @@ TEST_F(Results, TheFocusNarrowsTheBaseAndUndatedItemsSortLast) {
         EXPECT_EQ(figures.value("selectedSize").toLongLong(),
                   figures.value("category") == category ? size : 0);
     }
+}
+
+TEST_F(Results, NamesTheScanGaveAreSortedAndSearchedAsTheWindowSaysThem) {
+    // A container's cache is named by the scan, in words the window translates; a cache folder
+    // keeps its own name.
+    home.file("Library/Containers/zeta/Data/Library/Caches/data", 4096);
+    home.file("Library/Caches/delta/data", 4096);
+    struct InGerman {
+        InGerman() { store::installTranslations(QLocale(QLocale::German, QLocale::Germany)); }
+        ~InGerman() {
+            store::installTranslations(QLocale(QLocale::English, QLocale::UnitedStates));
+        }
+    } german;
+    ASSERT_TRUE(scan([&] { store.startJunkScan(); }));
+    list.setSortOrder("Name");
+    EXPECT_EQ(column(), (QStringList{"Cache von zeta", "delta"}));
+    list.setSearchText("cache von");
+    EXPECT_EQ(column(), (QStringList{"Cache von zeta"}));
+    list.setSearchText("zeta cache");
+    EXPECT_EQ(list.count(), 0) << "the English name is not what the window shows";
 }
 
 TEST_F(Results, SelectingTheRowsTouchesExactlyTheRows) {
