@@ -35,9 +35,7 @@ std::vector<std::string> linesOf(const fs::path& file) {
 class LinuxUninstall : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            ::unsetenv(variable);
-        }
+        test::unsetBaseFolders();
         // Stand-ins for the package managers: each records how it was run, then does to the
         // fixture what the real one does to a system. APT's simulation removes the package and
         // whatever the fixture says goes with it.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cleanup/ToolRemovals.h"
 
+#include "support/LinuxHome.h"
 #include "support/TempTree.h"
 #include "support/Unprivileged.h"
 
@@ -60,9 +61,7 @@ TEST(ToolRemovals, SimulatorItemsRunTheirCommandLinesAndReportTheToolsOwnWords) 
 class SystemToolRemovals : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            ::unsetenv(variable);
-        }
+        test::unsetBaseFolders();
         tree.file("root/var/cache/apt/archives/git_2.39_amd64.deb", 8192);
         tree.file("root/var/log/journal/m/system@1.journal", 8192);
         tree.file("root/var/lib/snapd/snaps/firefox_1.snap", 8192);

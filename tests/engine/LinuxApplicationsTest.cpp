@@ -245,20 +245,16 @@ TEST_F(LinuxApplications, OnlyVisibleEntriesOfInstalledOptionalPackagesAndExactN
     tree.file("home/.config/evil/x", 4096);
     tree.file("home/.ssh/id_ed25519", 4096);
     tree.file("home/Applications/Tool.AppImage", 4096);
-    tree.file("home/.local/share/applications/tool.desktop");
-    std::ofstream(tree / "home/.local/share/applications/tool.desktop")
+    std::ofstream(tree.file("home/.local/share/applications/tool.desktop"))
         << "[Desktop Entry]\nType=Application\nName=Tool\nX-AppImage-Name=../.ssh\n"
            "Icon=../../../.ssh/id_ed25519\nExec="
         << (tree / "home/Applications/Tool.AppImage").native() << "\n";
-    tree.file("root/usr/share/applications/evil.desktop");
-    std::ofstream(tree / "root/usr/share/applications/evil.desktop")
+    std::ofstream(tree.file("root/usr/share/applications/evil.desktop"))
         << "[Desktop Entry]\nType=Application\nName=..\nIcon=../../../../home/.ssh/id_ed25519\n"
            "Exec=evil\n";
-    tree.file("root/var/lib/dpkg/status");
-    std::ofstream(tree / "root/var/lib/dpkg/status")
+    std::ofstream(tree.file("root/var/lib/dpkg/status"))
         << "Package: evil\nStatus: install ok installed\nPriority: optional\n\n";
-    tree.file("root/var/lib/dpkg/info/evil.list");
-    std::ofstream(tree / "root/var/lib/dpkg/info/evil.list")
+    std::ofstream(tree.file("root/var/lib/dpkg/info/evil.list"))
         << "/usr/share/applications/evil.desktop\n/usr/share/applications/../../../home\n";
     const auto items = engine.scanApplications(home).items;
     ASSERT_EQ(items.size(), 2U);

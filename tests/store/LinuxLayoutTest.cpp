@@ -88,9 +88,7 @@ TEST(PlatformTexts, UninstallingOnLinuxNeitherNamesNorOffersTheMacosPermission) 
 class LinuxStore : public ::testing::Test {
 protected:
     LinuxStore() {
-        for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            ::unsetenv(variable);
-        }
+        sorvale::test::unsetBaseFolders();
         ::setenv("HOME", (tree / "home").c_str(), 1);
         store = std::make_unique<CleanupStore>(
             engine::ScanEngine(tree / "root", HomeLayout::linuxDesktop),

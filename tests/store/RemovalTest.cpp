@@ -3,55 +3,27 @@
 #include "StoreFixture.h"
 #include "store/RemovalMessages.h"
 #include "support/BundleFixtures.h"
+#include "support/RunningProgram.h"
 #include "support/TreeState.h"
 #include "support/Unprivileged.h"
 
 #include <QSignalSpy>
 
-#include <csignal>
 #include <fstream>
-#include <set>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace sorvale::store::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Every path below `root`, to compare a tree before and after a removal.
-std::set<std::string> treeListing(const fs::path& root) {
-    std::set<std::string> paths;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        paths.insert(entry.path().lexically_relative(root));
-    }
-    return paths;
+// A bundle made at `relative`, without its main executable: where a RunningProgram starts one.
+fs::path bundleExecutable(sorvale::test::TempTree& tree, const fs::path& relative,
+                          const std::string& identifier) {
+    const fs::path executable =
+        sorvale::test::bundle(tree, relative, identifier) / "Contents/MacOS/main";
+    fs::remove(executable);
+    return executable;
 }
-
-// A process running the executable of a bundle, as long as the object lives.
-class RunningBundle {
-public:
-    RunningBundle(sorvale::test::TempTree& tree, const fs::path& relative,
-                  const std::string& identifier) {
-        const fs::path bundle = sorvale::test::bundle(tree, relative, identifier);
-        const fs::path executable = bundle / "Contents/MacOS/main";
-        fs::remove(executable);
-        fs::copy_file("/bin/sleep", executable);
-        std::vector<char*> argv{const_cast<char*>(executable.c_str()), const_cast<char*>("60"),
-                                nullptr};
-        EXPECT_EQ(::posix_spawn(&pid_, executable.c_str(), nullptr, nullptr, argv.data(), environ),
-                  0);
-    }
-    ~RunningBundle() {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-
-private:
-    pid_t pid_ = -1;
-};
 
 class Removal : public StoreFixture {
 protected:
@@ -71,7 +43,7 @@ TEST_F(Removal, ApprovedDownloadsGoToTheTrashAndNothingElseChanges) {
     store->setSelection({key(home / "Downloads/a.zip"), key(home / "Downloads/b.dmg"),
                          key(home / "Downloads/c.txt")},
                         true);
-    const auto before = treeListing(home);
+    const auto before = sorvale::test::treeState(home);
     QSignalSpy finished(store.get(), &CleanupStore::removalFinished);
     store->removeSelected();
     EXPECT_EQ(store->downloadsState().value("text"), "Applying cleanup\u2026");
@@ -82,17 +54,23 @@ TEST_F(Removal, ApprovedDownloadsGoToTheTrashAndNothingElseChanges) {
     EXPECT_EQ(finished[0], (QVariantList{3, 0, 0, QString()}));
     ASSERT_EQ(store->downloadsItems().size(), 1);
     EXPECT_EQ(store->downloadsItems()[0].toMap().value("name"), "kept.pdf");
-    std::set<std::string> expected = before;
-    for (const char* name : {"a.zip", "b.dmg", "c.txt"}) {
-        expected.erase(std::string("Downloads/") + name);
-        expected.insert(std::string(".local/share/Trash/files/") + name);
-        expected.insert(std::string(".local/share/Trash/info/") + name + ".trashinfo");
-    }
+    // Exactly the three moved, into a trash made for them, each with its record.
+    const auto after = sorvale::test::treeState(home);
+    auto expected =
+        sorvale::test::without(before, {"Downloads/a.zip", "Downloads/b.dmg", "Downloads/c.txt"});
     for (const char* folder : {".local", ".local/share", ".local/share/Trash",
                                ".local/share/Trash/files", ".local/share/Trash/info"}) {
-        expected.insert(folder);
+        expected[folder] =
+            sorvale::test::EntryState{.type = 'd', .size = 0, .content = {}, .linkTarget = {}};
     }
-    EXPECT_EQ(treeListing(home), expected);
+    for (const char* file : {"a.zip", "b.dmg", "c.txt"}) {
+        const std::string name = file;
+        expected[".local/share/Trash/files/" + name] = before.at("Downloads/" + name);
+        const std::string record = ".local/share/Trash/info/" + name + ".trashinfo";
+        ASSERT_TRUE(after.contains(record)) << record;
+        expected[record] = after.at(record);
+    }
+    EXPECT_EQ(sorvale::test::differences(expected, after), "");
 }
 
 TEST_F(Removal, UndoPutsBackExactlyWhatTheRemovalMovedAndTheItemsReturnToTheirList) {
@@ -179,7 +157,8 @@ TEST_F(Removal, TrashItemsAreDeletedForGood) {
 }
 
 TEST_F(Removal, RunningApplicationsAndMailAreSkippedAndStaySelected) {
-    RunningBundle mail(tree, "root/System/Applications/Mail.app", "com.apple.mail");
+    const sorvale::test::RunningProgram mail(
+        bundleExecutable(tree, "root/System/Applications/Mail.app", "com.apple.mail"));
     const fs::path downloads = "Library/Containers/com.apple.mail/Data/Library/Mail Downloads";
     tree.file(home / downloads / "one.pdf", 4096);
     tree.file(home / downloads / "two.pdf", 4096);
@@ -199,7 +178,8 @@ TEST_F(Removal, RunningApplicationsAndMailAreSkippedAndStaySelected) {
 }
 
 TEST_F(Removal, AnApplicationIsUninstalledWithItsSupportFilesUnlessItRuns) {
-    RunningBundle busy(tree, "root/Applications/Busy.app", "com.example.busy");
+    const sorvale::test::RunningProgram busy(
+        bundleExecutable(tree, "root/Applications/Busy.app", "com.example.busy"));
     sorvale::test::bundle(tree, "root/Applications/Idle.app", "com.example.idle");
     tree.file("home/Library/Caches/com.example.idle/cache.db", 4096);
     tree.file("home/Library/Preferences/com.example.idle.plist", 4096);

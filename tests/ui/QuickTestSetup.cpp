@@ -213,9 +213,7 @@ private:
         } else {
             const test::LinuxHome desktop(tree_);
             browser_ = std::make_unique<test::RunningProgram>(tree_ / "programs/bin/firefox-esr");
-            for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME"}) {
-                ::unsetenv(variable);
-            }
+            test::unsetBaseFolders();
         }
         test::installUpdateTools(*root_);
         fixture_->root = root_.get();

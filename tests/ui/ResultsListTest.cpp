@@ -262,16 +262,24 @@ TEST_F(Results, DashboardFiguresFollowNewItemsButNotANewSelection) {
     EXPECT_EQ(junk.count(), 1) << "selecting changes no count or size";
 }
 
-TEST(LinuxResults, RowsOfARunningApplicationSayToCloseItAndOnlyLinuxGroupsAreSummed) {
-    sorvale::test::TempTree tree(sorvale::test::memoryFolder(400'000'000));
-    const sorvale::test::LinuxHome fixture(tree);
-    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        ::unsetenv(variable);
+// The results list over a Debian desktop home read in the Linux layout.
+class LinuxResults : public ::testing::Test {
+protected:
+    // The store reads the home folder once, when it is made.
+    static engine::ScanEngine linuxEngine(const fs::path& tree) {
+        sorvale::test::unsetBaseFolders();
+        ::setenv("HOME", (tree / "home").c_str(), 1);
+        return engine::ScanEngine(tree / "root", model::HomeLayout::linuxDesktop);
     }
-    ::setenv("HOME", (tree / "home").c_str(), 1);
+
+    sorvale::test::TempTree tree{sorvale::test::memoryFolder(sorvale::test::kLinuxHomeRoom)};
+    const sorvale::test::LinuxHome fixture{tree};
+    store::CleanupStore store{linuxEngine(tree.root())};
+    ResultsList list{store};
+};
+
+TEST_F(LinuxResults, RowsOfARunningApplicationSayToCloseItAndOnlyLinuxGroupsAreSummed) {
     const sorvale::test::RunningProgram firefox(tree / "programs/bin/firefox-esr");
-    store::CleanupStore store(engine::ScanEngine(tree / "root", model::HomeLayout::linuxDesktop));
-    ResultsList list(store);
     DashboardFigures figures(store);
     store.startJunkScan();
     ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(store, 20'000));
@@ -293,15 +301,7 @@ TEST(LinuxResults, RowsOfARunningApplicationSayToCloseItAndOnlyLinuxGroupsAreSum
     EXPECT_EQ(groups, (QStringList{"systemJunk", "trash", "system"}));
 }
 
-TEST(LinuxResults, ApplicationRowsSayHowEachWasInstalledAndShowTheIconItsDesktopEntryNames) {
-    sorvale::test::TempTree tree(sorvale::test::memoryFolder(400'000'000));
-    const sorvale::test::LinuxHome fixture(tree);
-    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        ::unsetenv(variable);
-    }
-    ::setenv("HOME", (tree / "home").c_str(), 1);
-    store::CleanupStore store(engine::ScanEngine(tree / "root", model::HomeLayout::linuxDesktop));
-    ResultsList list(store);
+TEST_F(LinuxResults, ApplicationRowsSayHowEachWasInstalledAndShowTheIconItsDesktopEntryNames) {
     store.scanApplications();
     ASSERT_TRUE(sorvale::test::waitForDisplayedCompletion(store, 20'000));
     store.reviewApplications("installedApplications");

@@ -65,38 +65,4 @@ TestCase {
         compare(Store.junkItems.map(item => item.id), items);
         compare(Store.cleanupState.date, before.date);
     }
-
-    Component {
-        id: spyComponent
-        SignalSpy {}
-    }
-
-    function test_figuresOnlyGrowWhileTheScanRunsAndEndAtItsResult() {
-        const view = createTemporaryObject(cleanupComponent, testCase);
-        const seen = [];
-        const spy = createTemporaryObject(spyComponent, testCase,
-                                          {target: Store, signalName: "scanProgressChanged"});
-        const record = () => seen.push(Object.assign({}, Store.scanProgress));
-        Store.scanProgressChanged.connect(record);
-        Fixture.holdSimulatorTool = true;
-        Store.startJunkScan();
-        tryVerify(() => Store.scanProgress.running && Store.scanProgress.entries > 0, 10000);
-        Fixture.holdSimulatorTool = false;
-        verify(Fixture.finishScan());
-        Store.scanProgressChanged.disconnect(record);
-        verify(spy.count >= 2, "the figures were published as the scan went");
-
-        const running = seen.filter(figures => figures.running);
-        for (let index = 1; index < running.length; ++index) {
-            for (const figure of ["entries", "items", "bytes"]) {
-                verify(running[index][figure] >= running[index - 1][figure],
-                       figure + " never falls: " + JSON.stringify(running.slice(index - 1, index + 1)));
-            }
-        }
-        const last = Store.scanProgress;
-        compare(last.running, false);
-        compare(last.items, Store.junkItems.length, "the items are the result's");
-        compare(last.bytes, Store.junkItems.reduce((sum, item) => sum + item.size, 0));
-        verify(last.entries >= running[running.length - 1].entries);
-    }
 }
