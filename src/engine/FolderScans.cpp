@@ -58,7 +58,7 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
                                             std::int64_t minimumSize) const {
     if (!platform::fileExists(root)) {
         // The folder the user chose is gone: that is worth saying.
-        return {.items = {}, .inaccessibleCount = 1};
+        return {.items = {}, .inaccessibleCount = 1, .folderAccess = model::FolderAccess::missing};
     }
     struct Part {
         WalkFindings<model::CleanupItem> found;
@@ -99,7 +99,8 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
                 [&part](const std::filesystem::path&, int) { part.failed = true; }};
         });
     if (!opened) {
-        return {.items = {}, .inaccessibleCount = 1};
+        return {
+            .items = {}, .inaccessibleCount = 1, .folderAccess = model::FolderAccess::unreadable};
     }
     std::deque<WalkFindings<model::CleanupItem>> found;
     model::ScanSnapshot snapshot;
