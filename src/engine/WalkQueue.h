@@ -47,7 +47,8 @@ class WalkQueue {
 public:
     explicit WalkQueue(std::size_t roots)
         : roots_(roots)
-        , unfinished_(roots) {}
+        , unfinished_(roots)
+        , unfinishedOfRoot_(roots, 0) {}
     WalkQueue(const WalkQueue&) = delete;
     WalkQueue& operator=(const WalkQueue&) = delete;
     ~WalkQueue();
@@ -64,8 +65,9 @@ public:
     using Work = std::variant<HandedFolder, std::size_t>;
     std::optional<Work> take();
 
-    // The caller has finished a piece of work it took.
-    void finish();
+    // The caller has finished a piece of work it took below root `root`; whether that was the
+    // root's last, so that everything inside it has been visited.
+    [[nodiscard]] bool finish(std::size_t root);
 
 private:
     std::mutex mutex_;
@@ -74,6 +76,7 @@ private:
     std::size_t nextRoot_ = 0;
     std::size_t roots_;
     std::size_t unfinished_;
+    std::vector<std::size_t> unfinishedOfRoot_;
     std::atomic<std::size_t> idle_ = 0;
     std::atomic<std::size_t> queued_ = 0;
 };
