@@ -138,6 +138,11 @@
         <source>Permission Settings</source>
         <translation>Berechtigungseinstellungen</translation>
     </message>
+    <message>
+        <source>Review %1</source>
+        <extracomment>A screen reader&apos;s name of a category&apos;s Review button; %1 is the category.</extracomment>
+        <translation>%1 prüfen</translation>
+    </message>
 </context>
 <context>
     <name>BottomBar</name>
@@ -261,6 +266,16 @@
     <message>
         <source>%1 selected</source>
         <translation>%1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1 group</source>
+        <extracomment>A screen reader&apos;s name of a group in the cleanup browser.</extracomment>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 category</source>
+        <extracomment>A screen reader&apos;s name of a category in the cleanup browser.</extracomment>
+        <translation>Kategorie %1</translation>
     </message>
 </context>
 <context>
@@ -623,6 +638,16 @@
     <message>
         <source>Review All Junk</source>
         <translation>Alle Datenreste prüfen</translation>
+    </message>
+    <message>
+        <source>Review %1</source>
+        <extracomment>A screen reader&apos;s name of a group&apos;s Review button; %1 is the group.</extracomment>
+        <translation>%1 prüfen</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <extracomment>A screen reader&apos;s name of a group&apos;s Clean button; %1 is the group.</extracomment>
+        <translation>%1 bereinigen</translation>
     </message>
 </context>
 <context>

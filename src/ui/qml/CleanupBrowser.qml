@@ -124,6 +124,9 @@ RowLayout {
                     required property var modelData
                     objectName: "group-" + modelData.group
                     text: modelData.title
+                    // A group and a category may share a title (Trash).
+                    //: A screen reader's name of a group in the cleanup browser.
+                    Accessible.name: qsTr("%1 group").arg(modelData.title)
                     symbol: modelData.symbol
                     current: Store.focusedCleanupGroup === modelData.group
                     symbolColor: current ? Theme.accent : Qt.rgba(1, 1, 1, 0.62)
@@ -174,6 +177,8 @@ RowLayout {
                         required property var modelData
                         objectName: "category-" + modelData.category
                         text: modelData.title
+                        //: A screen reader's name of a category in the cleanup browser.
+                        Accessible.name: qsTr("%1 category").arg(modelData.title)
                         symbol: modelData.symbol
                         symbolColor: Theme.tint(modelData.tint)
                         highlight: Theme.faded("white", 0.075)
