@@ -8,7 +8,8 @@ import Sorvale
 // The Smart Cleanup review: groups, the categories of the chosen group, and their items.
 RowLayout {
     id: browser
-    spacing: 14
+    // The two columns are only as wide as their titles need: the item names get the rest.
+    spacing: 12
 
     readonly property var focusedGroup: Figures.groups.find(
         group => group.group === Store.focusedCleanupGroup)
@@ -142,7 +143,7 @@ RowLayout {
     }
 
     GlassPanel {
-        Layout.preferredWidth: 224
+        Layout.preferredWidth: 196
         Layout.fillHeight: true
         radius: 16
         ScrollView {
