@@ -138,6 +138,11 @@
         <source>Permission Settings</source>
         <translation>Berechtigungseinstellungen</translation>
     </message>
+    <message>
+        <source>Review %1</source>
+        <extracomment>A screen reader&apos;s name of a category&apos;s Review button; %1 is the category.</extracomment>
+        <translation>%1 prüfen</translation>
+    </message>
 </context>
 <context>
     <name>BottomBar</name>
@@ -261,6 +266,16 @@
     <message>
         <source>%1 selected</source>
         <translation>%1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1 group</source>
+        <extracomment>A screen reader&apos;s name of a group in the cleanup browser.</extracomment>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 category</source>
+        <extracomment>A screen reader&apos;s name of a category in the cleanup browser.</extracomment>
+        <translation>Kategorie %1</translation>
     </message>
 </context>
 <context>
@@ -623,6 +638,16 @@
     <message>
         <source>Review All Junk</source>
         <translation>Alle Datenreste prüfen</translation>
+    </message>
+    <message>
+        <source>Review %1</source>
+        <extracomment>A screen reader&apos;s name of a group&apos;s Review button; %1 is the group.</extracomment>
+        <translation>%1 prüfen</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <extracomment>A screen reader&apos;s name of a group&apos;s Clean button; %1 is the group.</extracomment>
+        <translation>%1 bereinigen</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +1639,46 @@ ohne Rätselraten.</translation>
     <message>
         <source>Review Flatpak apps, snaps, AppImages and packaged apps with the support files matched to each app.</source>
         <translation>Prüfen Sie Flatpak-Apps, Snaps, AppImages und paketierte Apps mit den jeweils zugeordneten Supportdateien.</translation>
+    </message>
+    <message>
+        <source>The Trash is empty</source>
+        <translation>Der Papierkorb ist leer</translation>
+    </message>
+    <message>
+        <source>Items you delete wait here until the Trash is emptied.</source>
+        <translation>Gelöschte Objekte bleiben hier, bis der Papierkorb geleert wird.</translation>
+    </message>
+    <message>
+        <source>Your Downloads folder is empty</source>
+        <translation>Ihr Downloads-Ordner ist leer</translation>
+    </message>
+    <message>
+        <source>Files you download appear here for review.</source>
+        <translation>Dateien, die Sie herunterladen, erscheinen hier zur Prüfung.</translation>
+    </message>
+    <message>
+        <source>“%1” can’t be found</source>
+        <translation>„%1“ wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>It may have been moved, renamed or removed. Choose another folder to search.</source>
+        <translation>Er wurde vielleicht verschoben, umbenannt oder entfernt. Wählen Sie einen anderen Ordner zum Durchsuchen.</translation>
+    </message>
+    <message>
+        <source>“%1” can’t be opened</source>
+        <translation>„%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>You may not have permission to read it. Choose another folder to search.</source>
+        <translation>Vielleicht fehlt Ihnen die Berechtigung, ihn zu lesen. Wählen Sie einen anderen Ordner zum Durchsuchen.</translation>
+    </message>
+    <message>
+        <source>No large files found</source>
+        <translation>Keine großen Dateien gefunden</translation>
+    </message>
+    <message>
+        <source>Nothing in this folder reaches the minimum size. Lower it in Settings or choose another folder.</source>
+        <translation>Nichts in diesem Ordner erreicht die Mindestgröße. Senken Sie sie in den Einstellungen oder wählen Sie einen anderen Ordner.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "model/Location.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <unordered_set>
 
@@ -56,8 +57,48 @@ void Candidates::addFolder(const std::filesystem::path& folder, std::size_t make
 }
 
 model::ScanSnapshot Candidates::measure(const SizeMeasurement& sizes) && {
+    return std::move(*this).measureKeeping(sizes, /*distinct=*/false);
+}
+
+model::ScanSnapshot Candidates::measureDistinct(const SizeMeasurement& sizes) && {
+    return std::move(*this).measureKeeping(sizes, /*distinct=*/true);
+}
+
+model::ScanSnapshot Candidates::measureKeeping(const SizeMeasurement& sizes, bool distinct) && {
+    ScanProgress* progress = ScanProgress::current();
+    // Whether an entry's item is kept depends only on its own size once the first of every
+    // location is known, so each counts as found the moment its measurement ends, and the count
+    // ends at the result's.
+    enum : std::uint8_t { never, ifNotEmpty, always };
+    std::vector<std::uint8_t> kept(entries_.size(), never);
+    std::int64_t foundBefore = 0;
+    std::unordered_set<std::string> seen;
+    for (const Slot& slot : slots_) {
+        const bool first =
+            !distinct ||
+            seen.insert(model::standardizedBytes(slot.item ? slot.item->id.bytes()
+                                                           : entries_[slot.entry].location.bytes()))
+                .second;
+        if (slot.item) {
+            foundBefore += first && (!distinct || slot.item->size >= 1) ? 1 : 0;
+        } else if (first) {
+            kept[slot.entry] = slot.keepEmpty && !distinct ? always : ifNotEmpty;
+        }
+    }
+    std::atomic<std::int64_t> foundWhileMeasuring = 0;
+    SizeMeasurement::EntryMeasured counting;
+    if (progress != nullptr) {
+        progress->addFound(foundBefore, 0);
+        counting = [&](std::size_t entry, std::int64_t size) {
+            if (kept[entry] == always || (kept[entry] == ifNotEmpty && size >= 1)) {
+                progress->addFound(1, 0);
+                foundWhileMeasuring.fetch_add(1, std::memory_order_relaxed);
+            }
+        };
+    }
+
     model::ScanSnapshot snapshot{.items = {}, .inaccessibleCount = inaccessibleCount};
-    const auto measured = sizes.measureEntries(entries_, snapshot.inaccessibleCount);
+    const auto measured = sizes.measureEntries(entries_, snapshot.inaccessibleCount, counting);
     snapshot.items.reserve(slots_.size());
     for (Slot& slot : slots_) {
         if (slot.item) {
@@ -68,8 +109,16 @@ model::ScanSnapshot Candidates::measure(const SizeMeasurement& sizes) && {
                 makers_[slot.maker](std::move(entries_[slot.entry].location), *entry));
         }
     }
-    if (ScanProgress* progress = ScanProgress::current()) {
-        progress->addFound(static_cast<std::int64_t>(snapshot.items.size()), 0);
+    if (distinct) {
+        keepFirstOfEachLocation(snapshot.items);
+    }
+    if (progress != nullptr) {
+        // Should a maker have named an item other than its entry, the count still ends at the
+        // result's; it never goes back.
+        const std::int64_t counted = foundBefore + foundWhileMeasuring.load();
+        progress->addFound(
+            std::max<std::int64_t>(0, static_cast<std::int64_t>(snapshot.items.size()) - counted),
+            0);
     }
     return snapshot;
 }

@@ -40,10 +40,17 @@ public:
     // Failures met while finding the candidates.
     std::int64_t inaccessibleCount = 0;
 
-    // Measures every entry and gives the items in the order they were found.
+    // Measures every entry and gives the items in the order they were found. The scan's
+    // progress counts each item found as soon as its own measurement ends.
     [[nodiscard]] model::ScanSnapshot measure(const SizeMeasurement& sizes) &&;
+    // The same, keeping only the first item of every location and none that is empty: a
+    // catalogue may reach one place through two of its rows.
+    [[nodiscard]] model::ScanSnapshot measureDistinct(const SizeMeasurement& sizes) &&;
 
 private:
+    [[nodiscard]] model::ScanSnapshot measureKeeping(const SizeMeasurement& sizes,
+                                                     bool distinct) &&;
+
     struct Slot {
         std::optional<model::CleanupItem> item;
         std::size_t entry = 0;

@@ -85,17 +85,23 @@ public:
     // helpers once it has met enough entries alone.
     void run(SharingStart* sharing) {
         while (auto work = queue_.take()) {
-            if (auto* root = std::get_if<std::size_t>(&*work)) {
-                WalkOrigin& origin = origins_[*root];
-                origin.root = *root;
+            std::size_t root = 0;
+            if (const auto* first = std::get_if<std::size_t>(&*work)) {
+                root = *first;
+                WalkOrigin& origin = origins_[root];
+                origin.root = root;
                 // A root that cannot be opened is told by the walk's answer.
-                if (auto folder = openFirstFolder(roots_[*root], origin)) {
+                if (auto folder = openFirstFolder(roots_[root], origin)) {
                     walk(std::move(*folder), sharing);
                 }
             } else {
-                walk(std::move(std::get<HandedFolder>(*work)), sharing);
+                auto& folder = std::get<HandedFolder>(*work);
+                root = folder.origin->root;
+                walk(std::move(folder), sharing);
             }
-            queue_.finish();
+            if (queue_.finish(root) && worker_.finished) {
+                worker_.finished(root);
+            }
         }
     }
 
@@ -221,8 +227,13 @@ walkRootsConcurrently(const std::vector<WalkRoot>& roots, const WalkOptions& opt
     SharingStart sharing{concurrency.entriesBeforeSharing, nullptr};
     if (threads > 1) {
         sharing.start = [&]() -> WalkQueue* {
+            // Every worker exists before any helper runs: a worker told that a root is finished
+            // may read what the others gathered for it.
             for (std::size_t index = 1; index < threads; ++index) {
-                const RootsWorker& worker = workers.emplace_back(makeWorker(index));
+                workers.emplace_back(makeWorker(index));
+            }
+            for (std::size_t index = 1; index < threads; ++index) {
+                const RootsWorker& worker = workers[index];
                 helpers.emplace_back([&roots, &origins, &options, &worker, &queue,
                                       progress = ScanProgress::current()] {
                     // The helpers work for the scan of the thread that started them.

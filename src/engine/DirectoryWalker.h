@@ -151,6 +151,9 @@ walkDirectoryConcurrently(const WalkRoot& root, const WalkOptions& options,
 struct RootsWorker {
     std::function<WalkAction(std::size_t root, const WalkEntry&)> visit;
     std::function<void(std::size_t root, const std::filesystem::path&, int error)> onError;
+    // Called once for every root, opened or not, when everything inside it has been visited: on
+    // the thread that visited its last folder, after every other thread's visits to it.
+    std::function<void(std::size_t root)> finished = {};
 };
 
 // Walks every root of `roots`, the threads sharing the roots and their folders alike; which roots

@@ -36,8 +36,13 @@ model::ScanSnapshot FolderScans::topLevel(const std::filesystem::path& root,
         return {.items = {}, .inaccessibleCount = 1};
     }
     model::ScanSnapshot snapshot;
+    // Every entry that measures becomes an item: each is found as its measurement ends.
+    SizeMeasurement::EntryMeasured counting;
+    if (ScanProgress* progress = ScanProgress::current()) {
+        counting = [progress](std::size_t, std::int64_t) { progress->addFound(1, 0); };
+    }
     const auto measured =
-        SizeMeasurement(setup_).measureEntries(*entries, snapshot.inaccessibleCount);
+        SizeMeasurement(setup_).measureEntries(*entries, snapshot.inaccessibleCount, counting);
     // A folder may hold a hundred thousand entries: each listed location becomes its item's
     // rather than a copy of it, and the list is sized once.
     snapshot.items.reserve(entries->size());
@@ -47,9 +52,6 @@ model::ScanSnapshot FolderScans::topLevel(const std::filesystem::path& root,
                                                        *measured[index], category));
         }
     }
-    if (ScanProgress* progress = ScanProgress::current()) {
-        progress->addFound(static_cast<std::int64_t>(snapshot.items.size()), 0);
-    }
     sortBySizeDescending(snapshot.items);
     return snapshot;
 }
@@ -58,7 +60,7 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
                                             std::int64_t minimumSize) const {
     if (!platform::fileExists(root)) {
         // The folder the user chose is gone: that is worth saying.
-        return {.items = {}, .inaccessibleCount = 1};
+        return {.items = {}, .inaccessibleCount = 1, .folderAccess = model::FolderAccess::missing};
     }
     struct Part {
         WalkFindings<model::CleanupItem> found;
@@ -99,7 +101,8 @@ model::ScanSnapshot FolderScans::largeFiles(const std::filesystem::path& root,
                 [&part](const std::filesystem::path&, int) { part.failed = true; }};
         });
     if (!opened) {
-        return {.items = {}, .inaccessibleCount = 1};
+        return {
+            .items = {}, .inaccessibleCount = 1, .folderAccess = model::FolderAccess::unreadable};
     }
     std::deque<WalkFindings<model::CleanupItem>> found;
     model::ScanSnapshot snapshot;

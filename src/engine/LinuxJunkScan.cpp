@@ -244,8 +244,7 @@ model::ScanSnapshot LinuxJunkScan::scan(const fs::path& home) const {
     found.addFolder(platform::trashFilesFolder(home), found.addMaker(CleanupCategory::trash));
     SystemStorage(setup_).appendTo(home, found);
 
-    model::ScanSnapshot junk = std::move(found).measure(SizeMeasurement(setup_));
-    keepFirstOfEachLocation(junk.items);
+    model::ScanSnapshot junk = std::move(found).measureDistinct(SizeMeasurement(setup_));
     sortBySizeDescending(junk.items);
     return junk;
 }

@@ -174,8 +174,7 @@ model::ScanSnapshot MacosJunkScan::scan(const fs::path& home) const {
     appendApplicationData(home, found);
     found.add(UniversalBinaries(setup_).scan(home));
 
-    model::ScanSnapshot junk = std::move(found).measure(SizeMeasurement(setup_));
-    keepFirstOfEachLocation(junk.items);
+    model::ScanSnapshot junk = std::move(found).measureDistinct(SizeMeasurement(setup_));
     sortBySizeDescending(junk.items);
     return junk;
 }

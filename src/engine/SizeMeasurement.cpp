@@ -53,9 +53,9 @@ Measurement SizeMeasurement::measure(const std::filesystem::path& root) const {
 }
 
 std::vector<std::optional<MeasuredEntry>>
-SizeMeasurement::measureEntries(const std::vector<ListedEntry>& entries,
-                                std::int64_t& inaccessible) const {
-    const std::vector<Measurement> measurements = measureAll(entries);
+SizeMeasurement::measureEntries(const std::vector<ListedEntry>& entries, std::int64_t& inaccessible,
+                                const EntryMeasured& onMeasured) const {
+    const std::vector<Measurement> measurements = measureAll(entries, onMeasured);
     std::vector<std::optional<MeasuredEntry>> measured(entries.size());
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const Measurement& measurement = measurements[index];
@@ -71,8 +71,8 @@ SizeMeasurement::measureEntries(const std::vector<ListedEntry>& entries,
     return measured;
 }
 
-std::vector<Measurement>
-SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
+std::vector<Measurement> SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries,
+                                                     const EntryMeasured& measured) const {
     std::vector<Measurement> measurements(entries.size());
     // The folders among the entries are walked together, every thread taking whichever folder
     // is next: a total does not depend on the order of the visits.
@@ -85,14 +85,20 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
         Measurement& measurement = measurements[index];
         if (!values) {
             measurement = {.size = 0, .incomplete = true, .rootWasReadable = false};
-        } else if (values->type == platform::EntryType::regular) {
+            continue;
+        }
+        if (values->type == platform::EntryType::regular) {
             measurement.size = fileSize(*values);
             found.addFound(0, measurement.size);
         } else if (values->type == platform::EntryType::directory) {
             folders.push_back(walkRootOf(entries[index].location));
             folderEntries.push_back(index);
+            continue;
         }
         // A link or anything else measures nothing: a link is never followed.
+        if (measured) {
+            measured(index, measurement.size);
+        }
     }
     if (folders.empty()) {
         return measurements;
@@ -125,6 +131,16 @@ SizeMeasurement::measureAll(const std::vector<ListedEntry>& entries) const {
                                },
                                [&mine](std::size_t folder, const std::filesystem::path&, int) {
                                    mine[folder].incomplete = true;
+                               },
+                               [&](std::size_t folder) {
+                                   if (!measured) {
+                                       return;
+                                   }
+                                   std::int64_t size = 0;
+                                   for (const std::vector<Partial>& thread : partials) {
+                                       size += thread[folder].total;
+                                   }
+                                   measured(folderEntries[folder], size);
                                }};
         });
     for (std::size_t folder = 0; folder < folders.size(); ++folder) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,17 +28,22 @@ public:
     explicit SizeMeasurement(const EngineSetup& setup)
         : setup_(setup) {}
 
+    // Told the index and the size of an entry that gives a result as soon as its measurement is
+    // complete, possibly on several threads at once.
+    using EntryMeasured = std::function<void(std::size_t entry, std::int64_t size)>;
+
     [[nodiscard]] Measurement measure(const std::filesystem::path& root) const;
     // Measures many entries whose values have been read, on a few threads that share all their
     // folders; the results come in the entries' order and are those of measuring each alone. An
     // incomplete measurement counts one in `inaccessible`; none when the entry itself cannot be
     // read, which gives no result.
     [[nodiscard]] std::vector<std::optional<MeasuredEntry>>
-    measureEntries(const std::vector<ListedEntry>& entries, std::int64_t& inaccessible) const;
+    measureEntries(const std::vector<ListedEntry>& entries, std::int64_t& inaccessible,
+                   const EntryMeasured& measured = {}) const;
 
 private:
-    [[nodiscard]] std::vector<Measurement>
-    measureAll(const std::vector<ListedEntry>& entries) const;
+    [[nodiscard]] std::vector<Measurement> measureAll(const std::vector<ListedEntry>& entries,
+                                                      const EntryMeasured& measured = {}) const;
 
     const EngineSetup& setup_;
 };

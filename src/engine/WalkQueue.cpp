@@ -15,6 +15,7 @@ WalkQueue::~WalkQueue() {
 void WalkQueue::give(HandedFolder folder) {
     {
         std::lock_guard lock(mutex_);
+        ++unfinishedOfRoot_[folder.origin->root];
         folders_.push_back(std::move(folder));
         ++unfinished_;
         queued_.fetch_add(1, std::memory_order_relaxed);
@@ -25,6 +26,7 @@ void WalkQueue::give(HandedFolder folder) {
 std::optional<WalkQueue::Work> WalkQueue::take() {
     std::unique_lock lock(mutex_);
     if (folders_.empty() && nextRoot_ < roots_) {
+        unfinishedOfRoot_[nextRoot_] = 1;
         return Work(nextRoot_++);
     }
     idle_.fetch_add(1, std::memory_order_relaxed);
@@ -38,20 +40,24 @@ std::optional<WalkQueue::Work> WalkQueue::take() {
         return Work(std::move(folder));
     }
     if (nextRoot_ < roots_) {
+        unfinishedOfRoot_[nextRoot_] = 1;
         return Work(nextRoot_++);
     }
     return std::nullopt;
 }
 
-void WalkQueue::finish() {
+bool WalkQueue::finish(std::size_t root) {
     bool allDone = false;
+    bool rootDone = false;
     {
         std::lock_guard lock(mutex_);
         allDone = --unfinished_ == 0;
+        rootDone = --unfinishedOfRoot_[root] == 0;
     }
     if (allDone) {
         changed_.notify_all();
     }
+    return rootDone;
 }
 
 } // namespace sorvale::engine

@@ -50,7 +50,8 @@ public:
     WalkQueue(std::size_t roots, std::size_t backlog)
         : roots_(roots)
         , backlog_(backlog)
-        , unfinished_(roots) {}
+        , unfinished_(roots)
+        , unfinishedOfRoot_(roots, 0) {}
     WalkQueue(const WalkQueue&) = delete;
     WalkQueue& operator=(const WalkQueue&) = delete;
     ~WalkQueue();
@@ -68,8 +69,9 @@ public:
     using Work = std::variant<HandedFolder, std::size_t>;
     std::optional<Work> take();
 
-    // The caller has finished a piece of work it took.
-    void finish();
+    // The caller has finished a piece of work it took below root `root`; whether that was the
+    // root's last, so that everything inside it has been visited.
+    [[nodiscard]] bool finish(std::size_t root);
 
 private:
     std::mutex mutex_;
@@ -79,6 +81,7 @@ private:
     std::size_t roots_;
     std::size_t backlog_;
     std::size_t unfinished_;
+    std::vector<std::size_t> unfinishedOfRoot_;
     std::atomic<std::size_t> idle_ = 0;
     std::atomic<std::size_t> queued_ = 0;
 };

@@ -30,3 +30,16 @@ std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
     }
     return seed;
 }
+
+std::string_view
+sorvale::model::EnumTraits<sorvale::model::FolderAccess>::rawValue(FolderAccess access) {
+    switch (access) {
+    case FolderAccess::opened:
+        return "opened";
+    case FolderAccess::missing:
+        return "missing";
+    case FolderAccess::unreadable:
+        break;
+    }
+    return "unreadable";
+}

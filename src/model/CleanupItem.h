@@ -8,6 +8,7 @@
 #include "Date.h"
 #include "Location.h"
 #include "Message.h"
+#include "RawValue.h"
 
 #include <cstdint>
 #include <memory>
@@ -69,11 +70,26 @@ struct CleanupItem {
     bool operator==(const CleanupItem&) const = default;
 };
 
+// Whether the one folder a scan was asked to search could be opened. An empty list from a folder
+// that is gone says something else than one from a folder without matches.
+enum class FolderAccess : std::uint8_t {
+    opened,
+    missing,
+    unreadable,
+};
+
+template <>
+struct EnumTraits<FolderAccess> {
+    static constexpr std::size_t count = 3;
+    static std::string_view rawValue(FolderAccess access);
+};
+
 // What one scan found, in the order the scan returns it.
 struct ScanSnapshot {
     std::vector<CleanupItem> items;
     // Failure events met while scanning: places that could not be fully read.
     std::int64_t inaccessibleCount = 0;
+    FolderAccess folderAccess = FolderAccess::opened;
 
     bool operator==(const ScanSnapshot&) const = default;
 };

@@ -41,7 +41,15 @@ CleanupStore::Shown CleanupStore::current() const {
                              : selection_rules::confirmation(shown.selected, layout_);
     shown.progress = figures_;
     shown.homeVolume = homeVolume_;
-    shown.screen = present(navigation_, access_.state(), lists_, layout_);
+    QString largeFilesFolder;
+    if (largeFilesScope_) {
+        // Named by its last component; a trailing separator or the root has none of its own.
+        const std::filesystem::path folder = largeFilesScope_->folder.lexically_normal();
+        const std::filesystem::path name =
+            folder.has_filename() ? folder.filename() : folder.parent_path().filename();
+        largeFilesFolder = displayText((name.empty() ? folder : name).native());
+    }
+    shown.screen = present(navigation_, access_.state(), lists_, layout_, largeFilesFolder);
     return shown;
 }
 

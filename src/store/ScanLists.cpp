@@ -41,6 +41,11 @@ std::int64_t ScanLists::inaccessibleCount(AppSection section) const {
     return count != inaccessibleCounts_.end() ? count->second : 0;
 }
 
+model::FolderAccess ScanLists::folderAccess(AppSection section) const {
+    const auto access = folderAccess_.find(section);
+    return access != folderAccess_.end() ? access->second : model::FolderAccess::opened;
+}
+
 std::uint64_t ScanLists::revision(AppSection section) const {
     const auto index = indexOf(section);
     return index ? revisions_[*index] : 0;
@@ -56,6 +61,7 @@ void ScanLists::replace(AppSection section, model::ScanSnapshot snapshot) {
         return;
     }
     inaccessibleCounts_[section] = snapshot.inaccessibleCount;
+    folderAccess_[section] = snapshot.folderAccess;
     change(section, Change::contents, [&](std::vector<CleanupItem>& items) {
         const bool changed = items != snapshot.items;
         items = std::move(snapshot.items);

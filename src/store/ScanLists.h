@@ -36,6 +36,8 @@ public:
     [[nodiscard]] const std::map<model::AppSection, std::int64_t>& inaccessibleCounts() const {
         return inaccessibleCounts_;
     }
+    // Whether the folder the last scan of `section` searched could be opened.
+    [[nodiscard]] model::FolderAccess folderAccess(model::AppSection section) const;
 
     [[nodiscard]] std::uint64_t revision(model::AppSection section) const;
     [[nodiscard]] std::uint64_t contentsRevision(model::AppSection section) const;
@@ -61,6 +63,7 @@ private:
     std::array<std::uint64_t, kCount> revisions_{};
     std::array<std::uint64_t, kCount> contentsRevisions_{};
     std::map<model::AppSection, std::int64_t> inaccessibleCounts_;
+    std::map<model::AppSection, model::FolderAccess> folderAccess_;
 };
 
 } // namespace sorvale::store

@@ -66,6 +66,50 @@ QString subtitleOf(const Navigation& navigation, model::HomeLayout layout) {
     return {};
 }
 
+struct EmptyWords {
+    QString title;
+    QString text;
+};
+
+// What an empty list says: each section names what it looked at, and a chosen folder that could
+// not be searched is not passed off as one without matches.
+EmptyWords emptyWords(AppSection section, bool scanned, model::FolderAccess access,
+                      const QString& folder) {
+    if (!scanned) {
+        return {ScreenTexts::tr("No scan yet"),
+                ScreenTexts::tr("Run a scan to get a clear, sortable list with file sizes and "
+                                "locations.")};
+    }
+    switch (section) {
+    case AppSection::trash:
+        return {ScreenTexts::tr("The Trash is empty"),
+                ScreenTexts::tr("Items you delete wait here until the Trash is emptied.")};
+    case AppSection::downloads:
+        return {ScreenTexts::tr("Your Downloads folder is empty"),
+                ScreenTexts::tr("Files you download appear here for review.")};
+    case AppSection::largeFiles:
+        switch (access) {
+        case model::FolderAccess::missing:
+            return {ScreenTexts::tr("\u201C%1\u201D can\u2019t be found").arg(folder),
+                    ScreenTexts::tr("It may have been moved, renamed or removed. Choose another "
+                                    "folder to search.")};
+        case model::FolderAccess::unreadable:
+            return {ScreenTexts::tr("\u201C%1\u201D can\u2019t be opened").arg(folder),
+                    ScreenTexts::tr("You may not have permission to read it. Choose another "
+                                    "folder to search.")};
+        case model::FolderAccess::opened:
+            break;
+        }
+        return {ScreenTexts::tr("No large files found"),
+                ScreenTexts::tr("Nothing in this folder reaches the minimum size. Lower it in "
+                                "Settings or choose another folder.")};
+    default:
+        break;
+    }
+    return {ScreenTexts::tr("Nothing to clean here"),
+            ScreenTexts::tr("The scan completed without finding matching items.")};
+}
+
 } // namespace
 
 QVariantMap Screen::toVariant() const {
@@ -83,7 +127,7 @@ QVariantMap Screen::toVariant() const {
 }
 
 Screen present(const Navigation& navigation, const AccessGate::State& access,
-               const ScanLists& lists, model::HomeLayout layout) {
+               const ScanLists& lists, model::HomeLayout layout, const QString& largeFilesFolder) {
     const AppSection section = navigation.section;
     const bool checking = access.checkingSection == section;
     const Kind displayed = lists.state(section).kind();
@@ -126,14 +170,12 @@ Screen present(const Navigation& navigation, const AccessGate::State& access,
 
     screen.emptySymbol = section == AppSection::largeFiles     ? "folder.badge.questionmark"
                          : section == AppSection::applications ? "square.grid.2x2"
+                         : section == AppSection::trash        ? "trash"
                                                                : "checkmark.circle";
-    const bool scanned = displayed != Kind::idle;
-    screen.emptyTitle =
-        scanned ? ScreenTexts::tr("Nothing to clean here") : ScreenTexts::tr("No scan yet");
-    screen.emptyText =
-        scanned ? ScreenTexts::tr("The scan completed without finding matching items.")
-                : ScreenTexts::tr("Run a scan to get a clear, sortable list with file sizes and "
-                                  "locations.");
+    const EmptyWords words =
+        emptyWords(section, displayed != Kind::idle, lists.folderAccess(section), largeFilesFolder);
+    screen.emptyTitle = words.title;
+    screen.emptyText = words.text;
     screen.emptyAction = section == AppSection::largeFiles ? ScreenTexts::tr("Choose Folder")
                                                            : ScreenTexts::tr("Scan Now");
     return screen;

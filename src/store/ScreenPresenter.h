@@ -32,8 +32,10 @@ struct Screen {
     [[nodiscard]] QVariantMap toVariant() const;
 };
 
-// In the words of the home layout `layout`.
+// In the words of the home layout `layout`; `largeFilesFolder` names the folder the last Large
+// Files scan searched.
 [[nodiscard]] Screen present(const Navigation& navigation, const AccessGate::State& access,
-                             const ScanLists& lists, model::HomeLayout layout);
+                             const ScanLists& lists, model::HomeLayout layout,
+                             const QString& largeFilesFolder = {});
 
 } // namespace sorvale::store

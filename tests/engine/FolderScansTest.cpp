@@ -27,10 +27,11 @@ std::vector<std::string> names(const model::ScanSnapshot& snapshot) {
 struct SnapshotSummary {
     std::size_t items;
     std::int64_t inaccessibleCount;
+    model::FolderAccess folderAccess;
 };
 
 SnapshotSummary summary(const model::ScanSnapshot& snapshot) {
-    return {snapshot.items.size(), snapshot.inaccessibleCount};
+    return {snapshot.items.size(), snapshot.inaccessibleCount, snapshot.folderAccess};
 }
 
 // The item a scan makes of one entry, with nothing selected and nothing related.
@@ -157,20 +158,31 @@ TEST_F(LargeFileScan, SkippedNamesHiddenEntriesPackagesAndLinksAreNotListed) {
     EXPECT_EQ(snapshot.inaccessibleCount, 0);
 }
 
-TEST_F(LargeFileScan, UnreadableFoldersCountOnceTogetherAndAMissingRootCountsOne) {
+TEST_F(LargeFileScan, UnreadableFoldersCountOnceTogetherAndAMissingOrLockedRootIsSaidSo) {
     large("readable/film.mov");
     large("locked-a/film.mov");
     large("locked-b/film.mov");
     tree.makeInaccessible("locked-a");
     tree.makeInaccessible("locked-b");
-    const auto outcome = test::runUnprivileged<SnapshotSummary>(
-        [&] { return summary(engine.scanLargeFiles(tree.root(), kLarge)); });
+    struct Outcome {
+        SnapshotSummary whole;
+        SnapshotSummary lockedRoot;
+    };
+    const auto outcome = test::runUnprivileged<Outcome>([&] {
+        return Outcome{summary(engine.scanLargeFiles(tree.root(), kLarge)),
+                       summary(engine.scanLargeFiles(tree / "locked-a", 0))};
+    });
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->items, 1U);
-    EXPECT_EQ(outcome->inaccessibleCount, 1);
+    EXPECT_EQ(outcome->whole.items, 1U);
+    EXPECT_EQ(outcome->whole.inaccessibleCount, 1);
+    // Locked folders below the root leave the root itself searched.
+    EXPECT_EQ(outcome->whole.folderAccess, model::FolderAccess::opened);
+    EXPECT_EQ(outcome->lockedRoot.items, 0U);
+    EXPECT_EQ(outcome->lockedRoot.folderAccess, model::FolderAccess::unreadable);
     const auto missing = engine.scanLargeFiles(tree / "missing", 0);
     EXPECT_TRUE(missing.items.empty());
     EXPECT_EQ(missing.inaccessibleCount, 1);
+    EXPECT_EQ(missing.folderAccess, model::FolderAccess::missing);
 }
 
 } // namespace

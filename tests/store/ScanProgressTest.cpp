@@ -53,6 +53,17 @@ protected:
 };
 
 TEST_F(HeldScan, FiguresOnlyGrowWhileTheScanRunsAndEndAsItsResult) {
+    // Enough folders to measure that the figures are read while they are measured. The log file
+    // is measured first, with the other plain files: an item is found before any byte inside a
+    // folder is.
+    constexpr int kFolders = 400;
+    for (int folder = 0; folder < kFolders; ++folder) {
+        for (int file = 0; file < 8; ++file) {
+            tree.file(home / ("Library/Caches/org.example.f" + std::to_string(folder) + "/" +
+                              std::to_string(file)),
+                      4096);
+        }
+    }
     store->startJunkScan();
     ASSERT_TRUE(waitForEntries()) << "the figures are read while the scan runs";
     EXPECT_EQ(store->busySections(), QStringList{"cleanup"});
@@ -69,13 +80,20 @@ TEST_F(HeldScan, FiguresOnlyGrowWhileTheScanRunsAndEndAsItsResult) {
                 << figure << " at announcement " << next;
         }
     }
+    // Items are found as they are measured, not all at the end.
+    for (const QVariantMap& figures : announced) {
+        if (figures.value("bytes").toLongLong() > 0) {
+            EXPECT_GT(figures.value("items").toLongLong(), 0)
+                << "bytes " << figures.value("bytes").toLongLong() << " found in no item";
+        }
+    }
     const QVariantMap last = announced.back();
     EXPECT_EQ(last, store->scanProgress());
     EXPECT_EQ(last.value("running"), false);
     EXPECT_EQ(last.value("items").toLongLong(),
               static_cast<qint64>(store->itemsOf(AppSection::cleanup).size()));
     EXPECT_EQ(last.value("bytes").toLongLong(), junkBytes());
-    EXPECT_EQ(store->itemsOf(AppSection::cleanup).size(), 7U);
+    EXPECT_EQ(store->itemsOf(AppSection::cleanup).size(), 7U + kFolders);
     EXPECT_TRUE(store->busySections().isEmpty());
 }
 

@@ -69,6 +69,8 @@ TEST_F(StoreFixture, LargeFilesUseTheMinimumInMegabytesNameTheFolderAndSayWhatWa
     EXPECT_EQ(store->displayedInaccessibleCount(), 1);
     EXPECT_EQ(store->largeFilesScope(),
               "Files of at least 500 MB in " + QString::fromStdString((home / "missing").native()));
+    EXPECT_TRUE(store->screen().value("emptyTitle").toString().contains("\u201Cmissing\u201D"))
+        << "the folder that is gone is named";
 
     store->setLargeFileMinimumMB(100);
     const QString movies = QString::fromStdString((home / "Movies").native());
@@ -87,6 +89,8 @@ TEST_F(StoreFixture, LargeFilesUseTheMinimumInMegabytesNameTheFolderAndSayWhatWa
     EXPECT_EQ(store->largeItems().size(), 0) << "100,010,000 bytes is more than the file holds";
     EXPECT_EQ(store->largeFilesScope(),
               "Files of at least 100 MB in " + QString::fromStdString(home.native()));
+    EXPECT_FALSE(store->screen().value("emptyTitle").toString().contains("\u201C"))
+        << "a folder searched in vain is not said to be gone";
 
     // The minimum stays within what the settings can show.
     store->setLargeFileMinimumMB(std::numeric_limits<double>::infinity());

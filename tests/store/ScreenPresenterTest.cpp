@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace sorvale::store {
 namespace {
 
@@ -75,16 +77,40 @@ TEST(ScreenPresenter, TheContentAndTheWayBackFollowTheSectionAndItsPresentation)
     EXPECT_NE(screen(reviewing).subtitle, installers);
 }
 
-TEST(ScreenPresenter, AnEmptyListSaysWhetherItWasScannedAndLargeFilesAskForAFolder) {
+TEST(ScreenPresenter, AnEmptyListSaysWhatItLookedAtAndLargeFilesAskForAFolder) {
     ScanLists lists;
     const Navigation largeFiles{.section = AppSection::largeFiles};
     const Screen before = present(largeFiles, {}, lists, kMacos);
     lists.setState(AppSection::largeFiles, ScanState::complete({}));
-    const Screen after = present(largeFiles, {}, lists, kMacos);
+    const Screen after = present(largeFiles, {}, lists, kMacos, "Projects");
     EXPECT_NE(before.emptyTitle, after.emptyTitle);
     EXPECT_NE(before.emptyText, after.emptyText);
     EXPECT_NE(after.emptyAction,
               present({.section = AppSection::downloads}, {}, lists, kMacos).emptyAction);
+
+    // A chosen folder that could not be searched is named, and not said to hold nothing large.
+    const auto afterScanOf = [&](model::FolderAccess access) {
+        lists.replace(AppSection::largeFiles,
+                      {.items = {}, .inaccessibleCount = 1, .folderAccess = access});
+        return present(largeFiles, {}, lists, kMacos, "Projects");
+    };
+    const Screen missing = afterScanOf(model::FolderAccess::missing);
+    const Screen locked = afterScanOf(model::FolderAccess::unreadable);
+    EXPECT_TRUE(missing.emptyTitle.contains("Projects"));
+    EXPECT_TRUE(locked.emptyTitle.contains("Projects"));
+    EXPECT_NE(missing.emptyTitle, locked.emptyTitle);
+    EXPECT_NE(missing.emptyText, after.emptyText);
+    EXPECT_EQ(afterScanOf(model::FolderAccess::opened), after);
+
+    // Each scanned section has words of its own, before a scan all say the same.
+    std::set<QString> titles{after.emptyTitle};
+    for (const AppSection section : {AppSection::downloads, AppSection::trash}) {
+        const Screen unscanned = present({.section = section}, {}, lists, kMacos);
+        EXPECT_EQ(unscanned.emptyTitle, before.emptyTitle);
+        lists.setState(section, ScanState::complete({}));
+        titles.insert(present({.section = section}, {}, lists, kMacos).emptyTitle);
+    }
+    EXPECT_EQ(titles.size(), 3U);
 }
 
 } // namespace

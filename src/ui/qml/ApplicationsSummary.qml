@@ -106,6 +106,8 @@ ScrollView {
                 BorderedButton {
                     objectName: "review-" + card.modelData.category
                     text: qsTr("Review")
+                    //: A screen reader's name of a category's Review button; %1 is the category.
+                    Accessible.name: qsTr("Review %1").arg(card.modelData.title)
                     enabled: card.figures.count > 0
                     onClicked: Store.reviewApplications(card.modelData.category)
                 }

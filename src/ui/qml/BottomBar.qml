@@ -9,6 +9,11 @@ GlassPanel {
     id: bar
     radius: 16
     implicitHeight: 58
+    // An empty list offers nothing to act on; the last removal's result still shows, with its
+    // Undo.
+    visible: bar.hasItems || Store.lastMessage !== ""
+
+    readonly property bool hasItems: Store.displayedCount > 0
 
     // While the cleanup browser shows one group, items ticked in other groups are removed too:
     // the count then says that it spans them.
@@ -53,7 +58,7 @@ GlassPanel {
         }
         BorderedButton {
             objectName: "putBackButton"
-            visible: Store.selection === "trash"
+            visible: bar.hasItems && Store.selection === "trash"
             enabled: Store.selectedCount > 0 && Store.displayedState.kind !== "scanning"
             text: qsTr("Put Back")
             symbol: "arrow.uturn.backward"
@@ -62,6 +67,7 @@ GlassPanel {
         }
         PrimaryButton {
             objectName: "removeButton"
+            visible: bar.hasItems
             text: Store.selectionActionTitle
             // Nothing more is asked while a scan or a removal runs.
             enabled: Store.selectedCount > 0 && Store.displayedState.kind !== "scanning"

@@ -8,7 +8,8 @@ import Sorvale
 // The Smart Cleanup review: groups, the categories of the chosen group, and their items.
 RowLayout {
     id: browser
-    spacing: 14
+    // The two columns are only as wide as their titles need: the item names get the rest.
+    spacing: 12
 
     readonly property var focusedGroup: Figures.groups.find(
         group => group.group === Store.focusedCleanupGroup)
@@ -124,6 +125,9 @@ RowLayout {
                     required property var modelData
                     objectName: "group-" + modelData.group
                     text: modelData.title
+                    // A group and a category may share a title (Trash).
+                    //: A screen reader's name of a group in the cleanup browser.
+                    Accessible.name: qsTr("%1 group").arg(modelData.title)
                     symbol: modelData.symbol
                     current: Store.focusedCleanupGroup === modelData.group
                     symbolColor: current ? Theme.accent : Qt.rgba(1, 1, 1, 0.62)
@@ -139,7 +143,7 @@ RowLayout {
     }
 
     GlassPanel {
-        Layout.preferredWidth: 224
+        Layout.preferredWidth: 196
         Layout.fillHeight: true
         radius: 16
         ScrollView {
@@ -174,6 +178,8 @@ RowLayout {
                         required property var modelData
                         objectName: "category-" + modelData.category
                         text: modelData.title
+                        //: A screen reader's name of a category in the cleanup browser.
+                        Accessible.name: qsTr("%1 category").arg(modelData.title)
                         symbol: modelData.symbol
                         symbolColor: Theme.tint(modelData.tint)
                         highlight: Theme.faded("white", 0.075)

@@ -82,12 +82,16 @@ ScrollView {
                 BorderedButton {
                     objectName: "review-" + card.modelData.group
                     text: qsTr("Review")
+                    //: A screen reader's name of a group's Review button; %1 is the group.
+                    Accessible.name: qsTr("Review %1").arg(card.modelData.title)
                     onClicked: Store.review(card.modelData.group)
                 }
                 BorderedButton {
                     objectName: "clean-" + card.modelData.group
                     visible: card.modelData.group === "systemJunk"
                     text: qsTr("Clean")
+                    //: A screen reader's name of a group's Clean button; %1 is the group.
+                    Accessible.name: qsTr("Clean %1").arg(card.modelData.title)
                     onClicked: Store.quickClean(card.modelData.group)
                 }
             }

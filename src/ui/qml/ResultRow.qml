@@ -81,7 +81,7 @@ Rectangle {
         anchors.fill: parent
         anchors.leftMargin: 12
         anchors.rightMargin: 10
-        spacing: 12
+        spacing: 10
 
         Button {
             objectName: "checkbox"
@@ -202,7 +202,7 @@ Rectangle {
 
         // Sizes and dates keep one column from row to row.
         ColumnLayout {
-            Layout.minimumWidth: 86
+            Layout.minimumWidth: 76
             spacing: 2
             Text {
                 Layout.alignment: Qt.AlignRight

@@ -119,11 +119,14 @@ ColumnLayout {
             }
             Text {
                 objectName: "emptyTitle"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
                 text: Store.screen.emptyTitle
                 color: "white"
                 font.pixelSize: Theme.title2 + 3
                 font.weight: Font.Bold
+                horizontalAlignment: Text.AlignHCenter
+                // It may name a folder, whose name can be long.
+                elide: Text.ElideMiddle
             }
             Text {
                 objectName: "emptyText"

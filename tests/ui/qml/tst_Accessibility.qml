@@ -4,7 +4,8 @@ import QtQuick
 import QtTest
 import Sorvale
 
-// What a screen reader meets: every control the keyboard reaches on the main screens has a name.
+// What a screen reader meets: every control the keyboard reaches on the main screens has a name
+// of its own.
 TestCase {
     id: testCase
     name: "Accessibility"
@@ -59,6 +60,10 @@ TestCase {
         verify(found.length >= 1, screen + ": controls to check");
         const unnamed = found.filter(([, name]) => name === "").map(([which]) => which);
         compare(unnamed, [], screen + ": controls without a name");
+        // Two controls of one screen that read alike cannot be told apart by ear.
+        const names = found.map(([, name]) => name).filter(name => name !== "");
+        const repeated = names.filter((name, index) => names.indexOf(name) !== index);
+        compare(repeated, [], screen + ": names that more than one control has");
         return found.length;
     }
 

@@ -118,9 +118,9 @@ TestCase {
         Store.largeFileMinimumMB = 5000;
         Store.scanLargeFiles(Fixture.home);
         verify(Fixture.finishScan());
-        compare(findChild(view, "emptyTitle").text, "Nothing to clean here");
-        compare(findChild(view, "emptyText").text,
-                "The scan completed without finding matching items.");
+        compare(findChild(view, "emptyTitle").text, "No large files found");
+        compare(findChild(view, "removeButton").visible, false, "nothing to act on");
+        compare(findChild(view, "selectionSummary").visible, false);
         press(view, "rescanButton");
         compare(requests.count, 2, "the rescan asks for a folder again");
         compare(Store.largeFilesState.kind, "complete");

@@ -88,6 +88,19 @@ TestCase {
         Results.searchText = "";
     }
 
+    function test_aSearchInTheTrashThatMatchesNothingDoesNotCallItEmpty() {
+        Store.selection = "trash";
+        scanned(Store.scanTrash, () => Store.trashState);
+        const view = createTemporaryObject(resultsComponent, testCase);
+        verify(Store.displayedCount >= 1);
+        Results.searchText = "no such item";
+        compare(list(view).count, 0);
+        compare(findChild(view, "emptyPanel").visible, false);
+        compare(findChild(view, "noRowsNote").visible, true);
+        verify(findChild(view, "removeButton").visible, "the list still has items to act on");
+        verify(findChild(view, "putBackButton").visible);
+        Results.searchText = "";
+    }
 
     function test_undoPutsBackExactlyTheItemsTheRemovalMoved() {
         Store.selection = "downloads";
