@@ -4,6 +4,60 @@
 
 #include "Hashing.h"
 
+#include <atomic>
+#include <utility>
+
+namespace sorvale::model {
+
+struct NameParts::Shared {
+    std::atomic<std::size_t> references;
+    const Message parts;
+};
+
+NameParts::NameParts(Message parts)
+    : shared_(new Shared{1, std::move(parts)}) {}
+
+NameParts::NameParts(const NameParts& other) noexcept
+    : shared_(other.shared_) {
+    if (shared_ != nullptr) {
+        shared_->references.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+NameParts::NameParts(NameParts&& other) noexcept
+    : shared_(std::exchange(other.shared_, nullptr)) {}
+
+NameParts& NameParts::operator=(const NameParts& other) noexcept {
+    NameParts copy(other);
+    std::swap(shared_, copy.shared_);
+    return *this;
+}
+
+NameParts& NameParts::operator=(NameParts&& other) noexcept {
+    if (this != &other) {
+        release();
+        shared_ = std::exchange(other.shared_, nullptr);
+    }
+    return *this;
+}
+
+NameParts::~NameParts() {
+    release();
+}
+
+const Message* NameParts::get() const {
+    return shared_ != nullptr ? &shared_->parts : nullptr;
+}
+
+void NameParts::release() noexcept {
+    if (shared_ != nullptr && shared_->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        delete shared_;
+    }
+    shared_ = nullptr;
+}
+
+} // namespace sorvale::model
+
 std::size_t std::hash<sorvale::model::CleanupItem>::operator()(
     const sorvale::model::CleanupItem& item) const noexcept {
     using sorvale::model::hashCombine;

@@ -11,7 +11,6 @@
 #include "RawValue.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,20 +22,29 @@ namespace sorvale::model {
 class NameParts {
 public:
     NameParts() = default;
-    explicit NameParts(Message parts)
-        : parts_(std::make_shared<const Message>(std::move(parts))) {}
+    explicit NameParts(Message parts);
+    NameParts(const NameParts& other) noexcept;
+    NameParts(NameParts&& other) noexcept;
+    NameParts& operator=(const NameParts& other) noexcept;
+    NameParts& operator=(NameParts&& other) noexcept;
+    ~NameParts();
 
-    [[nodiscard]] const Message* get() const { return parts_.get(); }
-    [[nodiscard]] const Message* operator->() const { return parts_.get(); }
-    [[nodiscard]] const Message& operator*() const { return *parts_; }
-    explicit operator bool() const { return parts_ != nullptr; }
+    [[nodiscard]] const Message* get() const;
+    [[nodiscard]] const Message* operator->() const { return get(); }
+    [[nodiscard]] const Message& operator*() const { return *get(); }
+    explicit operator bool() const { return shared_ != nullptr; }
 
     friend bool operator==(const NameParts& a, const NameParts& b) {
-        return a.parts_ == b.parts_ || (a.parts_ && b.parts_ && *a.parts_ == *b.parts_);
+        return a.shared_ == b.shared_ || (a && b && *a == *b);
     }
 
 private:
-    std::shared_ptr<const Message> parts_;
+    // One pointer, counted in what it points to: a shared_ptr's second word would cost every item
+    // of a large list eight bytes for the few that have parts.
+    struct Shared;
+    void release() noexcept;
+
+    Shared* shared_ = nullptr;
 };
 
 // One cleanup candidate. Items are found, toggled and removed by `id`; two items are equal only
@@ -47,11 +55,12 @@ struct CleanupItem {
     std::string name;
     std::int64_t size = 0;
     CleanupCategory category = CleanupCategory::userCaches;
+    // Beside the one-byte category, where it takes no room of its own.
+    bool isSelected = false;
     std::optional<Date> modifiedAt;
     // An application's matched support files, or a universal application's executables.
     std::vector<Location> relatedFiles;
     CleanupOperation operation;
-    bool isSelected = false;
     // The application that must not be running when the item is removed; none for most items.
     OwnerReference owner;
     // An installed application's icon file, where it lies outside the application itself (a

@@ -92,11 +92,11 @@ TEST_F(PutBackTest, AnUninstalledApplicationComesBackWithEverySupportFile) {
         .name = "Editor",
         .size = 310,
         .category = model::CleanupCategory::installedApplications,
+        .isSelected = true,
         .modifiedAt = {},
         .relatedFiles = {seen(home / "Library/Caches/com.example.editor"),
                          seen(home / "Library/Preferences/com.example.editor.plist")},
         .operation = model::CleanupOperation::uninstallApplication(),
-        .isSelected = true,
         .owner = {},
         .icon = {},
         .nameParts = {}};

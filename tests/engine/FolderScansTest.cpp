@@ -41,10 +41,10 @@ model::CleanupItem item(const fs::path& path, std::int64_t size, CleanupCategory
             .name = path.filename(),
             .size = size,
             .category = category,
+            .isSelected = false,
             .modifiedAt = platform::readEntryValues(path)->contentModificationDate,
             .relatedFiles = {},
             .operation = model::CleanupOperation::moveToTrash(),
-            .isSelected = false,
             .owner = {},
             .icon = {},
             .nameParts = {}};
