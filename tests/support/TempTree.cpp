@@ -30,8 +30,23 @@ TempTree::~TempTree() {
     for (const auto& path : inaccessible_) {
         ::chmod(path.c_str(), 0755);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
+    std::error_code error;
+    if (std::filesystem::remove_all(root_, error) != static_cast<std::uintmax_t>(-1) && !error) {
+        return;
+    }
+    // A folder left read-only (a module cache does that) cannot be emptied by a process without
+    // root's override, as the screenshot program runs; its owner may make it writable again.
+    namespace fs = std::filesystem;
+    for (auto entry = fs::recursive_directory_iterator(
+             root_, fs::directory_options::skip_permission_denied, error);
+         !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->is_directory(ignored) && !entry->is_symlink(ignored)) {
+            ::chmod(entry->path().c_str(), 0755);
+        }
+    }
+    ::chmod(root_.c_str(), 0755);
+    std::filesystem::remove_all(root_, error);
 }
 
 std::filesystem::path memoryFolder(std::uintmax_t bytes) {
