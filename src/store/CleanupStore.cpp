@@ -196,7 +196,12 @@ QVariantMap CleanupStore::displayedState() const {
 }
 
 qint64 CleanupStore::displayedInaccessibleCount() const {
-    return lists_.inaccessibleCount(navigation_.section);
+    // A chosen folder that could not be opened is the screen's own message; the notice counts
+    // only the places below it.
+    const bool folderUnavailable =
+        lists_.folderAccess(navigation_.section) != model::FolderAccess::opened;
+    return std::max<qint64>(0, lists_.inaccessibleCount(navigation_.section) -
+                                   (folderUnavailable ? 1 : 0));
 }
 
 bool CleanupStore::isCheckingFullDiskAccess() const {
