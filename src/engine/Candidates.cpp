@@ -7,7 +7,6 @@
 #include "model/Location.h"
 
 #include <algorithm>
-#include <atomic>
 #include <numeric>
 #include <unordered_set>
 
@@ -65,34 +64,35 @@ model::ScanSnapshot Candidates::measureDistinct(const SizeMeasurement& sizes) &&
 }
 
 model::ScanSnapshot Candidates::measureKeeping(const SizeMeasurement& sizes, bool distinct) && {
-    ScanProgress* progress = ScanProgress::current();
-    // Whether an entry's item is kept depends only on its own size once the first of every
-    // location is known, so each counts as found the moment its measurement ends, and the count
-    // ends at the result's.
+    // Which slots give an item is settled before measuring, but for the size of an entry that
+    // must not be empty: each item then counts as found the moment its measurement ends, and the
+    // count ends at the result's.
     enum : std::uint8_t { never, ifNotEmpty, always };
-    std::vector<std::uint8_t> kept(entries_.size(), never);
+    std::vector<std::uint8_t> keep(slots_.size(), never);
+    std::vector<std::uint8_t> keepEntry(entries_.size(), never);
     std::int64_t foundBefore = 0;
     std::unordered_set<std::string> seen;
-    for (const Slot& slot : slots_) {
-        const bool first =
-            !distinct ||
-            seen.insert(model::standardizedBytes(slot.item ? slot.item->id.bytes()
-                                                           : entries_[slot.entry].location.bytes()))
-                .second;
+    for (std::size_t index = 0; index < slots_.size(); ++index) {
+        const Slot& slot = slots_[index];
+        // A maker names its item after its entry, so the entry's location is the item's.
+        const model::Location& location = slot.item ? slot.item->id : entries_[slot.entry].location;
+        if (distinct && !seen.insert(model::standardizedBytes(location.bytes())).second) {
+            continue;
+        }
         if (slot.item) {
-            foundBefore += first && (!distinct || slot.item->size >= 1) ? 1 : 0;
-        } else if (first) {
-            kept[slot.entry] = slot.keepEmpty && !distinct ? always : ifNotEmpty;
+            keep[index] = !distinct || slot.item->size >= 1 ? always : never;
+            foundBefore += keep[index] == always ? 1 : 0;
+        } else {
+            keep[index] = keepEntry[slot.entry] = slot.keepEmpty && !distinct ? always : ifNotEmpty;
         }
     }
-    std::atomic<std::int64_t> foundWhileMeasuring = 0;
+    ScanProgress* progress = ScanProgress::current();
     SizeMeasurement::EntryMeasured counting;
     if (progress != nullptr) {
         progress->addFound(foundBefore, 0);
         counting = [&](std::size_t entry, std::int64_t size) {
-            if (kept[entry] == always || (kept[entry] == ifNotEmpty && size >= 1)) {
+            if (keepEntry[entry] == always || (keepEntry[entry] == ifNotEmpty && size >= 1)) {
                 progress->addFound(1, 0);
-                foundWhileMeasuring.fetch_add(1, std::memory_order_relaxed);
             }
         };
     }
@@ -100,25 +100,18 @@ model::ScanSnapshot Candidates::measureKeeping(const SizeMeasurement& sizes, boo
     model::ScanSnapshot snapshot{.items = {}, .inaccessibleCount = inaccessibleCount};
     const auto measured = sizes.measureEntries(entries_, snapshot.inaccessibleCount, counting);
     snapshot.items.reserve(slots_.size());
-    for (Slot& slot : slots_) {
+    for (std::size_t index = 0; index < slots_.size(); ++index) {
+        Slot& slot = slots_[index];
+        if (keep[index] == never) {
+            continue;
+        }
         if (slot.item) {
             snapshot.items.push_back(std::move(*slot.item));
         } else if (const auto& entry = measured[slot.entry];
-                   entry && (slot.keepEmpty || entry->size >= 1)) {
+                   entry && (keep[index] == always || entry->size >= 1)) {
             snapshot.items.push_back(
                 makers_[slot.maker](std::move(entries_[slot.entry].location), *entry));
         }
-    }
-    if (distinct) {
-        keepFirstOfEachLocation(snapshot.items);
-    }
-    if (progress != nullptr) {
-        // Should a maker have named an item other than its entry, the count still ends at the
-        // result's; it never goes back.
-        const std::int64_t counted = foundBefore + foundWhileMeasuring.load();
-        progress->addFound(
-            std::max<std::int64_t>(0, static_cast<std::int64_t>(snapshot.items.size()) - counted),
-            0);
     }
     return snapshot;
 }
@@ -155,14 +148,6 @@ void sortBySizeDescending(std::vector<model::CleanupItem>& items) {
         sorted.push_back(std::move(items[position]));
     }
     items = std::move(sorted);
-}
-
-void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items) {
-    std::unordered_set<std::string> seen;
-    std::erase_if(items, [&](const model::CleanupItem& item) {
-        const bool isFirst = seen.insert(model::standardizedBytes(item.id.bytes())).second;
-        return !isFirst || item.size < 1;
-    });
 }
 
 } // namespace sorvale::engine

@@ -21,6 +21,7 @@ struct MeasuredEntry;
 // thread share the work, and the items come out exactly as measuring each in turn makes them.
 class Candidates {
 public:
+    // Names its item after the entry: the item's id is the entry's location.
     using ItemMaker =
         std::function<model::CleanupItem(model::Location entry, const MeasuredEntry& measured)>;
 
@@ -70,9 +71,5 @@ private:
 
 // Orders items largest first, keeping the found order among equal sizes.
 void sortBySizeDescending(std::vector<model::CleanupItem>& items);
-
-// Keeps the first item of every location, then drops the empty ones: a catalogue may reach one
-// place through two of its rows.
-void keepFirstOfEachLocation(std::vector<model::CleanupItem>& items);
 
 } // namespace sorvale::engine
