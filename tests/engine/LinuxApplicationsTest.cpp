@@ -4,6 +4,7 @@
 #include "engine/DpkgDatabase.h"
 #include "engine/ScanEngine.h"
 #include "support/LinuxHome.h"
+#include "support/LinuxScans.h"
 #include "support/RunningProgram.h"
 #include "support/TempTree.h"
 
@@ -31,14 +32,7 @@ std::set<fs::path> urlsOf(const std::vector<CleanupItem>& items, CleanupCategory
     return urls;
 }
 
-class LinuxApplications : public ::testing::Test {
-protected:
-    void SetUp() override { test::unsetBaseFolders(); }
-
-    test::TempTree tree{test::memoryFolder(test::kLinuxHomeRoom)};
-    fs::path home = tree / "home";
-    ScanEngine engine{tree / "root", model::HomeLayout::linuxDesktop};
-};
+class LinuxApplications : public test::LinuxScans {};
 
 TEST_F(LinuxApplications, EachKindOfApplicationIsListedWithItsOwnDataAndNoOtherFiles) {
     const test::LinuxHome fixture(tree);

@@ -3,6 +3,7 @@
 #include "engine/ScanEngine.h"
 #include "support/DemoHome.h"
 #include "support/LinuxHome.h"
+#include "support/LinuxScans.h"
 #include "support/RunningProgram.h"
 #include "support/TempTree.h"
 
@@ -19,14 +20,7 @@ using model::CleanupCategory;
 using model::CleanupItem;
 using Kind = model::CleanupOperation::Kind;
 
-class LinuxJunkScan : public ::testing::Test {
-protected:
-    void SetUp() override { test::unsetBaseFolders(); }
-
-    test::TempTree tree{test::memoryFolder(test::kLinuxHomeRoom)};
-    fs::path home = tree / "home";
-    ScanEngine engine{tree / "root", model::HomeLayout::linuxDesktop};
-};
+class LinuxJunkScan : public test::LinuxScans {};
 
 TEST_F(LinuxJunkScan, ADesktopHomeIsOfferedWhatCanBeReclaimedUnderTheCategoryAUserExpects) {
     const test::LinuxHome fixture(tree);
